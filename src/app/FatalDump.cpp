@@ -1,0 +1,84 @@
+#include "app/FatalDump.h"
+
+#include "app/Startup.h"
+#include "app/Version.h"
+#include "logs/LogFiles.h"
+
+namespace tw {
+
+namespace {
+
+QString Joined(Program& p, std::initializer_list<Ctl> fields) {
+    QStringList values;
+    for (Ctl c : fields) values << p.main.text(c);
+    return values.join(", ");
+}
+
+QString States(Program& p, std::initializer_list<Ctl> boxes) {
+    QStringList values;
+    for (Ctl c : boxes) values << QString::number(p.main.state(c));
+    return values.join(", ");
+}
+
+QString Heading(const QString& title) {
+    return title + "\r\n" + QString(title.size(), '-');
+}
+
+void WriteDump(Program& p, const QString& errorType, int errorData) {
+    const QString log = "Log/" + p.st.ResultsLogName;
+    auto write = [&](const QString& text) { p.files.appendLine(log, text); };
+    write(NowStamp(p));
+    write("Tankwise\r\nVersion " + VersionText() + "\r\n");
+    write("******** " + errorType + " " + QString::number(errorData) + " ********\r\n");
+    write("Dump of configuration file and available program data follows:\r\n\r\n");
+    write(p.st.ConfigEcho);
+    write(Heading("Oil and Tank Data"));
+    write(p.main.text(Ctl::TankACap) + ", " + p.main.itemText(Ctl::TankAS) + ", " +
+          p.main.text(Ctl::TankAD) + ", " + QString::number(p.main.state(Ctl::TankAU)));
+    write(p.main.text(Ctl::TankBCap) + ", " + p.main.itemText(Ctl::TankBS) + ", " +
+          p.main.text(Ctl::TankBD) + ", " + QString::number(p.main.state(Ctl::TankBU)));
+    write(Joined(p, {Ctl::CORate, Ctl::DVRate, Ctl::Predict, Ctl::TankOffA, Ctl::TankOffB,
+                     Ctl::VRate}));
+    write(States(p, {Ctl::AutoSave, Ctl::OnTop, Ctl::NoHistory, Ctl::TUnitsAT, Ctl::TUnitsBT,
+                     Ctl::TUnitsCT}) +
+          ", " + QString::number(double(p.st.UpEnable)));
+    write("\r\n");
+    write(Heading("Tank Readings And Deliveries"));
+    write(Joined(p, {Ctl::Date1, Ctl::TARead1, Ctl::TBRead1}));
+    write(Joined(p, {Ctl::Date2, Ctl::TARead2, Ctl::TBRead2}));
+    write(Joined(p, {Ctl::Date3, Ctl::LAdd1, Ctl::OCost1, Ctl::DCharge1}));
+    write(Joined(p, {Ctl::Date4, Ctl::LAdd2, Ctl::OCost2, Ctl::DCharge2}));
+    write(p.main.text(Ctl::Notes));
+    write("\r\n");
+    write(Heading("Heating Flags"));
+    write(States(p, {Ctl::CHeat1, Ctl::CHeat2}));
+    write(States(p, {Ctl::WHeat1, Ctl::WHeat2}));
+    write("\r\n");
+    write(Heading("Program Actual"));
+    write(Joined(p, {Ctl::TDays, Ctl::TankT, Ctl::TCost, Ctl::TVCost, Ctl::TCO2}));
+    write("\r\n");
+    write(Heading("Program Predicted"));
+    write(Joined(p, {Ctl::TDaysP, Ctl::TankTP, Ctl::TCostP, Ctl::TVCostP, Ctl::TCO2P}));
+    write("\r\n");
+    write(Heading("Program Misc"));
+    write(Joined(p, {Ctl::FillDate, Ctl::VDay, Ctl::DCost, Ctl::DCO2, Ctl::OLeft}));
+    write("\r\n");
+    write("******** End of Error Dump ********\r\n\r\n");
+}
+
+}  // namespace
+
+void DumpError(Program& p, const QString& errorType, int errorData) {
+    try {
+        WriteDump(p, errorType, errorData);
+    } catch (const std::exception&) {
+        // A dump that cannot be written is abandoned; the user is still told.
+    }
+    p.say("Tankwise Fatal Error",
+          {"Error Number " + QString::number(errorData),
+           "A Fatal " + errorType + " Has Occurred", "The Program Will Now Terminate"},
+          Icon::Stop);
+    p.end();
+}
+
+}  // namespace tw

@@ -1,0 +1,66 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <stdexcept>
+
+namespace tw {
+
+// A file operation that failed: missing file, refused access, short write.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Decides which paths may be written or read. The real program allows everything;
+// the scenario runner denies paths to act out read-only files and folders.
+class FileAccess {
+public:
+    virtual ~FileAccess() = default;
+    virtual bool mayWrite(const QString& relPath) const = 0;
+    virtual bool mayRead(const QString& relPath) const = 0;
+};
+
+// The program's files, all relative to one working folder and joined with "/".
+// Text is Windows-1252 with CR LF line ends; no file stays open between calls.
+class Files {
+public:
+    explicit Files(QString root);
+
+    const QString& root() const { return root_; }
+    QString absolute(const QString& relPath) const;
+    void setAccess(const FileAccess* access) { access_ = access; }
+
+    bool dirExists(const QString& relPath) const;
+    bool fileExists(const QString& relPath) const;
+
+    // Creates the file empty, replacing any existing one.
+    void createEmpty(const QString& relPath);
+    // Opens an existing file for appending, writes text and CR LF, closes it.
+    // A missing file is not created. On failure the file is left as it was.
+    void appendLine(const QString& relPath, const QString& text);
+    // Every line of the file, split at CR LF (a lone LF also ends a line).
+    QStringList readLines(const QString& relPath) const;
+    // Streams the file line by line without holding it in memory.
+    void forEachLine(const QString& relPath,
+                     const std::function<void(const QString&)>& visit) const;
+    // The last `count` lines (fewer when the file is shorter), read from the end only.
+    QStringList lastLines(const QString& relPath, int count) const;
+    void copy(const QString& fromRel, const QString& toRel);
+    void remove(const QString& relPath);
+    // Writes the whole text to a temporary file beside the target, then renames it
+    // over the target, so no failure leaves a half-written file.
+    void writeAtomic(const QString& relPath, const QString& text);
+
+    static QByteArray encode(const QString& text);
+    static QString decode(const QByteArray& bytes);
+
+private:
+    void requireWrite(const QString& relPath) const;
+    void requireRead(const QString& relPath) const;
+
+    QString root_;
+    const FileAccess* access_ = nullptr;
+};
+
+}  // namespace tw

@@ -1,0 +1,73 @@
+#include "app/Startup.h"
+
+#include "app/FatalDump.h"
+#include "app/FolderChecks.h"
+#include "app/Program.h"
+#include "app/Version.h"
+#include "calc/Currency.h"
+#include "calc/Formats.h"
+#include "calc/Units.h"
+#include "config/ConfigReader.h"
+#include "logs/GetLast.h"
+#include "logs/HistoryLog.h"
+#include "logs/LogFiles.h"
+#include "update/UpdateWindow.h"
+
+namespace tw {
+
+int InhibitModeFor(const QString& arguments) {
+    int mode = 0;
+    if (arguments == "-InhibitErrorCheck") mode = 1;
+    if (arguments == "-InhibitCombCheck") mode = 2;
+    if (arguments.startsWith("-ShortUpdateTime")) mode = 5;
+    if (arguments.startsWith("-InhibitUpdate")) mode = 6;
+    return mode;
+}
+
+QString NowStamp(Program& p) {
+    return TimeStamp(p.desktop.now(), p.desktop.locale());
+}
+
+void LoadMainWindow(Program& p, const QString& arguments) {
+    Trapped(p, "Loading Error", [&] {
+        p.step(151);
+        CheckDirectory(p, "Data");
+        CheckDirectory(p, "Help");
+        p.main.setCaption("Tankwise");
+
+        p.step(152);
+        p.st.InhibitMode = InhibitModeFor(arguments);
+
+        p.step(153);
+        p.st.StartupComplete = false;
+        RefreshCurrency(p, false, false);
+        ReadConfiguration(p);
+
+        p.step(154);
+        p.st.ResultsLogName = "Tankwise.log";
+        p.st.HistoryLogName = "Tankwise_H.log";
+        p.st.DeliveryLogName = "Tankwise_D.log";
+        CreateLogFiles(p);
+
+        p.step(155);
+        p.st.ReportText = "Tankwise Started\r\nVersion " + VersionText() + "\r\n" + NowStamp(p) +
+                          "\r\n\r\n";
+        AppendReport(p, true);
+        ApplyUnits(p);
+        p.st.TankSignature = CurrentTankSignature(p);
+        p.st.StartupComplete = true;
+        const int mode = p.st.InhibitMode;
+        if (p.st.UpEnable == 2.0f && (mode == 0 || mode == 5)) {
+            p.st.ManualUpdateCheck = false;
+            StartAutomaticUpdateCheck(p);
+        }
+    });
+}
+
+void ActivateMainWindow(Program& p) {
+    if (p.main.checked(Ctl::OnTop)) p.desktop.setTopmost(WindowId::Main, true);
+    p.main.setEnabled(Ctl::Save, false);
+    GetLastClick(p);
+}
+
+}  // namespace tw

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace tw {
+class Program;
+
+void TidyOutput(Program& p);
+void TidyInput(Program& p);
+
+}  // namespace tw

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace tw {
+class Program;
+
+void ArchiveClick(Program& p);
+
+}  // namespace tw

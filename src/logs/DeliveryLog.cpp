@@ -1,0 +1,9 @@
+#include "logs/DeliveryLog.h"
+
+#include "app/Program.h"
+
+namespace tw {
+
+void BuildDeliveryLines(Program&) {}
+
+}  // namespace tw

@@ -1,0 +1,127 @@
+#include "logs/LogFiles.h"
+
+#include "app/FolderChecks.h"
+#include "app/Program.h"
+#include "app/Startup.h"
+#include "app/Version.h"
+#include "calc/Fields.h"
+
+namespace tw {
+
+namespace {
+
+QString Capitalised(const QString& word) {
+    return word.left(1).toUpper() + word.mid(1);
+}
+
+QString LogErrorTitle(LogKind kind) {
+    return "Tankwise " + Capitalised(LogKindWord(kind)) + " Log File Error";
+}
+
+// Appends pending text to a log after the folder and file checks; a failed write
+// is reported and the program goes on.
+void AppendTo(Program& p, LogKind kind, const QStringList& texts) {
+    CheckDirectory(p, "Log");
+    if (CheckLogFile(p, kind)) return;
+    try {
+        for (const QString& text : texts) p.files.appendLine(LogPath(p, kind), text);
+    } catch (const FileError&) {
+        p.say(LogErrorTitle(kind),
+              {"Unable to write to the log file " + LogFileName(p, kind) + ".",
+               "This may be a permissions problem."},
+              Icon::Warning);
+    }
+}
+
+}  // namespace
+
+QString LogKindWord(LogKind kind) {
+    switch (kind) {
+    case LogKind::Results: return "results";
+    case LogKind::History: return "history";
+    case LogKind::Delivery: return "delivery";
+    }
+    return {};
+}
+
+QString LogFileName(Program& p, LogKind kind) {
+    switch (kind) {
+    case LogKind::Results: return p.st.ResultsLogName;
+    case LogKind::History: return p.st.HistoryLogName;
+    case LogKind::Delivery: return p.st.DeliveryLogName;
+    }
+    return {};
+}
+
+QString LogPath(Program& p, LogKind kind) { return "Log/" + LogFileName(p, kind); }
+
+void CreateLogFiles(Program& p) {
+    const QString stamp = NowStamp(p);
+    CheckDirectory(p, "Log");
+    const QString head = "Version " + VersionText() + "\r\nFile Created\r\n" + stamp + "\r\n";
+    const struct {
+        LogKind kind;
+        QString block;
+    } logs[] = {
+        {LogKind::Results, "Tankwise Results Log\r\n" + head + "\r\n\r\n"},
+        {LogKind::History, "Tankwise History Log\r\n" + head},
+        {LogKind::Delivery, "Tankwise Delivery Log\r\n" + head},
+    };
+    try {
+        for (const auto& log : logs) {
+            const QString path = LogPath(p, log.kind);
+            if (p.files.fileExists(path)) continue;
+            p.files.createEmpty(path);
+            p.files.appendLine(path, log.block);
+        }
+    } catch (const FileError&) {
+        p.say("Tankwise Log File Error",
+              {"Unable to create the log files.", "This may be a permissions problem.",
+               "The program will now terminate."},
+              Icon::Warning);
+        p.end();
+    }
+}
+
+bool CheckLogFile(Program& p, LogKind kind) {
+    const QString name = LogFileName(p, kind);
+    if (p.files.fileExists("Log/" + name)) return false;
+    const QString word = LogKindWord(kind);
+    p.say(LogErrorTitle(kind),
+          {"The " + word + " log file is either missing", "or corrupted. Delete the log file ",
+           name + " if it exists and restart", "the program."},
+          Icon::Warning);
+    return true;
+}
+
+void AppendReport(Program& p, bool always) {
+    if (!always && !(NumberValue(p.main.text(Ctl::TDays)) > 0)) return;
+    AppendTo(p, LogKind::Results, {p.st.ReportText});
+}
+
+void AppendHistory(Program& p) {
+    if (!p.st.SaveError.isEmpty() || p.st.HistoryLine.isEmpty()) return;
+    AppendTo(p, LogKind::History, {p.st.HistoryLine});
+}
+
+void AppendDeliveries(Program& p) {
+    QStringList lines;
+    if (p.st.SaveError.isEmpty()) {
+        if (!p.st.DeliveryLine1.isEmpty()) lines << p.st.DeliveryLine1;
+        if (!p.st.DeliveryLine2.isEmpty()) lines << p.st.DeliveryLine2;
+    }
+    // The delivery log is checked even when there is nothing to write.
+    AppendTo(p, LogKind::Delivery, lines);
+}
+
+void ViewLogFile(Program& p, LogKind kind) {
+    CheckDirectory(p, "Log");
+    if (CheckLogFile(p, kind)) return;
+    if (!p.desktop.startViewer(LogPath(p, kind))) {
+        p.say(LogErrorTitle(kind),
+              {"Unable to run Notepad", "Check that it exists and", "is working properly."},
+              Icon::Warning);
+    }
+}
+
+}  // namespace tw

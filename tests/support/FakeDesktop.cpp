@@ -1,0 +1,41 @@
+#include "FakeDesktop.h"
+
+namespace tw {
+
+FakeDesktop::FakeDesktop()
+    : clock(QDate(2020, 6, 1), QTime(12, 0, 0)),
+      userLocale(QLocale::English, QLocale::UnitedKingdom) {}
+
+Answer FakeDesktop::message(const QString& title, const QString& text, Icon icon,
+                            Buttons buttons) {
+    ShownMessage shown{title, text, icon, buttons, Answer::Ok};
+    if (buttons != Buttons::Ok) {
+        if (answers.empty()) {
+            messages.push_back(shown);
+            throw UnansweredQuestion("no answer queued for \"" + title.toStdString() + "\"");
+        }
+        shown.answer = answers.front();
+        answers.pop_front();
+    }
+    messages.push_back(shown);
+    return shown.answer;
+}
+
+bool FakeDesktop::openUrl(const QString& url) {
+    opened << url;
+    return !openFails;
+}
+
+bool FakeDesktop::openFile(const QString& relPath) {
+    opened << relPath;
+    return !openFails;
+}
+
+bool FakeDesktop::startViewer(const QString& relPath) {
+    viewers << relPath;
+    return !viewerFails;
+}
+
+void FakeDesktop::setTopmost(WindowId window, bool on) { topmost[window] = on; }
+
+}  // namespace tw
