@@ -12,6 +12,7 @@ Answer FakeDesktop::message(const QString& title, const QString& text, Icon icon
     if (buttons != Buttons::Ok) {
         if (answers.empty()) {
             messages.push_back(shown);
+            if (unanswered.isEmpty()) unanswered = title;
             throw UnansweredQuestion("no answer queued for \"" + title.toStdString() + "\"");
         }
         shown.answer = answers.front();
@@ -19,6 +20,11 @@ Answer FakeDesktop::message(const QString& title, const QString& text, Icon icon
     }
     messages.push_back(shown);
     return shown.answer;
+}
+
+QLocale FakeDesktop::locale() {
+    if (userLocale.language() == QLocale::C) return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    return userLocale;
 }
 
 bool FakeDesktop::openUrl(const QString& url) {

@@ -37,7 +37,8 @@ public:
     void setTopmost(WindowId window, bool on) override;
     QDateTime now() override { return clock; }
     qint64 ticks() override { return tickCount; }
-    QLocale locale() override { return userLocale; }
+    // As the real desktop: the bare C locale stands for British English.
+    QLocale locale() override;
 
     void advance(qint64 ms) {
         clock = clock.addMSecs(ms);
@@ -54,6 +55,9 @@ public:
     QMap<WindowId, bool> topmost;
     bool openFails = false;
     bool viewerFails = false;
+    // Title of a question that found no queued answer. Kept because an error trap in
+    // the program may catch UnansweredQuestion and turn it into a fatal dump.
+    QString unanswered;
 };
 
 }  // namespace tw

@@ -41,27 +41,32 @@ WorkFolder::WorkFolder() : files_(dir_.path()) {
     files_.setAccess(this);
 }
 
-void WorkFolder::write(const QString& relPath, const QStringList& lines) {
-    QFile file(path() + "/" + relPath);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        for (const QString& line : lines) file.write(Files::encode(line) + "\r\n");
+namespace {
+bool WriteLines(const QString& fullPath, const QStringList& lines, QIODevice::OpenMode mode) {
+    QFile file(fullPath);
+    if (!file.open(mode)) return false;
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += Files::encode(line) + "\r\n";
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+}  // namespace
+
+bool WorkFolder::write(const QString& relPath, const QStringList& lines) {
+    return WriteLines(path() + "/" + relPath, lines, QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
-void WorkFolder::append(const QString& relPath, const QStringList& lines) {
-    QFile file(path() + "/" + relPath);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append))
-        for (const QString& line : lines) file.write(Files::encode(line) + "\r\n");
+bool WorkFolder::append(const QString& relPath, const QStringList& lines) {
+    return WriteLines(path() + "/" + relPath, lines, QIODevice::WriteOnly | QIODevice::Append);
 }
 
-void WorkFolder::remove(const QString& relPath) {
+bool WorkFolder::remove(const QString& relPath) {
     const QString full = path() + "/" + relPath;
-    if (QFileInfo(full).isDir())
-        QDir(full).removeRecursively();
-    else
-        QFile::remove(full);
+    const QFileInfo info(full);
+    if (info.isDir()) return QDir(full).removeRecursively();
+    return info.exists() && QFile::remove(full);
 }
 
-void WorkFolder::makeFolder(const QString& relPath) { QDir(path()).mkpath(relPath); }
+bool WorkFolder::makeFolder(const QString& relPath) { return QDir(path()).mkpath(relPath); }
 
 QByteArray WorkFolder::bytes(const QString& relPath) const {
     QFile file(path() + "/" + relPath);
@@ -70,8 +75,8 @@ QByteArray WorkFolder::bytes(const QString& relPath) const {
 
 QStringList WorkFolder::lines(const QString& relPath) const {
     QString text = Files::decode(bytes(relPath));
+    if (text.isEmpty()) return {};
     if (text.endsWith("\r\n")) text.chop(2);
-    if (text.isEmpty() && !exists(relPath)) return {};
     return text.split("\r\n");
 }
 

@@ -16,12 +16,15 @@ public:
     QString path() const { return dir_.path(); }
     Files& files() { return files_; }
 
-    // Plain UTF-8 lines in, Windows-1252 with CR LF out.
-    void write(const QString& relPath, const QStringList& lines);
-    void append(const QString& relPath, const QStringList& lines);
-    void remove(const QString& relPath);
-    void makeFolder(const QString& relPath);
-    QStringList lines(const QString& relPath) const;  // split at CR LF
+    // Plain UTF-8 lines in, Windows-1252 with CR LF out. False when the file
+    // cannot be written (its folder is missing, say).
+    bool write(const QString& relPath, const QStringList& lines);
+    bool append(const QString& relPath, const QStringList& lines);
+    // Deletes a file, or a folder with everything in it; false when nothing was there.
+    bool remove(const QString& relPath);
+    bool makeFolder(const QString& relPath);
+    // Split at CR LF; a final CR LF adds no empty line and an empty file has none.
+    QStringList lines(const QString& relPath) const;
     QByteArray bytes(const QString& relPath) const;
     bool exists(const QString& relPath) const;
 
