@@ -1,6 +1,10 @@
 #pragma once
+#include <QString>
+
 #include "app/Timer.h"
 #include "app/WindowModel.h"
+#include "update/UpdateProtocol.h"
+#include "update/UrlGet.h"
 
 namespace tw {
 class Program;
@@ -27,19 +31,42 @@ public:
     UpdateModel();
 };
 
-// The update window: its model, its timer and the check it runs.
+// The update window: its model, its timer and the check it runs. It lives as long
+// as the program; loading it again starts a fresh check.
 class UpdateWindow {
 public:
+    UpdateWindow();
+
     UpdateModel model;
     Timer timer1;
+    UrlGet urlGet1;
+
+    QString localVersion;   // "3.0", or "0.9" in the short-update mode
+    QString localMinor;     // "0.0"
+    QString requestAddress;
+    UpdateReply reply;      // the values of the last reply read
+    // Elements missing from the last reply; 0 before the first one, and kept from
+    // one check to the next, so a check after a bad reply warns at once.
+    int missingTags = 0;
+    int ticks = 0;          // Timer1 ticks since the window was loaded
+    bool wired = false;     // urlGet1's signals reach the program
 };
 
 // The Update button: a manual check in a shown window.
 void UpdateClick(Program& p);
 // Start-up's automatic check in a hidden window.
 void StartAutomaticUpdateCheck(Program& p);
+// Buttons and the logo of the update window.
 void UpdateEvent(Program& p, UpdateCtl control);
+// Every 100 ms: the download starts at the 2nd tick; the window closes at the
+// 1201st (the 31st in the short-update mode).
 void UpdateTimerTick(Program& p);
+// Unloads the window (Exit, the title-bar button, the checker's own rules).
 void CloseUpdate(Program& p);
+
+// What urlGet1 reports.
+void UpdateDownloadProgress(Program& p);
+void UpdateDownloadComplete(Program& p);
+void UpdateDownloadFailed(Program& p);
 
 }  // namespace tw

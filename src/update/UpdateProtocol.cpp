@@ -1,0 +1,106 @@
+#include "update/UpdateProtocol.h"
+
+#include <QByteArray>
+#include <QRegularExpression>
+
+#include "app/Version.h"
+#include "calc/Fields.h"
+
+namespace tw {
+
+namespace {
+
+// True, with the element's text in value, when both tags are there in order.
+bool PickElement(const QString& text, const QString& tag, QString& value) {
+    const qsizetype close = text.indexOf("</" + tag + ">");
+    const QString opening = "<" + tag + ">";
+    const qsizetype open = text.indexOf(opening);
+    if (close < 0 || open < 0) return false;
+    const qsizetype start = open + opening.size();
+    // A closing tag in front of the opening one would give a negative length.
+    if (close < start) return false;
+    value = text.mid(start, close - start);
+    return true;
+}
+
+bool HasUnsafeCharacters(const QString& path) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]*:"));
+    if (path.startsWith('/') || path.startsWith('\\')) return true;
+    if (path.contains(QStringLiteral(".."))) return true;
+    if (scheme.match(path).hasMatch()) return true;
+    for (const QChar c : path) {
+        if (c.isSpace() || c.category() == QChar::Other_Control || c == QChar(0x7f))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+UpdateReply ParseUpdateReply(const QString& replyText) {
+    UpdateReply reply;
+    reply.missing = 9;
+    const std::pair<const char*, QString*> elements[] = {
+        {"Name", &reply.Name},         {"Version1", &reply.Version1},
+        {"Version2", &reply.Version2}, {"Download", &reply.Download},
+        {"History", &reply.History},   {"KIssues", &reply.KIssues},
+        {"Index", &reply.Index},       {"Message", &reply.Message},
+        {"Uninstall", &reply.Uninstall}};
+    for (const auto& [tag, value] : elements) {
+        *value = QString::fromLatin1(kMissingValue);
+        if (PickElement(replyText, QString::fromLatin1(tag), *value)) --reply.missing;
+    }
+    return reply;
+}
+
+QString UpdateRequestAddress(const QString& siteBase, const QString& localVersion,
+                             const QString& localMinor) {
+    // The second key really is preceded by "&amp"; the web site expects it so.
+    return siteBase + "software/misc/updatecheck.xml" + "?PName=" + kProgramName +
+           "&ampPVer=" + localVersion + "." + localMinor;
+}
+
+bool IsSafePagePath(const QString& path) {
+    if (HasUnsafeCharacters(path)) return false;
+    // A browser decodes "%2e%2e" and "%2f" before it walks the path.
+    const QString decoded = QString::fromUtf8(QByteArray::fromPercentEncoding(path.toUtf8()));
+    return !HasUnsafeCharacters(decoded);
+}
+
+bool IsUsablePagePath(const QString& value) {
+    return value != QLatin1String(kMissingValue) && IsSafePagePath(value);
+}
+
+UpdateOutcome CompareUpdateReply(const UpdateReply& reply, const QString& localVersion,
+                                 const QString& localMinor) {
+    // Reading stops at the second period, so in practice Version1 meets major.minor.
+    const double published = NumberValue(reply.Version1 + "." + reply.Version2);
+    const double local = NumberValue(localVersion + "." + localMinor);
+    const QString program = QString::fromLatin1(kProgramName);
+    UpdateOutcome out;
+    if (published == local) {
+        out.status = "You have the latest version of " + program;
+        out.message = "Click Known Issues to see any problems we are aware of.\r\n" + reply.Message;
+        out.website = IsUsablePagePath(reply.Index);
+        out.kissues = IsUsablePagePath(reply.KIssues);
+        out.history = IsUsablePagePath(reply.History);
+    } else if (published > local) {
+        out.newer = true;
+        out.status = "Version " + reply.Version1 + " of " + reply.Name + " is available ";
+        out.message = "Click Download to get it\r\n"
+                      "Click History for change info and Known Issues for any problems.\r\n" +
+                      reply.Message;
+        if (reply.Uninstall == QLatin1String("Yes"))
+            out.message += "\r\nYou must uninstall " + program + "first.";
+        out.website = IsUsablePagePath(reply.Index);
+        out.kissues = IsUsablePagePath(reply.KIssues);
+        out.history = IsUsablePagePath(reply.History);
+        out.download = IsUsablePagePath(reply.Download);
+    } else {
+        out.status = "Unrecognised version of " + program;
+        out.message = "Contact Hollyoak for assistance.";
+    }
+    return out;
+}
+
+}  // namespace tw
