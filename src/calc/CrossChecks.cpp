@@ -1,9 +1,161 @@
 #include "calc/CrossChecks.h"
 
+#include <QDate>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
 #include "app/Program.h"
+#include "calc/Fields.h"
 
 namespace tw {
 
-void CheckCombinations(Program&) {}
+namespace {
+
+// Far beyond any prediction period; keeps the month arithmetic inside QDate's range.
+constexpr double kMonthLimit = 1'200'000;
+
+// The date moved on by whole calendar months; a day missing from the target month
+// becomes that month's last day.
+QDate AddedMonths(const QDate& date, double months) {
+    const double whole = std::clamp(std::trunc(months), -kMonthLimit, kMonthLimit);
+    return date.addMonths(static_cast<int>(whole));
+}
+
+// Reads the fields of one check run; every check reads the same texts.
+class Combination {
+public:
+    explicit Combination(Program& p) : p_(p), locale_(p.desktop.locale()) {}
+
+    QString text(Ctl c) const { return p_.main.text(c); }
+    bool empty(Ctl c) const { return text(c).isEmpty(); }
+    double value(Ctl c) const { return NumberValue(text(c)); }
+    std::optional<QDate> date(Ctl c) const { return ParseDate(text(c), locale_); }
+    bool volumeMode(Ctl box) const { return p_.main.checked(box); }
+    // A reading that counts as given: not empty, with value 0 or more.
+    bool readingGiven(Ctl c) const { return !empty(c) && value(c) >= 0; }
+
+    void failIf(bool failed, const char* message) {
+        if (failed) p_.st.SaveError += QString::fromLatin1(message) + QLatin1Char('\n');
+    }
+
+private:
+    Program& p_;
+    QLocale locale_;
+};
+
+// Both dates known and the second earlier than the first.
+bool Earlier(const std::optional<QDate>& later, const std::optional<QDate>& earlier) {
+    return later && earlier && DaysBetween(*earlier, *later) < 0;
+}
+
+void CheckDates(Program& p, Combination& c) {
+    const auto d1 = c.date(Ctl::Date1), d2 = c.date(Ctl::Date2);
+    const auto d3 = c.date(Ctl::Date3), d4 = c.date(Ctl::Date4);
+    c.failIf(d1 && d2 && DaysBetween(*d1, *d2) < 3,
+             "Date 2 must be at least 3 days later than Date 1");
+
+    p.step(112);
+    c.failIf(Earlier(d3, d1), "Delivery Date 1 cannot be earlier than Tank Reading 1 Date");
+    c.failIf(Earlier(d2, d3), "Delivery Date 1 cannot be later than Tank Reading 2 Date");
+    c.failIf(Earlier(d4, d1), "Delivery Date 2 cannot be earlier than Tank Reading 1 Date");
+    c.failIf(Earlier(d2, d4), "Delivery Date 2 cannot be later than Tank Reading 2 Date");
+
+    p.step(113);
+    c.failIf(Earlier(d4, d3), "Delivery Date 2 cannot be earlier than Delivery Date 1");
+}
+
+// A delivery is date, amount and price together; its charge alone is never required.
+void CheckDeliveries(Combination& c) {
+    const auto halfFilled = [&](Ctl date, Ctl added, Ctl cost, Ctl charge) {
+        const bool started = !c.empty(date) || !c.empty(added) || !c.empty(cost) || !c.empty(charge);
+        return started && (c.empty(date) || c.empty(added) || c.empty(cost));
+    };
+    c.failIf(halfFilled(Ctl::Date3, Ctl::LAdd1, Ctl::OCost1, Ctl::DCharge1),
+             "Delivery 1 Date, Litres Added and Oil Cost must all be either set or empty");
+    c.failIf(halfFilled(Ctl::Date4, Ctl::LAdd2, Ctl::OCost2, Ctl::DCharge2),
+             "Delivery 2 Date, Litres Added and Oil Cost must all be either set or empty");
+}
+
+void CheckReadingDates(Combination& c) {
+    const bool date1 = c.date(Ctl::Date1).has_value();
+    const bool date2 = c.date(Ctl::Date2).has_value();
+    c.failIf(!date1 && (c.readingGiven(Ctl::TARead1) || c.readingGiven(Ctl::TBRead1)),
+             "Tank Reading Date 1 must be set");
+    c.failIf(!date2 && (c.readingGiven(Ctl::TARead2) || c.readingGiven(Ctl::TBRead2)),
+             "Tank Reading Date 2 must be set");
+    // Tank A is always in use; Tank B readings are optional.
+    c.failIf(c.empty(Ctl::TARead1) && date1,
+             "Tank A Reading 1 must be set if Tank Reading Date 1 is set");
+    c.failIf(c.empty(Ctl::TARead2) && date2,
+             "Tank A Reading 2 must be set if Tank Reading Date 2 is set");
+}
+
+void CheckReadingsFitTanks(Program& p, Combination& c) {
+    const double depthA = c.value(Ctl::TankAD) + c.value(Ctl::TankOffA);
+    const double depthB = c.value(Ctl::TankBD) + c.value(Ctl::TankOffB);
+    const bool depthModeA = !c.volumeMode(Ctl::TankAU);
+    const bool depthModeB = !c.volumeMode(Ctl::TankBU);
+    c.failIf(depthModeA && c.value(Ctl::TARead1) > depthA,
+             "Tank A Reading 1 must be less than or equal to Tank A Depth plus Offset");
+    c.failIf(depthModeA && c.value(Ctl::TARead2) > depthA,
+             "Tank A Reading 2 must be less than or equal to Tank A Depth plus Offset");
+    c.failIf(depthModeB && c.value(Ctl::TBRead1) > depthB,
+             "Tank B Reading 1 must be less than or equal to Tank B Depth plus Offset");
+    c.failIf(depthModeB && c.value(Ctl::TBRead2) > depthB,
+             "Tank B Reading 2 must be less than or equal to Tank B Depth plus Offset");
+
+    const double capacityA = c.value(Ctl::TankACap);
+    const double capacityB = c.value(Ctl::TankBCap);
+    c.failIf(!depthModeA && c.value(Ctl::TARead1) > capacityA,
+             "Tank A Reading 1 must be less than or equal to Tank A Capacity");
+    c.failIf(!depthModeA && c.value(Ctl::TARead2) > capacityA,
+             "Tank A Reading 2 must be less than or equal to Tank A Capacity");
+    c.failIf(!depthModeB && c.value(Ctl::TBRead1) > capacityB,
+             "Tank B Reading 1 must be less than or equal to Tank B Capacity");
+    c.failIf(!depthModeB && c.value(Ctl::TBRead2) > capacityB,
+             "Tank B Reading 2 must be less than or equal to Tank B Capacity");
+
+    p.step(116);
+    c.failIf((c.value(Ctl::TARead1) > 0 || c.value(Ctl::TARead2) > 0) && capacityA == 0,
+             "Tank A Readings cannot be set if Tank A Capacity is not set");
+    c.failIf((c.value(Ctl::TBRead1) > 0 || c.value(Ctl::TBRead2) > 0) && capacityB == 0,
+             "Tank B Readings cannot be set if Tank B Capacity is not set");
+}
+
+// The prediction runs from reading 1, so it must reach at least as far as reading 2.
+void CheckPrediction(Combination& c) {
+    const auto d1 = c.date(Ctl::Date1), d2 = c.date(Ctl::Date2);
+    const double months = c.value(Ctl::Predict);
+    if (!d1 || !d2 || months == 0) return;
+    c.failIf(DaysBetween(*d2, AddedMonths(*d1, months)) < 0,
+             "Tank Reading Date 1 plus number months to predict forward must be greater than "
+             "or equal to Tank Reading Date 2");
+}
+
+}  // namespace
+
+void CheckCombinations(Program& p) {
+    p.step(111);
+    Combination c(p);
+    CheckDates(p, c);
+    CheckDeliveries(c);
+
+    p.step(114);
+    CheckReadingDates(c);
+
+    p.step(115);
+    CheckReadingsFitTanks(p, c);
+
+    p.step(117);
+    CheckPrediction(c);
+
+    p.step(118);
+    c.failIf(c.value(Ctl::LAdd1) + c.value(Ctl::LAdd2) >
+                 c.value(Ctl::TankACap) + c.value(Ctl::TankBCap),
+             "The amount of oil added is greater than the capacity of the tank(s)");
+
+    if (p.st.InhibitMode == 1) p.st.SaveError.clear();
+}
 
 }  // namespace tw
