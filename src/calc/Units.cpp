@@ -4,12 +4,125 @@
 
 namespace tw {
 
-void ApplyUnits(Program&) {}
-void UnitBoxClicked(Program&) {}
-void TankAUClicked(Program&) {}
-void TankBUClicked(Program&) {}
-void TankASSelected(Program&) {}
-void TankBSSelected(Program&) {}
-void FirstReadingEdited(Program&) {}
+namespace {
+
+// The volume words of the window, in gallons and in litres.
+struct VolumeText {
+    Ctl control;
+    bool tooltip;  // false: the caption
+    const char* gallons;
+    const char* litres;
+};
+
+const VolumeText kVolumeTexts[] = {
+    {Ctl::LtrsH, false, "Gallons/Day:", "Litres/Day:"},
+    {Ctl::OLeftL, false, "Gallons", "Litres"},
+    {Ctl::OLeft, true, "Amount of oil left in gallons", "Amount of oil left in litres"},
+    {Ctl::CostH, false, "Oil Cost per Gallon", "Oil Cost per Litre"},
+    {Ctl::AddH, false, "Gallons Added", "Litres Added"},
+    {Ctl::TotalLH, false, "Total Gallons", "Total Litres"},
+    {Ctl::TankT, true, "Total number of gallons used", "Total number of litres used"},
+    {Ctl::TankTP, true, "Total number of gallons predicted", "Total number of litres predicted"},
+    {Ctl::LAdd1, true, "Number gallons added (1 - 9999)", "Number litres added (1 - 9999)"},
+    {Ctl::LAdd2, true, "Number gallons added (1 - 9999)", "Number litres added (1 - 9999)"},
+    {Ctl::VDay, true, "Gallons of oil used per day", "Litres of oil used per day"},
+};
+
+struct ReadingTip {
+    Ctl field;
+    Ctl modeBox;
+    const char* name;
+};
+
+const ReadingTip kReadingTips[] = {
+    {Ctl::TARead1, Ctl::TankAU, "Tank A Reading 1"},
+    {Ctl::TARead2, Ctl::TankAU, "Tank A Reading 2"},
+    {Ctl::TBRead1, Ctl::TankBU, "Tank B Reading 1"},
+    {Ctl::TBRead2, Ctl::TankBU, "Tank B Reading 2"},
+};
+
+void ApplyVolumeTexts(Program& p, bool gallons) {
+    for (const VolumeText& t : kVolumeTexts) {
+        const QString text = QString::fromLatin1(gallons ? t.gallons : t.litres);
+        if (t.tooltip) p.main.setTooltip(t.control, text);
+        else p.main.setText(t.control, text);
+    }
+    const QString tail = QString::fromLatin1(gallons ? " Readings in gallons" : " Readings in litres") +
+                         " if ticked and " + p.st.DepthUnit + " if unticked";
+    p.main.setTooltip(Ctl::TankAU, "Enter Tank A" + tail);
+    p.main.setTooltip(Ctl::TankBU, "Enter Tank B" + tail);
+}
+
+void ApplyMassTexts(Program& p) {
+    const QString& mass = p.st.MassUnit;
+    p.main.setText(Ctl::CO2Gen, "CO2 " + mass + " Generated");
+    p.main.setText(Ctl::DCO2L, "CO2 " + mass + "/Day:");
+    p.main.setTooltip(Ctl::DCO2, "CO2 generated daily in " + mass);
+    p.main.setTooltip(Ctl::TCO2, "Amount of CO2 generated in " + mass);
+    p.main.setTooltip(Ctl::TCO2P, "Predicted amount of CO2 generated in " + mass);
+}
+
+// "Tank A (litres)" for volume readings, "Tank A (cm)" for depths.
+QString TankHeading(Program& p, const char* tank, Ctl modeBox) {
+    const QString unit = p.main.checked(modeBox) ? p.st.VolumeUnit.toLower() + "s"
+                                                 : p.st.DepthUnit.toLower();
+    return "Tank " + QString::fromLatin1(tank) + " (" + unit + ")";
+}
+
+}  // namespace
+
+void ApplyUnits(Program& p) {
+    p.st.DepthUnit = p.main.checked(Ctl::TUnitsAT) ? "inches" : "cm";
+
+    const bool gallons = p.main.checked(Ctl::TUnitsBT);
+    ApplyVolumeTexts(p, gallons);
+    p.st.VolumeUnit = gallons ? "Gal" : "Litre";
+
+    p.st.MassUnit = p.main.checked(Ctl::TUnitsCT) ? "lb" : "Kgm";
+    ApplyMassTexts(p);
+
+    p.main.setText(Ctl::DepthAH, p.st.DepthUnit);
+    p.main.setText(Ctl::DepthBH, p.st.DepthUnit);
+    p.main.setText(Ctl::TankAH, TankHeading(p, "A", Ctl::TankAU));
+    p.main.setText(Ctl::TankBH, TankHeading(p, "B", Ctl::TankBU));
+
+    for (const ReadingTip& r : kReadingTips) {
+        const char* bound = p.main.checked(r.modeBox) ? " (0 - Tank Capacity)"
+                                                      : " (0 - Tank Depth plus Offset)";
+        p.main.setTooltip(r.field, QString::fromLatin1(r.name) + bound);
+    }
+
+    p.main.setText(Ctl::CORateH, p.st.MassUnit + "/" + p.st.VolumeUnit);
+}
+
+void UnitBoxClicked(Program& p) {
+    // While start-up sets the boxes from the configuration it applies the units once at its end.
+    if (p.st.StartupComplete) ApplyUnits(p);
+}
+
+// Switching between depths and volumes makes the tank's readings meaningless.
+void TankAUClicked(Program& p) {
+    ApplyUnits(p);
+    p.main.setText(Ctl::TARead1, QString());
+    p.main.setText(Ctl::TARead2, QString());
+}
+
+void TankBUClicked(Program& p) {
+    ApplyUnits(p);
+    p.main.setText(Ctl::TBRead1, QString());
+    p.main.setText(Ctl::TBRead2, QString());
+}
+
+void TankASSelected(Program& p) { p.st.TankAS = float(p.main.index(Ctl::TankAS) + 1); }
+
+void TankBSSelected(Program& p) { p.st.TankBS = float(p.main.index(Ctl::TankBS) + 1); }
+
+// A restored first reading carried the value of the oil then in hand; once the
+// user changes it that value no longer applies.
+void FirstReadingEdited(Program& p) {
+    if (!p.st.ReadingRestored) return;
+    p.st.OilValue = QStringLiteral("0");
+    p.st.ReadingRestored = false;
+}
 
 }  // namespace tw
