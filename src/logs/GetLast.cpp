@@ -1,9 +1,131 @@
 #include "logs/GetLast.h"
 
+#include "app/FatalDump.h"
+#include "app/FolderChecks.h"
 #include "app/Program.h"
+#include "calc/Clearing.h"
+#include "calc/Currency.h"
+#include "calc/Fields.h"
+#include "calc/Formats.h"
+#include "logs/LogColumns.h"
+#include "logs/LogFiles.h"
 
 namespace tw {
 
-void GetLastClick(Program&) {}
+namespace {
+
+// The amount of a currency text the logs wrote ("£1,234.56"), wherever the
+// locale puts its symbol.
+double CurrencyAmount(const QString& text, const QLocale& locale) {
+    QString amount = text;
+    const QString symbol = CurrencySymbolOf(locale);
+    if (!symbol.isEmpty() && amount.contains(symbol))
+        amount.remove(symbol);
+    else
+        amount = amount.mid(1);
+    amount = amount.trimmed();
+    if (const auto value = LocaleNumber(amount, locale)) return *value;
+    return NumberValue(amount);
+}
+
+// The carried-over oil value as a whole number; empty when there is none or it
+// rounds to nothing.
+QString RestoredOilValue(const QString& piece, const QLocale& locale) {
+    if (piece.isEmpty()) return {};
+    const QString whole = FixedNumber(CurrencyAmount(piece, locale), 0, locale);
+    return whole == QLatin1String("0") ? QString() : whole;
+}
+
+void SetHeating(Program& p, bool centralHeating, bool waterHeating) {
+    p.main.setChecked(Ctl::CHeat1, centralHeating);
+    p.main.setChecked(Ctl::CHeat2, centralHeating);
+    p.main.setChecked(Ctl::WHeat1, waterHeating);
+    p.main.setChecked(Ctl::WHeat2, waterHeating);
+}
+
+// A saved delivery dated after the restored first reading goes back into the
+// first free pair of delivery fields, marked as already saved.
+void RestoreDelivery(Program& p, const QString& line) {
+    const QLocale locale = p.desktop.locale();
+    if (!IsDeliveryLine(line, locale)) return;
+    const auto days = DaysBetween(p.main.text(Ctl::Date1), ColumnText(line, 1, 11), locale);
+    if (!days || *days < 1) return;
+    const DeliveryPieces d = ReadDeliveryColumns(line);
+    const bool first = p.main.text(Ctl::Date3).isEmpty();
+    const Ctl date = first ? Ctl::Date3 : Ctl::Date4;
+    const Ctl amount = first ? Ctl::LAdd1 : Ctl::LAdd2;
+    const Ctl cost = first ? Ctl::OCost1 : Ctl::OCost2;
+    const Ctl charge = first ? Ctl::DCharge1 : Ctl::DCharge2;
+    p.main.setText(date, d.date);
+    p.main.setText(amount, d.amount);
+    // The log keeps the costs with their currency symbol in front.
+    p.main.setText(cost, d.oilCost.isEmpty() ? QString() : d.oilCost.mid(1));
+    p.main.setText(charge, d.charge.isEmpty() ? QString() : d.charge.mid(1));
+    (first ? p.st.RetrievedDelivery1 : p.st.RetrievedDelivery2) =
+        p.main.text(date) + p.main.text(amount) + p.main.text(cost) + p.main.text(charge);
+    SetHeating(p, d.centralHeating, d.waterHeating);
+}
+
+}  // namespace
+
+void GetLastClick(Program& p) {
+    State& st = p.st;
+    QString historyLast, deliveryLast, deliveryPrevious;
+
+    const bool historyRead = ReadLogOrWarn(
+        p, LogKind::History, "Unable to read from the log file " + st.HistoryLogName + ".", [&] {
+            p.step(141);
+            st.ReadingRestored = false;
+            ClearClick(p);
+            CheckDirectory(p, "Log");
+            if (CheckLogFile(p, LogKind::History)) return;
+            const QStringList tail = p.files.lastLines(LogPath(p, LogKind::History), 1);
+            if (!tail.isEmpty()) historyLast = tail.last();
+        });
+    if (!historyRead) return;
+
+    const bool deliveryRead = ReadLogOrWarn(
+        p, LogKind::Delivery, "Unable to read from the log file " + st.DeliveryLogName + ".", [&] {
+            p.step(142);
+            if (CheckLogFile(p, LogKind::Delivery)) return;
+            const QStringList tail = p.files.lastLines(LogPath(p, LogKind::Delivery), 2);
+            if (!tail.isEmpty()) deliveryLast = tail.last();
+            if (tail.size() > 1) deliveryPrevious = tail.at(tail.size() - 2);
+        });
+    if (!deliveryRead) return;
+
+    Trapped(p, "History Log File Read Error", [&] {
+        p.step(143);
+        const QLocale locale = p.desktop.locale();
+        const bool historyDated = LineDate(historyLast, locale).has_value();
+        if (historyDated) {
+            const HistoryPieces h = ReadHistoryColumns(historyLast);
+            p.main.setText(Ctl::Date1, h.date);
+            p.main.setText(Ctl::TARead1, p.main.checked(Ctl::TankAU) ? h.volumeA : h.depthA);
+            p.main.setText(Ctl::TBRead1, p.main.checked(Ctl::TankBU) ? h.volumeB : h.depthB);
+            st.OilValue = RestoredOilValue(h.oilValue, locale);
+            SetHeating(p, h.centralHeating, h.waterHeating);
+        }
+        if (!p.main.text(Ctl::Date1).isEmpty()) {
+            RestoreDelivery(p, deliveryPrevious);
+            p.step(144);
+            RestoreDelivery(p, deliveryLast);
+        }
+        RefreshCurrency(p, true, true);
+        st.ReadingRestored = true;
+
+        // A fresh delivery log holds only its creation block: nothing to restore.
+        const bool anything = historyDated || IsDeliveryLine(deliveryLast, locale) ||
+                              IsDeliveryLine(deliveryPrevious, locale);
+        if (anything) {
+            p.setStatus("Last Saved Data Restored");
+            p.main.setFocus(Ctl::Date2);
+        } else {
+            p.setStatus("No Previous Readings Or Deliveries To Restore");
+            p.main.setFocus(Ctl::Date1);
+        }
+        p.main.setEnabled(Ctl::Save, false);
+    });
+}
 
 }  // namespace tw

@@ -1,10 +1,163 @@
 #include "logs/HistoryLog.h"
 
+#include <cmath>
+
+#include "app/FatalDump.h"
+#include "app/FolderChecks.h"
 #include "app/Program.h"
+#include "calc/Fields.h"
+#include "calc/Formats.h"
+#include "calc/TankVolume.h"
+#include "logs/LogColumns.h"
+#include "logs/LogFiles.h"
+#include "logs/TankLines.h"
 
 namespace tw {
 
-QString CurrentTankSignature(Program&) { return {}; }
-void BuildHistoryLine(Program&) {}
+namespace {
+
+// The fields that describe one tank and hold its two readings.
+struct TankFields {
+    Ctl capacity, depth, shape, offset, readsVolume, reading1, reading2;
+};
+const TankFields kTankA{Ctl::TankACap, Ctl::TankAD,   Ctl::TankAS,  Ctl::TankOffA,
+                        Ctl::TankAU,   Ctl::TARead1, Ctl::TARead2};
+const TankFields kTankB{Ctl::TankBCap, Ctl::TankBD,   Ctl::TankBS,  Ctl::TankOffB,
+                        Ctl::TankBU,   Ctl::TBRead1, Ctl::TBRead2};
+
+// A field's number as the user wrote it (locale separators), else its leading number.
+double DisplayedNumber(const QString& text, const QLocale& locale) {
+    if (const auto value = LocaleNumber(text, locale)) return *value;
+    return NumberValue(text);
+}
+
+// A display pattern applied to a field text; an empty text stays empty.
+QString Pattern(const QString& text, int decimals, const QLocale& locale) {
+    if (text.isEmpty()) return text;
+    return FixedNumber(DisplayedNumber(text, locale), decimals, locale);
+}
+
+QString VolumeColumn(Program& p, const TankFields& tank, Ctl reading) {
+    const QLocale locale = p.desktop.locale();
+    if (p.main.checked(tank.readsVolume)) return Pattern(p.main.text(reading), 0, locale);
+    const double oilDepth =
+        NumberValue(p.main.text(reading)) - NumberValue(p.main.text(tank.offset));
+    const float volume = TankVolume(0, p.main.text(tank.capacity), p.main.text(tank.depth),
+                                    GeneralNumber(oilDepth), p.main.index(tank.shape));
+    return FixedNumber(std::trunc(double(volume)), 0, locale);
+}
+
+QString DepthColumn(Program& p, const TankFields& tank, Ctl reading) {
+    const QLocale locale = p.desktop.locale();
+    if (!p.main.checked(tank.readsVolume)) return Pattern(p.main.text(reading), 1, locale);
+    const double depth = NumberValue(p.main.text(tank.depth));
+    if (depth == 0) return {};
+    const float oilDepth =
+        DepthForVolume(float(NumberValue(p.main.text(tank.capacity))), float(depth),
+                       float(NumberValue(p.main.text(reading))), p.main.index(tank.shape));
+    const double shown =
+        std::nearbyint(double(oilDepth) * 100) / 100 + NumberValue(p.main.text(tank.offset));
+    return FixedNumber(shown, 1, locale);
+}
+
+QString TankBDepthColumn(Program& p, Ctl reading) {
+    if (p.main.text(Ctl::TankBCap).isEmpty()) return {};
+    if (NumberValue(p.main.text(Ctl::TBRead1)) == 0 && NumberValue(p.main.text(Ctl::TBRead2)) == 0)
+        return {};
+    return DepthColumn(p, kTankB, reading);
+}
+
+HistoryRow ReadingRow(Program& p, int reading) {
+    const bool second = reading == 2;
+    const Ctl readA = second ? kTankA.reading2 : kTankA.reading1;
+    const Ctl readB = second ? kTankB.reading2 : kTankB.reading1;
+    HistoryRow row;
+    row.date = LogDate(p.main.text(second ? Ctl::Date2 : Ctl::Date1), p.desktop.locale());
+    row.volumeA = VolumeColumn(p, kTankA, readA);
+    row.volumeB = VolumeColumn(p, kTankB, readB);
+    row.depthA = DepthColumn(p, kTankA, readA);
+    row.depthB = TankBDepthColumn(p, readB);
+    if (second) {
+        // No value is shown for oil worth nothing.
+        const QString value = p.st.RemainingOilValue;
+        row.oilValue = value == CurrencyText(0, p.desktop.locale()) ? QString() : value;
+        row.centralHeating = p.main.checked(Ctl::CHeat2);
+        row.waterHeating = p.main.checked(Ctl::WHeat2);
+    }
+    return row;
+}
+
+// Two line breaks, the tank lines, an empty line and the column lines; the last
+// line stays open for the save's own line end.
+void WriteHistoryHeader(Program& p) {
+    p.st.HistoryLine += "\r\n\r\n" + TankLine(p, false) + "\r\n" + TankLine(p, true) + "\r\n\r\n" +
+                        HistoryColumnLines(p.st.TaxWord).join("\r\n");
+}
+
+}  // namespace
+
+QString CurrentTankSignature(Program& p) {
+    const MainModel& m = p.main;
+    return QString::number(m.state(Ctl::TankAU)) + QString::number(m.state(Ctl::TankBU)) +
+           m.text(Ctl::TankACap) + m.text(Ctl::TankAD) + m.itemText(Ctl::TankAS) +
+           m.text(Ctl::TankBCap) + m.text(Ctl::TankBD) + m.itemText(Ctl::TankBS) +
+           GeneralNumber(double(p.st.TUnitsA)) + GeneralNumber(double(p.st.TUnitsB));
+}
+
+void BuildHistoryLine(Program& p) {
+    State& st = p.st;
+    Trapped(p, "Generate History Log Error", [&] {
+        p.step(211);
+        st.HistoryLine.clear();
+        int dataLines = 0;
+        QString lastLine;
+        CheckDirectory(p, "Log");
+        if (!CheckLogFile(p, LogKind::History)) {
+            const QLocale locale = p.desktop.locale();
+            const bool read = ReadLogOrWarn(
+                p, LogKind::History, "Unable to read from log file " + st.HistoryLogName + ".",
+                [&] {
+                    p.files.forEachLine(LogPath(p, LogKind::History), [&](const QString& line) {
+                        if (IsHistoryDataLine(line, locale)) ++dataLines;
+                        if (IsColumnHeader(line)) st.TankSetupChanged = false;
+                        lastLine = line;
+                    });
+                });
+            if (!read) return;
+        }
+
+        p.step(212);
+        const QLocale locale = p.desktop.locale();
+        const auto date2 = ParseDate(p.main.text(Ctl::Date2), locale);
+        if (!date2) return;
+        const HistoryRow first = ReadingRow(p, 1);
+        const HistoryRow second = ReadingRow(p, 2);
+
+        p.step(213);
+        const auto lastDate = LineDate(lastLine, locale);
+        if (lastDate && !p.main.checked(Ctl::NoHistory) && DaysBetween(*date2, *lastDate) >= 0)
+            st.SaveError +=
+                "Tank Reading Date 2 must be later than the last Tank Reading date saved\n";
+
+        // The setup is remembered when the line is composed, not when it is saved.
+        const QString signature = CurrentTankSignature(p);
+        if (st.SaveError.isEmpty() && signature != st.TankSignature) {
+            st.TankSignature = signature;
+            st.TankSetupChanged = true;
+        }
+
+        const bool firstReadingNeeded = dataLines == 0;
+        const bool fortiethLine = dataLines % 40 == 0 && dataLines > 35;
+        if (dataLines == 0 || st.TankSetupChanged || fortiethLine) WriteHistoryHeader(p);
+
+        if (!st.SaveError.isEmpty()) return;
+        if (firstReadingNeeded) {
+            if (!st.HistoryLine.isEmpty()) st.HistoryLine += "\r\n";
+            st.HistoryLine += FirstReadingLine(first);
+        }
+        if (!st.HistoryLine.isEmpty()) st.HistoryLine += "\r\n";
+        st.HistoryLine += HistoryDataLine(second);
+    });
+}
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 #include "logs/LogFiles.h"
 
 #include "app/FolderChecks.h"
+#include "app/ProgramEnded.h"
 #include "app/Program.h"
 #include "app/Startup.h"
 #include "app/Version.h"
@@ -12,10 +13,6 @@ namespace {
 
 QString Capitalised(const QString& word) {
     return word.left(1).toUpper() + word.mid(1);
-}
-
-QString LogErrorTitle(LogKind kind) {
-    return "Tankwise " + Capitalised(LogKindWord(kind)) + " Log File Error";
 }
 
 // Appends pending text to a log after the folder and file checks; a failed write
@@ -34,6 +31,24 @@ void AppendTo(Program& p, LogKind kind, const QStringList& texts) {
 }
 
 }  // namespace
+
+QString LogErrorTitle(LogKind kind) {
+    return "Tankwise " + Capitalised(LogKindWord(kind)) + " Log File Error";
+}
+
+bool ReadLogOrWarn(Program& p, LogKind kind, const QString& failureLine,
+                   const std::function<void()>& read) {
+    try {
+        read();
+        return true;
+    } catch (const ProgramEnded&) {
+        throw;
+    } catch (const std::exception&) {
+        p.say(LogErrorTitle(kind), {failureLine, "This may be a permissions problem."},
+              Icon::Warning);
+        return false;
+    }
+}
 
 QString LogKindWord(LogKind kind) {
     switch (kind) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 namespace tw {
 class Program;
@@ -10,6 +11,9 @@ QString LogKindWord(LogKind kind);          // "results", "history", "delivery"
 QString LogFileName(Program& p, LogKind kind);
 QString LogPath(Program& p, LogKind kind);  // "Log/" + name
 
+// "Tankwise History Log File Error" and its sisters.
+QString LogErrorTitle(LogKind kind);
+
 // Creates each missing log with its header block; the program ends when it cannot.
 void CreateLogFiles(Program& p);
 // True (after warning the user) when the log is missing.
@@ -17,6 +21,11 @@ bool CheckLogFile(Program& p, LogKind kind);
 void AppendReport(Program& p, bool always);
 void AppendHistory(Program& p);
 void AppendDeliveries(Program& p);
+// Runs a read of a log under its own trap: when the read fails the user is told
+// (the log's error title, the given first line, the permissions hint) and false
+// comes back.
+bool ReadLogOrWarn(Program& p, LogKind kind, const QString& failureLine,
+                   const std::function<void()>& read);
 // The Results, History and Deliveries buttons: open the log in a text viewer.
 void ViewLogFile(Program& p, LogKind kind);
 

@@ -1,0 +1,130 @@
+#include "logs/LogColumns.h"
+
+#include "calc/Fields.h"
+#include "calc/Formats.h"
+
+namespace tw {
+
+QString RawColumns(const QString& line, int first, int last) {
+    if (first < 1 || last < first) return {};
+    return line.mid(first - 1, last - first + 1);
+}
+
+QString TrimBlanks(const QString& text) {
+    qsizetype start = 0, end = text.size();
+    while (start < end && text.at(start) == QLatin1Char(' ')) ++start;
+    while (end > start && text.at(end - 1) == QLatin1Char(' ')) --end;
+    return text.mid(start, end - start);
+}
+
+QString ColumnText(const QString& line, int first, int last) {
+    return TrimBlanks(RawColumns(line, first, last));
+}
+
+bool IsColumnHeader(const QString& line) { return line.endsWith(QLatin1String(", HW ")); }
+
+std::optional<QDate> LineDate(const QString& line, const QLocale& locale) {
+    const QString text = ColumnText(line, 1, 11);
+    if (text.isEmpty()) return std::nullopt;
+    return ParseDate(text, locale);
+}
+
+bool IsSavedLine(const QString& line, const QLocale& locale, int amountFirst, int amountLast) {
+    // The cheap number test first: most lines of a long log fail or pass on it
+    // before the date has to be read.
+    if (!(NumberValue(ColumnText(line, amountFirst, amountLast)) > 1)) return false;
+    return LineDate(line, locale).has_value();
+}
+
+bool IsHistoryDataLine(const QString& line, const QLocale& locale) {
+    return IsSavedLine(line, locale, 14, 20);
+}
+
+bool IsDeliveryLine(const QString& line, const QLocale& locale) {
+    return IsSavedLine(line, locale, 14, 22);
+}
+
+QString LogDate(const QString& text, const QLocale& locale) {
+    if (text.size() <= 11) return text;
+    if (const auto date = ParseDate(text, locale)) return LongDate(*date, locale);
+    return text;
+}
+
+QString JoinColumns(const std::vector<std::pair<QString, int>>& fields) {
+    QStringList parts;
+    for (const auto& [text, width] : fields) parts << RightAlign(text, width);
+    return parts.join(QStringLiteral(", "));
+}
+
+QString HistoryDataLine(const HistoryRow& row) {
+    return JoinColumns({{row.date, 11},
+                        {row.volumeA, 7},
+                        {row.volumeB, 7},
+                        {row.depthA, 6},
+                        {row.depthB, 6},
+                        {row.oilValue, 9},
+                        {HeatingFlag(row.centralHeating), 3},
+                        {HeatingFlag(row.waterHeating), 3}});
+}
+
+QString FirstReadingLine(const HistoryRow& row) {
+    return JoinColumns({{row.date, 11},
+                        {row.volumeA, 7},
+                        {row.volumeB, 7},
+                        {row.depthA, 6},
+                        {row.depthB, 6}}) +
+           QLatin1Char(',') + QString(20, QLatin1Char(' '));
+}
+
+QStringList HistoryColumnLines(const QString& taxWord) {
+    return {QStringLiteral("Date       , Tank A , Tank B , Tank A, Tank B, Oil Value, CH , HW "),
+            "           , Volume , Volume , Depth , Depth , (no " + taxWord + ") ,    ,    ",
+            QStringLiteral("-----------, -------, -------, ------, ------, ---------, ---, ---")};
+}
+
+QString DeliveryLineText(const DeliveryRow& row) {
+    return JoinColumns({{row.date, 11},
+                        {row.amount, 9},
+                        {row.oilCost, 7},
+                        {row.charge, 9},
+                        {row.oilVat, 5},
+                        {row.total, 8},
+                        {row.deliveryVat, 5},
+                        {HeatingFlag(row.centralHeating), 3},
+                        {HeatingFlag(row.waterHeating), 3}});
+}
+
+QStringList DeliveryColumnLines(const QString& taxWord) {
+    return {QStringLiteral(
+                "Delivery   , Amount   , Oil    , Delivery , Oil  , Total   , Del  , CH , HW "),
+            "Date       , Delivered, Cost   , Charge   , " + taxWord + "  , Cost    , " + taxWord +
+                "  ,    ,    ",
+            QStringLiteral(
+                "-----------, ---------, -------, ---------, -----, --------, -----, ---, ---")};
+}
+
+HistoryPieces ReadHistoryColumns(const QString& line) {
+    HistoryPieces pieces;
+    pieces.date = ColumnText(line, 1, 11);
+    pieces.volumeA = ColumnText(line, 14, 20);
+    pieces.volumeB = ColumnText(line, 23, 29);
+    pieces.depthA = ColumnText(line, 32, 37);
+    pieces.depthB = ColumnText(line, 40, 45);
+    pieces.oilValue = ColumnText(line, 48, 56);
+    pieces.centralHeating = RawColumns(line, 60, 61) == QLatin1String("On");
+    pieces.waterHeating = RawColumns(line, 65, 66) == QLatin1String("On");
+    return pieces;
+}
+
+DeliveryPieces ReadDeliveryColumns(const QString& line) {
+    DeliveryPieces pieces;
+    pieces.date = ColumnText(line, 1, 11);
+    pieces.amount = ColumnText(line, 14, 22);
+    pieces.oilCost = ColumnText(line, 25, 31);
+    pieces.charge = ColumnText(line, 34, 42);
+    pieces.centralHeating = RawColumns(line, 70, 71) == QLatin1String("On");
+    pieces.waterHeating = RawColumns(line, 75, 76) == QLatin1String("On");
+    return pieces;
+}
+
+}  // namespace tw

@@ -1,0 +1,164 @@
+#include "logs/LogColumns.h"
+
+#include <gtest/gtest.h>
+
+#include "LogTestSupport.h"
+
+namespace tw {
+namespace {
+
+const QLocale kUk(QLocale::English, QLocale::UnitedKingdom);
+
+// ---- Fixed-width lines ----------------------------------------------------------------
+
+TEST(HistoryLines, DataLineMatchesTheDocumentedExampleColumnForColumn) {
+    HistoryRow row{"15-Feb-2013", "460", "0", "45.0", "", "£123.45", true, false};
+    const QString line = HistoryDataLine(row);
+    EXPECT_EQ(line, "15-Feb-2013,     460,       0,   45.0,       ,   £123.45,  On, Off");
+    EXPECT_EQ(line.size(), 66);
+}
+
+TEST(HistoryLines, FirstReadingLineEndsWithACommaAndTwentyBlanks) {
+    HistoryRow row{"01-Jan-2013", "910", "0", "78.5", "", "£9.99", true, true};
+    const QString line = FirstReadingLine(row);
+    // No oil value and no heating flags, whatever the row holds.
+    EXPECT_EQ(line, "01-Jan-2013,     910,       0,   78.5,       ,                    ");
+    EXPECT_EQ(line.size(), 66);
+}
+
+TEST(HistoryLines, OverlongFieldsKeepTheirLastCharacters) {
+    HistoryRow row{"Wednesday 01-Jan-2013", "12345678", "", "1234.56", "", "£12,345.67", false,
+                   false};
+    const QString line = HistoryDataLine(row);
+    EXPECT_EQ(line.size(), 66);
+    EXPECT_EQ(line.left(11), "01-Jan-2013");
+    EXPECT_EQ(line.mid(13, 7), "2345678");
+    EXPECT_EQ(line.mid(31, 6), "234.56");
+    EXPECT_EQ(line.mid(47, 9), "12,345.67");
+}
+
+TEST(HistoryLines, ColumnLinesAreSixtySixCharactersWithTheTaxWord) {
+    for (const QString tax : {"VAT", "Tax"}) {
+        const QStringList lines = HistoryColumnLines(tax);
+        ASSERT_EQ(lines.size(), 3);
+        for (const QString& line : lines) EXPECT_EQ(line.size(), 66) << line.toStdString();
+        EXPECT_TRUE(IsColumnHeader(lines[0]));
+        EXPECT_FALSE(IsColumnHeader(lines[2]));
+        EXPECT_EQ(lines[1].mid(47, 9), "(no " + tax + ") ");
+    }
+}
+
+TEST(DeliveryLines, LineIsSeventySixCharactersInItsColumns) {
+    DeliveryRow row{"15/02/2013", "1000", "£0.4500", "£25.00", "17.5%", "£556.25", "5%", false,
+                    true};
+    const QString line = DeliveryLineText(row);
+    EXPECT_EQ(line,
+              " 15/02/2013,      1000, £0.4500,    £25.00, 17.5%,  £556.25,    5%, Off,  On");
+    EXPECT_EQ(line.size(), 76);
+}
+
+TEST(DeliveryLines, EmptyChargeAndRatesAreBlankColumns) {
+    DeliveryRow row{"15/02/2013", "1000", "£0.4500", "", "", "£450.00", "", true, true};
+    const QString line = DeliveryLineText(row);
+    EXPECT_EQ(line.mid(33, 9), QString(9, ' '));
+    EXPECT_EQ(line.mid(44, 5), QString(5, ' '));
+    EXPECT_EQ(line.mid(61, 5), QString(5, ' '));
+}
+
+TEST(DeliveryLines, ColumnLinesAreSeventySixCharactersWithTheTaxWord) {
+    const QStringList lines = DeliveryColumnLines("Tax");
+    ASSERT_EQ(lines.size(), 3);
+    for (const QString& line : lines) EXPECT_EQ(line.size(), 76) << line.toStdString();
+    EXPECT_TRUE(IsColumnHeader(lines[0]));
+    EXPECT_EQ(lines[1].mid(44, 5), "Tax  ");
+    EXPECT_EQ(lines[1].mid(61, 5), "Tax  ");
+}
+
+// ---- Reading lines back ---------------------------------------------------------------
+
+TEST(ReadingColumns, HistoryPiecesComeBackFromTheirColumns) {
+    const HistoryPieces h = ReadHistoryColumns(
+        HistoryDataLine({"15/02/2013", "460", "1234", "45.0", "78.5", "£123.45", false, true}));
+    EXPECT_EQ(h.date, "15/02/2013");
+    EXPECT_EQ(h.volumeA, "460");
+    EXPECT_EQ(h.volumeB, "1234");
+    EXPECT_EQ(h.depthA, "45.0");
+    EXPECT_EQ(h.depthB, "78.5");
+    EXPECT_EQ(h.oilValue, "£123.45");
+    EXPECT_FALSE(h.centralHeating);
+    EXPECT_TRUE(h.waterHeating);
+}
+
+TEST(ReadingColumns, DeliveryPiecesComeBackFromTheirColumns) {
+    const DeliveryPieces d = ReadDeliveryColumns(DeliveryLineText(
+        {"15/02/2013", "1000", "£0.4500", "£100.00", "5%", "£9,999.99", "5%", true, false}));
+    EXPECT_EQ(d.date, "15/02/2013");
+    EXPECT_EQ(d.amount, "1000");
+    EXPECT_EQ(d.oilCost, "£0.4500");
+    EXPECT_EQ(d.charge, "£100.00");
+    EXPECT_TRUE(d.centralHeating);
+    EXPECT_FALSE(d.waterHeating);
+}
+
+TEST(ReadingColumns, ShortAndEmptyLinesGiveEmptyPieces) {
+    const HistoryPieces h = ReadHistoryColumns("01/02/2013");
+    EXPECT_EQ(h.date, "01/02/2013");
+    EXPECT_EQ(h.volumeA, "");
+    EXPECT_FALSE(h.centralHeating);
+    EXPECT_EQ(ReadDeliveryColumns("").date, "");
+    EXPECT_EQ(ColumnText("abc", 5, 9), "");
+}
+
+TEST(ReadingColumns, OnlyBlanksAreTrimmed) {
+    EXPECT_EQ(ColumnText("  \tab  ", 1, 7), "\tab");
+    EXPECT_EQ(TrimBlanks("  x y  "), "x y");
+}
+
+struct SavedLineRow {
+    const char* name;
+    const char* line;
+    bool history;
+    bool delivery;
+};
+void PrintTo(const SavedLineRow& row, std::ostream* os) { *os << row.name; }
+
+class SavedLines : public testing::TestWithParam<SavedLineRow> {};
+
+TEST_P(SavedLines, AreToldApartFromOtherLines) {
+    const SavedLineRow& row = GetParam();
+    EXPECT_EQ(IsHistoryDataLine(row.line, kUk), row.history);
+    EXPECT_EQ(IsDeliveryLine(row.line, kUk), row.delivery);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, SavedLines,
+    testing::Values(
+        SavedLineRow{"historyLine",
+                     " 15/02/2013,     460,       0,   45.0,       ,   £123.45,  On, Off", true,
+                     true},
+        SavedLineRow{"tankAVolumeOfOne",
+                     " 15/02/2013,       1,       0,       ,       ,          ,  On, Off", false,
+                     false},
+        SavedLineRow{"deliveryLine",
+                     " 15/02/2013,      1000, £0.4500,    £25.00,    5%,  £556.25,    5%, Off,  On",
+                     true, true},
+        SavedLineRow{"creationTimeStamp", "01/06/2020 12:00:00", false, false},
+        SavedLineRow{"columnHeader",
+                     "Date       , Tank A , Tank B , Tank A, Tank B, Oil Value, CH , HW ", false,
+                     false},
+        SavedLineRow{"dashes",
+                     "-----------, -------, -------, ------, ------, ---------, ---, ---", false,
+                     false},
+        SavedLineRow{"notADate", "hello wor  ,     460", false, false},
+        SavedLineRow{"empty", "", false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LogDates, OnlyTextsLongerThanElevenCharactersAreRewritten) {
+    EXPECT_EQ(LogDate("15/02/2013", kUk), "15/02/2013");
+    EXPECT_EQ(LogDate("15-Feb-2013", kUk), "15-Feb-2013");
+    EXPECT_EQ(LogDate("15 February 2013", kUk), "15-Feb-2013");
+    EXPECT_EQ(LogDate("", kUk), "");
+}
+
+}  // namespace
+}  // namespace tw
