@@ -1,9 +1,276 @@
 #include "calc/Calculate.h"
 
+#include "app/FatalDump.h"
 #include "app/Program.h"
+#include "calc/Clearing.h"
+#include "calc/Costs.h"
+#include "calc/CrossChecks.h"
+#include "calc/Currency.h"
+#include "calc/Fields.h"
+#include "calc/Fingerprint.h"
+#include "calc/Formats.h"
+#include "calc/InputChecks.h"
+#include "calc/Prediction.h"
+#include "calc/ShownValue.h"
+#include "calc/TankVolume.h"
+#include "calc/Tidy.h"
+#include "config/TankOilValidation.h"
+#include "logs/DeliveryLog.h"
+#include "logs/HistoryLog.h"
+#include "logs/Report.h"
+#include "logs/SaveCalculation.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace tw {
 
-void Calculate(Program&) {}
+namespace {
+
+// The controls that describe one tank and its two readings.
+struct TankControls {
+    Ctl capacity, depth, shape, offset, volumeMode, reading1, reading2;
+};
+const TankControls kTankA{Ctl::TankACap, Ctl::TankAD,     Ctl::TankAS, Ctl::TankOffA,
+                          Ctl::TankAU,   Ctl::TARead1,    Ctl::TARead2};
+const TankControls kTankB{Ctl::TankBCap, Ctl::TankBD,     Ctl::TankBS, Ctl::TankOffB,
+                          Ctl::TankBU,   Ctl::TBRead1,    Ctl::TBRead2};
+
+// One calculation's view of the window.
+class Run {
+public:
+    explicit Run(Program& p) : p(p), m(p.main), st(p.st), locale(p.desktop.locale()) {}
+
+    void operator()();
+
+private:
+    double value(Ctl c) const { return ShownValue(m.text(c), locale); }
+    std::optional<QDate> date(Ctl c) const { return ParseDate(m.text(c), locale); }
+    void write(Ctl c, double number) { m.setText(c, GeneralNumber(number)); }
+    void clearResults() {
+        ClearActualResults(p);
+        ClearPredictedResults(p);
+    }
+
+    float volume(const TankControls& t, Ctl reading) const;
+    double oilUsed() const;
+    void workOutVolumes();
+    void fail();
+    void refuseUnchanged();
+    CostInput costInput() const;
+    void writeUse();
+    void writeCosts(const CostInput& in);
+    void writePrediction(const CostInput& in);
+    void finish();
+
+    Program& p;
+    MainModel& m;
+    State& st;
+    const QLocale locale;
+    PeriodCosts period;
+};
+
+// The oil one reading stands for. A dipstick reading is measured from the tank's
+// offset: below it the tank is empty, above the tank's depth it is full, so the
+// model is never asked for a depth outside the tank.
+float Run::volume(const TankControls& t, Ctl reading) const {
+    const int volumeMode = m.state(t.volumeMode);
+    double r = value(reading);
+    if (volumeMode == 0) {
+        r -= value(t.offset);
+        const double depth = value(t.depth);
+        r = std::max(r, 0.0);
+        if (depth > 0) r = std::min(r, depth);
+    }
+    return TankVolume(volumeMode, m.text(t.capacity), m.text(t.depth), GeneralNumber(r),
+                      m.index(t.shape));
+}
+
+double Run::oilUsed() const {
+    const float change = st.OilAtReading1 - st.OilAtReading2;
+    return FloatDecimal(change) + value(Ctl::LAdd1) + value(Ctl::LAdd2);
+}
+
+void Run::workOutVolumes() {
+    st.OilAtReading1 = volume(kTankB, kTankB.reading1) + volume(kTankA, kTankA.reading1);
+    st.OilAtReading2 = volume(kTankB, kTankB.reading2) + volume(kTankA, kTankA.reading2);
+    if (oilUsed() < 0) {
+        clearResults();
+        st.SaveError += "The amount of oil remaining is more than there should be\n";
+    }
+}
+
+void Run::fail() {
+    st.InputFingerprint.clear();
+    st.LastInputFingerprint.clear();
+    RefreshCurrency(p, false, true);
+    p.say("Tankwise Data Error", {st.SaveError}, Icon::Exclamation);
+    clearResults();
+    st.SaveError.clear();
+    if (!date(Ctl::Date1)) m.setFocus(Ctl::Date1);
+}
+
+void Run::refuseUnchanged() {
+    RefreshCurrency(p, false, true);
+    st.SaveError = "The data has not changed since the last calculation";
+    p.say("Tankwise Data Error", {"The data has not changed", "since the last calculation"},
+          Icon::Exclamation);
+    st.SaveError.clear();
+}
+
+CostInput Run::costInput() const {
+    CostInput in;
+    in.P1 = value(Ctl::OCost1);
+    in.P2 = value(Ctl::OCost2);
+    in.L1 = value(Ctl::LAdd1);
+    in.L2 = value(Ctl::LAdd2);
+    in.C1 = value(Ctl::DCharge1);
+    in.C2 = value(Ctl::DCharge2);
+    in.R = value(Ctl::VRate);
+    in.RD = value(Ctl::DVRate);
+    in.S = ShownValue(st.OilValue, locale);
+    in.V1 = st.OilAtReading1;
+    in.V2 = st.OilAtReading2;
+    in.U = value(Ctl::TankT);
+    in.read1 = value(Ctl::TARead1);
+    in.read2 = value(Ctl::TARead2);
+    in.date1IsDate = date(Ctl::Date1).has_value();
+    return in;
+}
+
+// Oil used, days and use per day. A period of no days (possible only with the
+// checks switched off) has no use per day and nothing derived from it.
+void Run::writeUse() {
+    write(Ctl::TankT, oilUsed());
+    const auto d1 = date(Ctl::Date1), d2 = date(Ctl::Date2);
+    if (d1 && d2 && value(Ctl::TankT) != 0) {
+        const qint64 days = DaysBetween(*d1, *d2);
+        if (days > 0) {
+            m.setText(Ctl::TDays, QString::number(days));
+            m.setText(Ctl::VDay, FixedNumber(value(Ctl::TankT) / value(Ctl::TDays), 1, locale));
+        }
+    }
+}
+
+void Run::writeCosts(const CostInput& in) {
+    st.DeliveryChargeTotal = in.C1 + in.C2;
+    st.Delivery1Cost = GeneralNumber(in.P1 * in.L1);
+    st.Delivery2Cost = GeneralNumber(in.P2 * in.L2);
+    p.step(105);
+    period = PricePeriod(in);
+    write(Ctl::TCost, period.tCost);
+    if (!period.status.isEmpty()) p.setStatus(period.status);
+    st.Delivery1Cost = GeneralNumber(period.delivery1Cost);
+    st.Delivery2Cost = GeneralNumber(period.delivery2Cost);
+    st.RemainingOilValue = GeneralNumber(period.remainingOilValue);
+    st.OilVat = period.oilVat ? GeneralNumber(*period.oilVat) : QString();
+    st.DeliveryVat = period.deliveryVat ? GeneralNumber(*period.deliveryVat) : QString();
+    write(Ctl::VCost, period.vCost);
+    if (period.tvCost) write(Ctl::TVCost, *period.tvCost);
+
+    const double days = value(Ctl::TDays);
+    if (date(Ctl::Date1) && date(Ctl::Date2) && in.U != 0 && days > 0)
+        write(Ctl::DCost, value(Ctl::TVCost) / days);
+}
+
+void Run::writePrediction(const CostInput& in) {
+    const QDate d1 = *date(Ctl::Date1), d2 = *date(Ctl::Date2);
+    if (const auto daysLeft = DaysUntilEmpty(FloatDecimal(st.OilAtReading2), value(Ctl::VDay)))
+        m.setText(Ctl::FillDate, ShortDate(d2.addDays(*daysLeft), locale));
+
+    const int months = int(std::clamp(std::trunc(value(Ctl::Predict)), -1200.0, 1200.0));
+    m.setText(Ctl::TDaysP, QString::number(PredictionDays(d1, months)));
+    write(Ctl::TankTP, PredictedUse(value(Ctl::TankT), value(Ctl::TDays), value(Ctl::TDaysP)));
+
+    p.step(107);
+    PredictionFigures f;
+    f.tankTP = value(Ctl::TankTP);
+    f.tDays = value(Ctl::TDays);
+    f.tDaysP = value(Ctl::TDaysP);
+    f.runsOut = RunsOutBeforeEnd(date(Ctl::FillDate), d1.addDays(qint64(f.tDaysP)));
+    const PredictedCosts c = PricePrediction(in, period, f);
+    write(Ctl::TCostP, c.tCostP);
+    write(Ctl::VCostP, c.vCostP);
+    write(Ctl::TVCostP, c.tvCostP);
+    st.PredictedOilVat = c.predictedOilVat ? GeneralNumber(*c.predictedOilVat) : QString();
+    st.PredictedDeliveryVat =
+        c.predictedDeliveryVat ? GeneralNumber(*c.predictedDeliveryVat) : QString();
+    st.PredictedDeliveries = c.predictedDeliveries;
+    write(Ctl::TCO2P, value(Ctl::TankTP) * value(Ctl::CORate));
+}
+
+void Run::finish() {
+    p.step(108);
+    st.LastInputFingerprint = BuildInputFingerprint(p);
+    st.RemainingOilValue = CurrencyText(ShownValue(st.RemainingOilValue, locale), locale);
+    TidyOutput(p);
+    RefreshCurrency(p, false, true);
+
+    p.step(109);
+    BuildHistoryLine(p);
+    BuildDeliveryLines(p);
+    BuildReport(p);
+    TidyInput(p);
+
+    if (m.state(Ctl::AutoSave) == 1) SaveCalculation(p);
+    else m.setEnabled(Ctl::Save, true);
+}
+
+void Run::operator()() {
+    p.step(101);
+    st.RemainingOilValue = st.Delivery1Cost = st.Delivery2Cost = QStringLiteral("0");
+    // Tax and delivery figures of an earlier calculation must not reach this one's logs.
+    st.OilVat.clear();
+    st.DeliveryVat.clear();
+    st.PredictedOilVat.clear();
+    st.PredictedDeliveryVat.clear();
+    st.PredictedDeliveries = 0;
+    st.ReadingRestored = false;
+    st.SaveError.clear();
+    RefreshCurrency(p, true, false);
+
+    CheckTankAndOilData(p);
+    CheckInputFields(p);
+    p.step(102);
+    if (st.SaveError.isEmpty() && st.InhibitMode != 2) CheckCombinations(p);
+    if (st.SaveError.isEmpty()) workOutVolumes();
+    if (!st.SaveError.isEmpty()) return fail();
+
+    p.step(103);
+    st.InputFingerprint = BuildInputFingerprint(p);
+    if (st.InputFingerprint == st.LastInputFingerprint) return refuseUnchanged();
+
+    clearResults();
+    p.step(104);
+    m.setText(Ctl::Status, QString());
+    writeUse();
+    const CostInput in = costInput();
+    writeCosts(in);
+
+    const double days = value(Ctl::TDays);
+    if (value(Ctl::VDay) != 0 && days > 0) {
+        write(Ctl::TCO2, value(Ctl::TankT) * value(Ctl::CORate));
+        write(Ctl::DCO2, value(Ctl::TCO2) / days);
+    }
+    if (date(Ctl::Date2)) {
+        write(Ctl::OLeft, FloatDecimal(st.OilAtReading2));
+        m.setText(Ctl::OLeftM, "Left:");
+    } else {
+        write(Ctl::OLeft, value(Ctl::LAdd1) + value(Ctl::LAdd2));
+        m.setText(Ctl::OLeftM, "Added:");
+    }
+
+    p.step(106);
+    if (date(Ctl::Date1) && date(Ctl::Date2) && value(Ctl::TankT) != 0 &&
+        std::trunc(value(Ctl::Predict)) >= 1 && days > 0)
+        writePrediction(in);
+    finish();
+}
+
+}  // namespace
+
+void Calculate(Program& p) {
+    Trapped(p, "Calculation Error", [&] { Run{p}(); });
+}
 
 }  // namespace tw
