@@ -1,14 +1,17 @@
 #pragma once
+#include "app/Version.h"
 #include "app/WindowModel.h"
 
 namespace tw {
 class Program;
 
+// Design texts: ProgName and ProgVersion are replaced at load; the notice line and
+// the maker's web address are fixed.
 #define TW_ABOUT_CONTROLS(X)                                                     \
     X(ProgName, Label, "Prog Name", "")                                          \
-    X(ProgVersion, Label, "", "")                                                \
-    X(Notice, Label, "", "")                                                     \
-    X(WebSite, Label, "", "")                                                    \
+    X(ProgVersion, Label, "Prog Version", "")                                    \
+    X(Notice, Label, "Keeps track of the oil you burn and what it costs.", "")   \
+    X(WebSite, Label, kSiteBase, "")                                             \
     X(ExitAbout, Button, "&Exit", "Close Tankwise About Screen")
 
 enum class AboutCtl {
@@ -24,6 +27,8 @@ public:
 
 // The About button: shows the About window, modal, loading it first if needed.
 void AboutClick(Program& p);
+// Each time the About window becomes active: topmost while the program runs on top.
+void ActivateAbout(Program& p);
 void AboutEvent(Program& p, AboutCtl control);
 // Closing it hands control back to the main window, which is activated again.
 void CloseAbout(Program& p);

@@ -1,13 +1,74 @@
 #include "app/DesktopServices.h"
 
+#include "app/FolderChecks.h"
 #include "app/Program.h"
+#include "app/ProgramEnded.h"
 
 namespace tw {
 
-void OpenWebPage(Program&, WindowId, const QString&) {}
-void HelpClick(Program&) {}
-void LogoClick(Program&) {}
-void OnTopClick(Program&) {}
-void AutoSaveClick(Program&) {}
+namespace {
+
+const QString kHelpFile = "Help/index.htm";
+
+void BrowserFailed(Program& p) {
+    p.say("Tankwise Error", {"Unable to launch Browser."}, Icon::None);
+}
+
+}  // namespace
+
+void OpenWebPage(Program& p, WindowId, const QString& pagePath) {
+    bool launched = false;
+    try {
+        launched = p.desktop.openUrl(p.siteBase + pagePath);
+    } catch (const ProgramEnded&) {
+        throw;
+    } catch (const std::exception& e) {
+        // The desktop carries no error numbers of its own; 0 marks "not numbered".
+        p.say("Tankwise Error",
+              {"A program error has occured", "Error Number: 0",
+               "Error description: " + QString::fromLocal8Bit(e.what())},
+              Icon::None);
+        return;
+    }
+    if (!launched) BrowserFailed(p);
+}
+
+void HelpClick(Program& p) {
+    CheckDirectory(p, "Help");
+    bool launched = false;
+    try {
+        if (!p.files.fileExists(kHelpFile)) {
+            // The text ends with a line break, as the message has always shown it.
+            p.say("Tankwise Help File Error",
+                  {"The help file is either missing or", "corrupted. Reinstall the program",
+                   "to correct the error.", QString()},
+                  Icon::Warning);
+            return;
+        }
+        launched = p.desktop.openFile(kHelpFile);
+    } catch (const ProgramEnded&) {
+        throw;
+    } catch (const std::exception&) {
+        p.say("Tankwise Help File Error",
+              {"Unable to opem the help file.", "This may be a permissions problem."},
+              Icon::Warning);
+        return;
+    }
+    if (!launched) BrowserFailed(p);
+}
+
+void LogoClick(Program& p) { OpenWebPage(p, WindowId::Main, QString()); }
+
+void OnTopClick(Program& p) {
+    const bool on = p.main.checked(Ctl::OnTop);
+    // Only the stored value changes here; Save Data writes it to the file.
+    p.st.RunOnTop = on ? 2.0f : 1.0f;
+    p.desktop.setTopmost(WindowId::Main, on);
+}
+
+void AutoSaveClick(Program& p) {
+    // A ticked box saves every calculation at once, so nothing waits for Save.
+    if (p.main.checked(Ctl::AutoSave)) p.main.setEnabled(Ctl::Save, false);
+}
 
 }  // namespace tw
