@@ -30,6 +30,7 @@ public:
     struct Impl;
 
 private:
+    friend void DeliverNetwork(Program& p, UpdateServer& server);
     std::unique_ptr<Impl> impl_;
 };
 
