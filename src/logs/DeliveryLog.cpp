@@ -6,6 +6,7 @@
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
+#include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
 #include "logs/LogColumns.h"
@@ -69,9 +70,10 @@ void CheckRestoredDelivery(Program& p, const DeliveryFields& d) {
     const QString& retrieved = p.st.*d.retrieved;
     if (retrieved.isEmpty()) return;
     // The costs carry the currency symbol the calculation put in front of them.
+    const QString symbol = p.st.CurrencySymbol;
     const QString current = p.main.text(d.date) + p.main.text(d.amount) +
-                            TrimBlanks(p.main.text(d.oilCost).mid(1)) +
-                            TrimBlanks(p.main.text(d.charge).mid(1));
+                            TrimBlanks(StripCurrencySymbol(p.main.text(d.oilCost), symbol)) +
+                            TrimBlanks(StripCurrencySymbol(p.main.text(d.charge), symbol));
     if (current != retrieved)
         p.st.SaveError +=
             "You must not change retrieved delivery " + QString::number(d.number) + " data\n";

@@ -17,13 +17,7 @@ namespace {
 // The amount of a currency text the logs wrote ("£1,234.56"), wherever the
 // locale puts its symbol.
 double CurrencyAmount(const QString& text, const QLocale& locale) {
-    QString amount = text;
-    const QString symbol = CurrencySymbolOf(locale);
-    if (!symbol.isEmpty() && amount.contains(symbol))
-        amount.remove(symbol);
-    else
-        amount = amount.mid(1);
-    amount = amount.trimmed();
+    const QString amount = StripCurrencySymbol(text, CurrencySymbolOf(locale)).trimmed();
     if (const auto value = LocaleNumber(amount, locale)) return *value;
     return NumberValue(amount);
 }
@@ -58,9 +52,9 @@ void RestoreDelivery(Program& p, const QString& line) {
     const Ctl charge = first ? Ctl::DCharge1 : Ctl::DCharge2;
     p.main.setText(date, d.date);
     p.main.setText(amount, d.amount);
-    // The log keeps the costs with their currency symbol in front.
-    p.main.setText(cost, d.oilCost.isEmpty() ? QString() : d.oilCost.mid(1));
-    p.main.setText(charge, d.charge.isEmpty() ? QString() : d.charge.mid(1));
+    // The log keeps the costs with the currency symbol the calculation put there.
+    p.main.setText(cost, StripCurrencySymbol(d.oilCost, p.st.CurrencySymbol));
+    p.main.setText(charge, StripCurrencySymbol(d.charge, p.st.CurrencySymbol));
     (first ? p.st.RetrievedDelivery1 : p.st.RetrievedDelivery2) =
         p.main.text(date) + p.main.text(amount) + p.main.text(cost) + p.main.text(charge);
     SetHeating(p, d.centralHeating, d.waterHeating);
