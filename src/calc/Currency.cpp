@@ -49,6 +49,13 @@ void SetTaxTexts(Program& p, bool oilTaxed) {
 
 QString StripCurrencySymbol(const QString& text, const QString& symbol) {
     if (symbol.isEmpty()) return text;
+    // Negative amounts in brackets, as some locales write them: "(£3.00)" is -3.00.
+    if (text.startsWith(QLatin1Char('(')) && text.endsWith(QLatin1Char(')'))) {
+        const QString inner = text.mid(1, text.size() - 2);
+        const QString bare = StripCurrencySymbol(inner, symbol);
+        if (bare != inner) return QLatin1Char('-') + bare;
+        return text;
+    }
     QString t = text;
     QString sign;
     if (t.startsWith(QLatin1Char('-')) && t.mid(1).startsWith(symbol)) {

@@ -14,8 +14,15 @@ namespace tw {
 // Texts are compared as standard strings so that a failure prints them as text.
 inline std::string Str(const QString& text) { return text.toStdString(); }
 
+// The scripted desktop, able to hand out the bare C locale itself (a real desktop
+// replaces it with British English) to show what the core does with no currency.
+struct SessionDesktop : FakeDesktop {
+    bool bareC = false;
+    QLocale locale() override { return bareC ? QLocale::c() : FakeDesktop::locale(); }
+};
+
 struct CalcSession {
-    FakeDesktop desktop;
+    SessionDesktop desktop;
     WorkFolder folder;
     Program p{desktop, folder.files()};
 
