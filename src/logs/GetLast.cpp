@@ -23,11 +23,12 @@ double CurrencyAmount(const QString& text, const QLocale& locale) {
 }
 
 // The carried-over oil value as a whole number; empty when there is none or it
-// rounds to nothing.
+// rounds to nothing (a negative value, from an older log, is no value either).
 QString RestoredOilValue(const QString& piece, const QLocale& locale) {
     if (piece.isEmpty()) return {};
-    const QString whole = FixedNumber(CurrencyAmount(piece, locale), 0, locale);
-    return whole == QLatin1String("0") ? QString() : whole;
+    const double amount = CurrencyAmount(piece, locale);
+    const QString whole = FixedNumber(amount, 0, locale);
+    return amount < 0 || whole == QLatin1String("0") ? QString() : whole;
 }
 
 void SetHeating(Program& p, bool centralHeating, bool waterHeating) {

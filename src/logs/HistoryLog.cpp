@@ -67,6 +67,16 @@ QString TankBDepthColumn(Program& p, Ctl reading) {
     return DepthColumn(p, kTankB, reading);
 }
 
+// The value of the oil left, carried to the next calculation by Get Last. Oil worth
+// nothing shows no value; nor does a negative amount, which only arises when the
+// oil at the first reading had no known value, and which would price the next
+// period wrongly if it were carried on.
+QString OilValueColumn(const QString& value, const QLocale& locale) {
+    if (value == CurrencyText(0, locale)) return {};
+    if (value.contains(QLatin1Char('-')) || value.contains(QLatin1Char('('))) return {};
+    return value;
+}
+
 HistoryRow ReadingRow(Program& p, int reading) {
     const bool second = reading == 2;
     const Ctl readA = second ? kTankA.reading2 : kTankA.reading1;
@@ -78,9 +88,7 @@ HistoryRow ReadingRow(Program& p, int reading) {
     row.depthA = DepthColumn(p, kTankA, readA);
     row.depthB = TankBDepthColumn(p, readB);
     if (second) {
-        // No value is shown for oil worth nothing.
-        const QString value = p.st.RemainingOilValue;
-        row.oilValue = value == CurrencyText(0, p.desktop.locale()) ? QString() : value;
+        row.oilValue = OilValueColumn(p.st.RemainingOilValue, p.desktop.locale());
         row.centralHeating = p.main.checked(Ctl::CHeat2);
         row.waterHeating = p.main.checked(Ctl::WHeat2);
     }

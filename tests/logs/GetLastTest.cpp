@@ -93,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(OilValueRow{"pence", "£123.45", "123"}, OilValueRow{"roundsUp", "£99.50", "100"},
                     OilValueRow{"underOneHalf", "£0.49", ""}, OilValueRow{"oneHalf", "£0.50", "1"},
                     OilValueRow{"blank", "", ""},
-                    OilValueRow{"thousands", "£1,234.56", "1235"}),
+                    OilValueRow{"thousands", "£1,234.56", "1235"},
+                    OilValueRow{"negative", "-£12.60", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GetLast, DeliveriesAfterTheFirstReadingComeBackMarkedAsSaved) {

@@ -198,11 +198,14 @@ TEST_F(HistoryLog, MissingLogIsWarnedAndCountsAsEmpty) {
     EXPECT_TRUE(p.st.HistoryLine.contains(" 01/01/2013,     785"));
 }
 
-TEST_F(HistoryLog, ZeroOilValueLeavesTheColumnBlank) {
-    p.st.RemainingOilValue = "£0.00";
+TEST_F(HistoryLog, ZeroOrNegativeOilValueLeavesTheColumnBlank) {
     saved(1);
-    BuildHistoryLine(p);
-    EXPECT_EQ(p.st.HistoryLine, " 15/02/2013,     450,       0,   47.0,       ,          ,  On, Off");
+    for (const QString value : {"£0.00", "-£132.70", "(£132.70)"}) {
+        p.st.RemainingOilValue = value;
+        BuildHistoryLine(p);
+        EXPECT_EQ(p.st.HistoryLine,
+                  " 15/02/2013,     450,       0,   47.0,       ,          ,  On, Off");
+    }
 }
 
 TEST_F(HistoryLog, LongDateIsWrittenInTheShortMonthForm) {
