@@ -10,6 +10,7 @@
 
 #include "RunningProgram.h"
 #include "app/ProgramEnded.h"
+#include "calc/CrossChecks.h"
 
 namespace tw {
 namespace {
@@ -445,6 +446,46 @@ TEST_P(InputCheckSteps, AFailureEndsInTheFatalDumpWithTheStepReached) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, InputCheckSteps, testing::Values(121, 122, 123, 124, 125, 126, 127));
+
+}  // namespace
+}  // namespace tw
+
+namespace tw {
+namespace {
+
+// Whatever is typed, the checks end in messages or in sound field texts: no
+// failure, no "nan" or "inf" written back, no number that reads back differently.
+class AnyText : public testing::TestWithParam<const char*> {};
+
+TEST_P(AnyText, EndsInMessagesOrSoundFields) {
+    const QString typed = QString::fromUtf8(GetParam());
+    for (int inhibit : {0, 1}) {
+        for (Mode mode : {Depth, Volume}) {
+            RunningProgram run;
+            run.p.st.InhibitMode = inhibit;
+            Fields all;
+            for (Ctl c : kReadingAndDeliveryFields) all.push_back({c, typed});
+            Prepare(run, mode, mode, all);
+            ASSERT_NO_THROW(CheckInputFields(run.p));
+            const bool passed = run.p.st.SaveError.isEmpty();
+            if (inhibit == 0 && !passed) continue;
+            ASSERT_NO_THROW(CheckCombinations(run.p));
+            for (Ctl c : kReadingAndDeliveryFields) {
+                const QString text = run.text(c).toLower();
+                EXPECT_FALSE(text.contains("nan") || text.contains("inf"))
+                    << run.p.main.at(int(c)).name.toStdString() << ": " << text.toStdString();
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, AnyText,
+                         testing::Values("", " ", "abc", "12abc", "-0", "-5", "0.0", "00",
+                                         "1e308", "-1e308", "9e999", "1e-400",
+                                         "&HFFFFFFFFFFFFFFFFFFFFFFFF", "&O777", "1,500",
+                                         "99999999999999999999999999", "01/01/0100",
+                                         "31/12/9999", "29/02/2100", "05-Mar-2010",
+                                         "1.2.3", "\t\n", "£5", "€1,50", "½"));
 
 }  // namespace
 }  // namespace tw
