@@ -1,0 +1,182 @@
+#include "ui/ProgramView.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QMetaObject>
+
+#include "app/AboutWindow.h"
+#include "app/Program.h"
+#include "app/ProgramEnded.h"
+#include "ui/QtDesktop.h"
+#include "ui_AboutWindow.h"
+#include "ui_MainWindow.h"
+#include "ui_UpdateWindow.h"
+#include "update/UpdateWindow.h"
+
+// The resources live in a static library, so they are registered by hand.
+static void RegisterResources() { Q_INIT_RESOURCE(tankwise); }
+
+namespace tw {
+
+namespace {
+template <class Form>
+std::unique_ptr<QWidget> Build() {
+    auto window = std::make_unique<QWidget>();
+    Form form;
+    form.setupUi(window.get());
+    window->setWindowIcon(QIcon(QStringLiteral(":/logo.png")));
+    return window;
+}
+}  // namespace
+
+ProgramView::ProgramView(Program& p, QtDesktop* desktop)
+    : p_(p),
+      desktop_(desktop),
+      mainTimer_(p.timer1, [this] { deliver([this] { p_.mainTimerTick(); }); }),
+      updateTimer_(p.update->timer1, [this] { deliver([this] { p_.updateTimerTick(); }); }) {
+    RegisterResources();
+    main_ = Build<Ui::MainWindow>();
+    about_ = Build<Ui::AboutWindow>();
+    update_ = Build<Ui::UpdateWindow>();
+    // Opens as compact as its layout allows; the user may enlarge it.
+    constexpr int kWidth = 900;
+    main_->resize(kWidth, qMax(main_->sizeHint().height(), main_->heightForWidth(kWidth)));
+
+    // The About window is modal and has no owner; the update window stands on its own.
+    about_->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    about_->setWindowModality(Qt::ApplicationModal);
+    update_->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    const FormBinder::Deliver run = [this](const std::function<void()>& event) {
+        deliver(event);
+    };
+    mainBinder_ = std::make_unique<FormBinder>(main_.get(), p_.main, WindowId::Main, p_, run);
+    aboutBinder_ = std::make_unique<FormBinder>(about_.get(), *p_.about, WindowId::About, p_, run);
+    updateBinder_ =
+        std::make_unique<FormBinder>(update_.get(), p_.update->model, WindowId::Update, p_, run);
+
+    for (const WindowId id : {WindowId::Main, WindowId::About, WindowId::Update}) {
+        window(id)->installEventFilter(this);
+        if (desktop_) desktop_->setWindow(id, window(id));
+    }
+
+    // Changes that arrive outside an event (a download finishing) reach the windows too.
+    const auto changed = [this] { scheduleRefresh(); };
+    p_.main.changed = changed;
+    p_.about->changed = changed;
+    p_.update->model.changed = changed;
+}
+
+ProgramView::~ProgramView() {
+    p_.main.changed = nullptr;
+    p_.about->changed = nullptr;
+    p_.update->model.changed = nullptr;
+}
+
+QWidget* ProgramView::window(WindowId id) const {
+    switch (id) {
+    case WindowId::Main: return main_.get();
+    case WindowId::About: return about_.get();
+    case WindowId::Update: return update_.get();
+    }
+    return nullptr;
+}
+
+const FormBinder& ProgramView::binder(WindowId id) const {
+    switch (id) {
+    case WindowId::About: return *aboutBinder_;
+    case WindowId::Update: return *updateBinder_;
+    case WindowId::Main: break;
+    }
+    return *mainBinder_;
+}
+
+bool ProgramView::start(const QString& arguments) {
+    deliver([this, &arguments] { p_.start(arguments); });
+    return !ending_;
+}
+
+void ProgramView::deliver(const std::function<void()>& event) {
+    if (ending_) return;
+    try {
+        event();
+    } catch (const ProgramEnded&) {
+        endProgram(0);
+        return;
+    } catch (const std::exception& error) {
+        // The core traps its own failures; anything reaching here is a fault of the program.
+        qCritical("Tankwise stopped on an unexpected error: %s", error.what());
+        endProgram(1);
+        return;
+    }
+    refresh();
+}
+
+void ProgramView::refresh() {
+    if (ending_) return;
+    if (p_.ended()) {
+        // Ended by an event that did not come through here (a download report).
+        endProgram(0);
+        return;
+    }
+    mainBinder_->copyModel();
+    placeOverMain(about_.get(), *p_.about);
+    aboutBinder_->copyModel();
+    placeOverMain(update_.get(), p_.update->model);
+    updateBinder_->copyModel();
+    mainTimer_.follow();
+    updateTimer_.follow();
+}
+
+void ProgramView::placeOverMain(QWidget* window, const WindowModel& model) {
+    if (!model.open() || !model.shown() || window->isVisible() || !main_->isVisible()) return;
+    window->adjustSize();
+    window->move(main_->geometry().center() - window->rect().center());
+}
+
+void ProgramView::scheduleRefresh() {
+    if (refreshQueued_ || ending_) return;
+    refreshQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            refreshQueued_ = false;
+            refresh();
+        },
+        Qt::QueuedConnection);
+}
+
+void ProgramView::endProgram(int exitCode) {
+    if (ending_) return;
+    ending_ = true;
+    if (desktop_) desktop_->setEnded();
+    mainTimer_.stop();
+    updateTimer_.stop();
+    for (const WindowId id : {WindowId::About, WindowId::Update, WindowId::Main})
+        window(id)->hide();
+    if (quit) quit(exitCode);
+}
+
+bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        for (const WindowId id : {WindowId::Main, WindowId::About, WindowId::Update})
+            if (watched == window(id)) windowActivated(id);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ProgramView::windowActivated(WindowId id) {
+    // The main window's activation is the user coming back to it from the update
+    // window. Message boxes do not count (coming back from one must not restore the
+    // last saved data over what was typed), start-up activates the window itself,
+    // and closing the About window hands control back through the program.
+    const bool fromUpdate = anyActivated_ && lastActive_ == WindowId::Update;
+    anyActivated_ = true;
+    lastActive_ = id;
+    if (id != WindowId::Main || !fromUpdate) return;
+    QMetaObject::invokeMethod(
+        this, [this] { deliver([this] { p_.activate(); }); }, Qt::QueuedConnection);
+}
+
+}  // namespace tw
