@@ -8,13 +8,19 @@ namespace tw {
 
 namespace {
 
-// When a running timer next falls due after `now`: it fires at its start time plus
-// each whole interval while it stays enabled.
-std::optional<qint64> NextDue(const Timer& timer, qint64 now) {
+// When a running timer next falls due: at its start time plus each whole interval
+// while it stays enabled, after the last time it fired (a restart begins afresh).
+std::optional<qint64> NextDue(const Timer& timer, const FiredTimer& fired) {
     if (!timer.enabled || timer.interval <= 0) return std::nullopt;
-    const qint64 elapsed = now - timer.startedAt;
-    const qint64 intervals = elapsed < 0 ? 1 : elapsed / timer.interval + 1;
-    return timer.startedAt + intervals * timer.interval;
+    const qint64 after = fired.generation == timer.generation
+                             ? std::max(fired.at, timer.startedAt)
+                             : timer.startedAt;
+    return timer.startedAt + ((after - timer.startedAt) / timer.interval + 1) * timer.interval;
+}
+
+void NoteFired(FiredTimer& fired, const Timer& timer, qint64 at) {
+    fired.generation = timer.generation;
+    fired.at = at;
 }
 
 }  // namespace
@@ -86,17 +92,21 @@ void ScenarioRun::wait(const ScenarioStep& s) {
     while (started_ && !ended()) {
         event([&] { DeliverNetwork(program_, server_); });
         if (ended()) break;
-        const qint64 now = desktop_.tickCount;
-        const std::optional<qint64> mainDue = NextDue(program_.timer1, now);
-        const std::optional<qint64> updateDue = NextDue(program_.update->timer1, now);
+        const Timer& mainTimer = program_.timer1;
+        const Timer& updateTimer = program_.update->timer1;
+        const std::optional<qint64> mainDue = NextDue(mainTimer, mainFired_);
+        const std::optional<qint64> updateDue = NextDue(updateTimer, updateFired_);
         const bool mainFirst = mainDue && (!updateDue || *mainDue <= *updateDue);
         const std::optional<qint64> due = mainFirst ? mainDue : updateDue;
         if (!due || *due > target) break;
-        desktop_.advance(*due - now);
-        if (mainFirst)
+        desktop_.advance(*due - desktop_.tickCount);
+        if (mainFirst) {
+            NoteFired(mainFired_, mainTimer, *due);
             event([&] { program_.mainTimerTick(); });
-        else
+        } else {
+            NoteFired(updateFired_, updateTimer, *due);
             event([&] { program_.updateTimerTick(); });
+        }
     }
     if (target > desktop_.tickCount) desktop_.advance(target - desktop_.tickCount);
     if (started_ && !ended()) event([&] { DeliverNetwork(program_, server_); });

@@ -117,7 +117,7 @@ void ScenarioRun::expectNoMessage(const ScenarioStep&) {
 void ScenarioRun::expectOpened(const ScenarioStep& s) {
     if (matchedOpened_ >= desktop_.opened.size())
         throw StepFailure("expected the desktop asked to open " + Quoted(s.text) + ", found no further request");
-    const QString found = desktop_.opened.at(matchedOpened_++);
+    const QString found = asSiteAddress(desktop_.opened.at(matchedOpened_++));
     if (found != s.text)
         throw StepFailure("expected the desktop asked to open " + Quoted(s.text) + ", found " + Quoted(found));
 }

@@ -20,7 +20,7 @@ void ScenarioRun::expectFile(const ScenarioStep& s) {
         throw StepFailure("expected at least " + s.args.at(2) + " line(s) in " + path + ", found " +
                           QString::number(lines.size()));
     const QString difference =
-        FirstDifference(s.block, lines.mid(lines.size() - count), "the last " + s.args.at(2) + " of " + path);
+        FirstDifference(s.block, lines.mid(lines.size() - count), "the last " + s.args.at(2) + " line(s) of " + path);
     if (!difference.isEmpty()) throw StepFailure(difference);
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/AboutWindow.h"
 #include "app/ProgramEnded.h"
+#include "app/Version.h"
 #include "update/UpdateWindow.h"
 
 namespace tw {
@@ -90,7 +91,7 @@ Answer ScenarioDesktop::message(const QString& title, const QString& text, Icon 
 }
 
 bool ScenarioDesktop::openUrl(const QString& url) {
-    if (trace) Print("  expect opened " + url + (openFails ? "  (fails)" : ""));
+    if (trace) Print("  expect opened " + (shownAs ? shownAs(url) : url) + (openFails ? "  (fails)" : ""));
     return FakeDesktop::openUrl(url);
 }
 
@@ -109,6 +110,7 @@ ScenarioRun::ScenarioRun(bool trace)
       program_(desktop_, folder_.files(), server_.baseUrl()),
       watch_(folder_.path()) {
     desktop_.trace = trace;
+    desktop_.shownAs = [this](const QString& url) { return asSiteAddress(url); };
 }
 
 const ScenarioRun::Command* ScenarioRun::findCommand(const QString& name) {
@@ -237,6 +239,14 @@ void ScenarioRun::event(const std::function<void()>& body) {
         throw StepFailure("expected an answer queued for the message box " +
                           Quoted(desktop_.unanswered) + ", found none");
     if (!failure.isEmpty()) throw StepFailure(failure);
+}
+
+// The program is handed the loopback server's address instead of its web site, so
+// that scenarios can play the site; a scenario speaks of the real site's pages.
+QString ScenarioRun::asSiteAddress(const QString& url) const {
+    const QString loopback = server_.baseUrl();
+    if (!url.startsWith(loopback)) return url;
+    return QString::fromLatin1(kSiteBase) + url.mid(loopback.size());
 }
 
 WindowModel& ScenarioRun::model(WindowId window) {

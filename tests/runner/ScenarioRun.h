@@ -30,10 +30,17 @@ struct Outcome {
 class ScenarioDesktop : public FakeDesktop {
 public:
     bool trace = false;
+    std::function<QString(const QString&)> shownAs;  // how a trace shows a URL
     Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
     bool openUrl(const QString& url) override;
     bool openFile(const QString& relPath) override;
     bool startViewer(const QString& relPath) override;
+};
+
+// When a timer last fired, for the start (generation) it fired in.
+struct FiredTimer {
+    quint64 generation = 0;
+    qint64 at = 0;
 };
 
 // A control of one of the three windows, found by its scenario name.
@@ -74,6 +81,8 @@ private:
     ControlRef control(const QString& name);
     ControlRef usableControl(const QString& name, const char* action);
     WindowId windowNamed(const QString& name) const;
+    // A page on the loopback site as the program would ask for it on its real site.
+    QString asSiteAddress(const QString& url) const;
 
     // Preparing the folder and the world (ScenarioWorld.cpp).
     void write(const ScenarioStep& s);
@@ -130,6 +139,8 @@ private:
     FolderWatch watch_;
     bool started_ = false;
     bool ended_ = false;
+    FiredTimer mainFired_;
+    FiredTimer updateFired_;
     std::size_t matchedMessages_ = 0;
     qsizetype matchedOpened_ = 0;
     qsizetype matchedViewers_ = 0;
