@@ -36,14 +36,16 @@ const TankControls kTankA{Ctl::TankACap, Ctl::TankAD,     Ctl::TankAS, Ctl::Tank
 const TankControls kTankB{Ctl::TankBCap, Ctl::TankBD,     Ctl::TankBS, Ctl::TankOffB,
                           Ctl::TankBU,   Ctl::TBRead1,    Ctl::TBRead2};
 
-// One calculation's view of the window.
-class Run {
+// One click on Calc: its steps share the window, the program-wide values and the
+// costs of the period.
+class Calculation {
 public:
-    explicit Run(Program& p) : p(p), m(p.main), st(p.st), locale(p.desktop.locale()) {}
+    explicit Calculation(Program& p) : p(p), m(p.main), st(p.st), locale(p.desktop.locale()) {}
 
-    void operator()();
+    void run();
 
 private:
+    // Fields hold plain number text, or numbers in the user's locale once normalised.
     double value(Ctl c) const { return ShownValue(m.text(c), locale); }
     std::optional<QDate> date(Ctl c) const { return ParseDate(m.text(c), locale); }
     void write(Ctl c, double number) { m.setText(c, GeneralNumber(number)); }
@@ -73,7 +75,7 @@ private:
 // The oil one reading stands for. A dipstick reading is measured from the tank's
 // offset: below it the tank is empty, above the tank's depth it is full, so the
 // model is never asked for a depth outside the tank.
-float Run::volume(const TankControls& t, Ctl reading) const {
+float Calculation::volume(const TankControls& t, Ctl reading) const {
     const int volumeMode = m.state(t.volumeMode);
     double r = value(reading);
     if (volumeMode == 0) {
@@ -86,12 +88,12 @@ float Run::volume(const TankControls& t, Ctl reading) const {
                       m.index(t.shape));
 }
 
-double Run::oilUsed() const {
+double Calculation::oilUsed() const {
     const float change = st.OilAtReading1 - st.OilAtReading2;
     return FloatDecimal(change) + value(Ctl::LAdd1) + value(Ctl::LAdd2);
 }
 
-void Run::workOutVolumes() {
+void Calculation::workOutVolumes() {
     st.OilAtReading1 = volume(kTankB, kTankB.reading1) + volume(kTankA, kTankA.reading1);
     st.OilAtReading2 = volume(kTankB, kTankB.reading2) + volume(kTankA, kTankA.reading2);
     if (oilUsed() < 0) {
@@ -100,7 +102,7 @@ void Run::workOutVolumes() {
     }
 }
 
-void Run::fail() {
+void Calculation::fail() {
     st.InputFingerprint.clear();
     st.LastInputFingerprint.clear();
     RefreshCurrency(p, false, true);
@@ -110,7 +112,7 @@ void Run::fail() {
     if (!date(Ctl::Date1)) m.setFocus(Ctl::Date1);
 }
 
-void Run::refuseUnchanged() {
+void Calculation::refuseUnchanged() {
     RefreshCurrency(p, false, true);
     st.SaveError = "The data has not changed since the last calculation";
     p.say("Tankwise Data Error", {"The data has not changed", "since the last calculation"},
@@ -118,7 +120,7 @@ void Run::refuseUnchanged() {
     st.SaveError.clear();
 }
 
-CostInput Run::costInput() const {
+CostInput Calculation::costInput() const {
     CostInput in;
     in.P1 = value(Ctl::OCost1);
     in.P2 = value(Ctl::OCost2);
@@ -140,7 +142,7 @@ CostInput Run::costInput() const {
 
 // Oil used, days and use per day. A period of no days (possible only with the
 // checks switched off) has no use per day and nothing derived from it.
-void Run::writeUse() {
+void Calculation::writeUse() {
     write(Ctl::TankT, oilUsed());
     const auto d1 = date(Ctl::Date1), d2 = date(Ctl::Date2);
     if (d1 && d2 && value(Ctl::TankT) != 0) {
@@ -152,7 +154,7 @@ void Run::writeUse() {
     }
 }
 
-void Run::writeCosts(const CostInput& in) {
+void Calculation::writeCosts(const CostInput& in) {
     st.DeliveryChargeTotal = in.C1 + in.C2;
     st.Delivery1Cost = GeneralNumber(in.P1 * in.L1);
     st.Delivery2Cost = GeneralNumber(in.P2 * in.L2);
@@ -173,7 +175,7 @@ void Run::writeCosts(const CostInput& in) {
         write(Ctl::DCost, value(Ctl::TVCost) / days);
 }
 
-void Run::writePrediction(const CostInput& in) {
+void Calculation::writePrediction(const CostInput& in) {
     const QDate d1 = *date(Ctl::Date1), d2 = *date(Ctl::Date2);
     if (const auto daysLeft = DaysUntilEmpty(FloatDecimal(st.OilAtReading2), value(Ctl::VDay)))
         m.setText(Ctl::FillDate, ShortDate(d2.addDays(*daysLeft), locale));
@@ -199,7 +201,7 @@ void Run::writePrediction(const CostInput& in) {
     write(Ctl::TCO2P, value(Ctl::TankTP) * value(Ctl::CORate));
 }
 
-void Run::finish() {
+void Calculation::finish() {
     p.step(108);
     st.LastInputFingerprint = BuildInputFingerprint(p);
     st.RemainingOilValue = CurrencyText(ShownValue(st.RemainingOilValue, locale), locale);
@@ -216,7 +218,7 @@ void Run::finish() {
     else m.setEnabled(Ctl::Save, true);
 }
 
-void Run::operator()() {
+void Calculation::run() {
     p.step(101);
     st.RemainingOilValue = st.Delivery1Cost = st.Delivery2Cost = QStringLiteral("0");
     // Tax and delivery figures of an earlier calculation must not reach this one's logs.
@@ -270,7 +272,7 @@ void Run::operator()() {
 }  // namespace
 
 void Calculate(Program& p) {
-    Trapped(p, "Calculation Error", [&] { Run{p}(); });
+    Trapped(p, "Calculation Error", [&] { Calculation(p).run(); });
 }
 
 }  // namespace tw
