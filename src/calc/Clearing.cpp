@@ -33,8 +33,8 @@ void ClearActualResults(Program& p) {
     Trapped(
         p, "Clear Actual Data Error",
         [&] {
-            EmptyFields(p, {Ctl::TDays, Ctl::TankT, Ctl::TCost, Ctl::TVCost, Ctl::VCost,
-                            Ctl::DCost, Ctl::VDay, Ctl::DCO2, Ctl::TCO2});
+            EmptyFields(p, {Ctl::TDays, Ctl::TankT, Ctl::TCost, Ctl::TVCost, Ctl::VCost, Ctl::DCost,
+                            Ctl::VDay, Ctl::DCO2, Ctl::TCO2});
         },
         42);
 }

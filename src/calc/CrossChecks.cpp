@@ -68,7 +68,8 @@ void CheckDates(Program& p, Combination& c) {
 // A delivery is date, amount and price together; its charge alone is never required.
 void CheckDeliveries(Combination& c) {
     const auto halfFilled = [&](Ctl date, Ctl added, Ctl cost, Ctl charge) {
-        const bool started = !c.empty(date) || !c.empty(added) || !c.empty(cost) || !c.empty(charge);
+        const bool started =
+            !c.empty(date) || !c.empty(added) || !c.empty(cost) || !c.empty(charge);
         return started && (c.empty(date) || c.empty(added) || c.empty(cost));
     };
     c.failIf(halfFilled(Ctl::Date3, Ctl::LAdd1, Ctl::OCost1, Ctl::DCharge1),
@@ -151,9 +152,9 @@ void CheckCombinations(Program& p) {
     CheckPrediction(c);
 
     p.step(118);
-    c.failIf(c.value(Ctl::LAdd1) + c.value(Ctl::LAdd2) >
-                 c.value(Ctl::TankACap) + c.value(Ctl::TankBCap),
-             "The amount of oil added is greater than the capacity of the tank(s)");
+    c.failIf(
+        c.value(Ctl::LAdd1) + c.value(Ctl::LAdd2) > c.value(Ctl::TankACap) + c.value(Ctl::TankBCap),
+        "The amount of oil added is greater than the capacity of the tank(s)");
 
     if (p.st.InhibitMode == 1) p.st.SaveError.clear();
 }

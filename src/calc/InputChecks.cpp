@@ -69,7 +69,7 @@ const Amount kAmounts[] = {
     {Ctl::DCharge2, 5, 100, "Delivery Charge 2 must be either empty or between 5 and 100"},
 };
 
-const Ctl kCheckedFields[] = {Ctl::Date1,  Ctl::Date2,  Ctl::TARead1,  Ctl::TARead2, Ctl::TBRead1,
+const Ctl kCheckedFields[] = {Ctl::Date1,   Ctl::Date2,  Ctl::TARead1,  Ctl::TARead2, Ctl::TBRead1,
                               Ctl::TBRead2, Ctl::Date3,  Ctl::Date4,    Ctl::LAdd1,   Ctl::LAdd2,
                               Ctl::OCost1,  Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2};
 
@@ -176,15 +176,15 @@ void NormaliseInputFields(Program& p) {
     }
 
     // A tank read as empty twice is a tank not in use.
-    for (auto [first, second] : {std::pair{Ctl::TARead1, Ctl::TARead2},
-                                 std::pair{Ctl::TBRead1, Ctl::TBRead2}}) {
+    for (auto [first, second] :
+         {std::pair{Ctl::TARead1, Ctl::TARead2}, std::pair{Ctl::TBRead1, Ctl::TBRead2}}) {
         if (value(first) == 0 && value(second) == 0) {
             p.main.setText(first, QString());
             p.main.setText(second, QString());
         }
     }
-    EmptyWhenZero(p, {Ctl::LAdd1, Ctl::LAdd2, Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1,
-                      Ctl::DCharge2});
+    EmptyWhenZero(p,
+                  {Ctl::LAdd1, Ctl::LAdd2, Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2});
 
     p.step(127);
     for (Ctl c : {Ctl::Date1, Ctl::Date2, Ctl::Date3, Ctl::Date4}) {

@@ -44,11 +44,14 @@ const ReadingTip kReadingTips[] = {
 void ApplyVolumeTexts(Program& p, bool gallons) {
     for (const VolumeText& t : kVolumeTexts) {
         const QString text = QString::fromLatin1(gallons ? t.gallons : t.litres);
-        if (t.tooltip) p.main.setTooltip(t.control, text);
-        else p.main.setText(t.control, text);
+        if (t.tooltip)
+            p.main.setTooltip(t.control, text);
+        else
+            p.main.setText(t.control, text);
     }
-    const QString tail = QString::fromLatin1(gallons ? " Readings in gallons" : " Readings in litres") +
-                         " if ticked and " + p.st.DepthUnit + " if unticked";
+    const QString tail =
+        QString::fromLatin1(gallons ? " Readings in gallons" : " Readings in litres") +
+        " if ticked and " + p.st.DepthUnit + " if unticked";
     p.main.setTooltip(Ctl::TankAU, "Enter Tank A" + tail);
     p.main.setTooltip(Ctl::TankBU, "Enter Tank B" + tail);
 }
@@ -64,8 +67,8 @@ void ApplyMassTexts(Program& p) {
 
 // "Tank A (litres)" for volume readings, "Tank A (cm)" for depths.
 QString TankHeading(Program& p, const char* tank, Ctl modeBox) {
-    const QString unit = p.main.checked(modeBox) ? p.st.VolumeUnit.toLower() + "s"
-                                                 : p.st.DepthUnit.toLower();
+    const QString unit =
+        p.main.checked(modeBox) ? p.st.VolumeUnit.toLower() + "s" : p.st.DepthUnit.toLower();
     return "Tank " + QString::fromLatin1(tank) + " (" + unit + ")";
 }
 
@@ -87,8 +90,8 @@ void ApplyUnits(Program& p) {
     p.main.setText(Ctl::TankBH, TankHeading(p, "B", Ctl::TankBU));
 
     for (const ReadingTip& r : kReadingTips) {
-        const char* bound = p.main.checked(r.modeBox) ? " (0 - Tank Capacity)"
-                                                      : " (0 - Tank Depth plus Offset)";
+        const char* bound =
+            p.main.checked(r.modeBox) ? " (0 - Tank Capacity)" : " (0 - Tank Depth plus Offset)";
         p.main.setTooltip(r.field, QString::fromLatin1(r.name) + bound);
     }
 

@@ -1,7 +1,5 @@
 // Clearing: which fields each clearing operation empties and which it leaves, and
 // what the Clear button does besides.
-#include "calc/Clearing.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,23 +9,26 @@
 #include <vector>
 
 #include "RunningProgram.h"
+#include "calc/Clearing.h"
 
 namespace tw {
 namespace {
 
-const std::vector<Ctl> kInputs = {Ctl::Date1,  Ctl::Date2,  Ctl::Date3,    Ctl::Date4,    Ctl::TARead1,
-                       Ctl::TARead2, Ctl::TBRead1, Ctl::TBRead2, Ctl::LAdd1,   Ctl::LAdd2,
-                       Ctl::OCost1,  Ctl::OCost2,  Ctl::DCharge1, Ctl::DCharge2, Ctl::Notes};
+const std::vector<Ctl> kInputs = {Ctl::Date1,    Ctl::Date2,    Ctl::Date3,   Ctl::Date4,
+                                  Ctl::TARead1,  Ctl::TARead2,  Ctl::TBRead1, Ctl::TBRead2,
+                                  Ctl::LAdd1,    Ctl::LAdd2,    Ctl::OCost1,  Ctl::OCost2,
+                                  Ctl::DCharge1, Ctl::DCharge2, Ctl::Notes};
 const std::vector<Ctl> kActual = {Ctl::TDays, Ctl::TankT, Ctl::TCost, Ctl::TVCost, Ctl::VCost,
-                       Ctl::DCost, Ctl::VDay,  Ctl::DCO2,  Ctl::TCO2};
+                                  Ctl::DCost, Ctl::VDay,  Ctl::DCO2,  Ctl::TCO2};
 const std::vector<Ctl> kPredicted = {Ctl::TDaysP, Ctl::TankTP, Ctl::TCostP,   Ctl::TVCostP,
-                          Ctl::VCostP, Ctl::TCO2P,  Ctl::FillDate, Ctl::OLeft};
+                                     Ctl::VCostP, Ctl::TCO2P,  Ctl::FillDate, Ctl::OLeft};
 // Settings that no clearing touches.
-const std::vector<Ctl> kSettings = {Ctl::TankACap, Ctl::TankBCap, Ctl::TankAD, Ctl::TankBD, Ctl::TankOffA,
-                         Ctl::TankOffB, Ctl::VRate,    Ctl::DVRate, Ctl::CORate, Ctl::Predict};
-const std::vector<Ctl> kBoxes = {Ctl::CHeat1,  Ctl::CHeat2,  Ctl::WHeat1,   Ctl::WHeat2,   Ctl::TankAU,
-                      Ctl::TankBU,  Ctl::TUnitsAT, Ctl::TUnitsBT, Ctl::TUnitsCT, Ctl::AutoSave,
-                      Ctl::NoHistory};
+const std::vector<Ctl> kSettings = {Ctl::TankACap, Ctl::TankBCap, Ctl::TankAD, Ctl::TankBD,
+                                    Ctl::TankOffA, Ctl::TankOffB, Ctl::VRate,  Ctl::DVRate,
+                                    Ctl::CORate,   Ctl::Predict};
+const std::vector<Ctl> kBoxes = {Ctl::CHeat1,   Ctl::CHeat2,   Ctl::WHeat1,   Ctl::WHeat2,
+                                 Ctl::TankAU,   Ctl::TankBU,   Ctl::TUnitsAT, Ctl::TUnitsBT,
+                                 Ctl::TUnitsCT, Ctl::AutoSave, Ctl::NoHistory};
 
 // Every cleared field and every setting holds a text of its own.
 void FillEverything(RunningProgram& run) {
@@ -84,20 +85,28 @@ TEST_P(ClearingOperation, EmptiesItsOwnFieldsAndNoOthers) {
     EXPECT_EQ(run.p.st.RetrievedDelivery2.isEmpty(), row.forgetsRetrievedDeliveries);
 }
 
-
-INSTANTIATE_TEST_SUITE_P(
-    Operations, ClearingOperation,
-    testing::Values(
-        ClearRow{"InputFields", ClearInputFields, {std::begin(kInputs), std::end(kInputs)}, true,
-                 "Added:"},
-        ClearRow{"ActualResults", ClearActualResults, {std::begin(kActual), std::end(kActual)},
-                 false, "Added:"},
-        ClearRow{"PredictedResults", ClearPredictedResults,
-                 {std::begin(kPredicted), std::end(kPredicted)}, false, "Left"},
-        ClearRow{"ClearButton",
-                 [](Program& p) { p.click(WindowId::Main, int(Ctl::Clear)); }, All(), true,
-                 "Left"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Operations, ClearingOperation,
+                         testing::Values(ClearRow{"InputFields",
+                                                  ClearInputFields,
+                                                  {std::begin(kInputs), std::end(kInputs)},
+                                                  true,
+                                                  "Added:"},
+                                         ClearRow{"ActualResults",
+                                                  ClearActualResults,
+                                                  {std::begin(kActual), std::end(kActual)},
+                                                  false,
+                                                  "Added:"},
+                                         ClearRow{"PredictedResults",
+                                                  ClearPredictedResults,
+                                                  {std::begin(kPredicted), std::end(kPredicted)},
+                                                  false,
+                                                  "Left"},
+                                         ClearRow{"ClearButton",
+                                                  [](Program& p) {
+                                                      p.click(WindowId::Main, int(Ctl::Clear));
+                                                  },
+                                                  All(), true, "Left"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClearButton, ForgetsTheLastCalculationAndStartsAfresh) {
     RunningProgram run;
@@ -143,7 +152,8 @@ TEST(ClearButton, LeavesCheckBoxesShapesAndSettings) {
 
     run.p.click(WindowId::Main, int(Ctl::Clear));
 
-    for (Ctl c : kBoxes) EXPECT_TRUE(run.p.main.checked(c)) << run.p.main.at(int(c)).name.toStdString();
+    for (Ctl c : kBoxes)
+        EXPECT_TRUE(run.p.main.checked(c)) << run.p.main.at(int(c)).name.toStdString();
     EXPECT_EQ(run.p.main.index(Ctl::TankAS), 2);
     EXPECT_EQ(run.p.main.index(Ctl::TankBS), 1);
     QStringList after;

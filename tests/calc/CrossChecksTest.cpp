@@ -1,33 +1,22 @@
 // The checks of fields against each other: dates in order, whole deliveries,
 // readings with their dates, readings inside their tanks, the prediction period
 // and the delivered total.
-#include "calc/CrossChecks.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <stdexcept>
-#include <utility>
-#include <vector>
 
 #include "RunningProgram.h"
+#include "calc/CrossChecks.h"
 #include "calc/InputChecks.h"
 
 namespace tw {
 namespace {
 
-using Fields = std::vector<std::pair<Ctl, QString>>;
-
-enum Mode { Depth, Volume };
-
-Fields operator+(Fields a, const Fields& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 // Two dated Tank A readings, as the field checks leave them.
 Fields Readings(const QString& date1, const QString& date2) {
-    return {{Ctl::Date1, date1}, {Ctl::Date2, date2}, {Ctl::TARead1, "60.0"}, {Ctl::TARead2, "30.0"}};
+    return {
+        {Ctl::Date1, date1}, {Ctl::Date2, date2}, {Ctl::TARead1, "60.0"}, {Ctl::TARead2, "30.0"}};
 }
 
 Fields Delivery1(const QString& date) {
@@ -40,25 +29,22 @@ Fields Delivery2(const QString& date) {
 
 // The tanks: Tank A 1200 litres, 120 deep, no offset; no Tank B; no prediction.
 const Fields kTanks{{Ctl::TankACap, "1200"}, {Ctl::TankAD, "120.0"}, {Ctl::TankOffA, ""},
-                   {Ctl::TankBCap, ""},     {Ctl::TankBD, ""},      {Ctl::TankOffB, ""},
-                   {Ctl::Predict, ""}};
+                    {Ctl::TankBCap, ""},     {Ctl::TankBD, ""},      {Ctl::TankOffB, ""},
+                    {Ctl::Predict, ""}};
 
 struct CombinationRow {
     const char* name;
     Fields typed;  // after the tanks above
     QStringList messages;
-    Mode tankA = Depth;
-    Mode tankB = Depth;
+    ReadingMode tankA = Depth;
+    ReadingMode tankB = Depth;
 };
 
 void PrintTo(const CombinationRow& row, std::ostream* os) { *os << row.name; }
 
-void Prepare(RunningProgram& run, Mode tankA, Mode tankB, const Fields& typed) {
-    run.p.main.setChecked(Ctl::TankAU, tankA == Volume);
-    run.p.main.setChecked(Ctl::TankBU, tankB == Volume);
-    for (Ctl c : kReadingAndDeliveryFields) run.set(c, QString());
-    for (const auto& [control, text] : kTanks + typed) run.set(control, text);
-    run.p.st.SaveError.clear();
+void PrepareWithTanks(RunningProgram& run, ReadingMode tankA, ReadingMode tankB,
+                      const Fields& typed) {
+    Prepare(run, tankA, tankB, kTanks + typed);
 }
 
 QStringList AllTexts(const RunningProgram& run) {
@@ -72,7 +58,7 @@ class CombinationMessages : public testing::TestWithParam<CombinationRow> {};
 TEST_P(CombinationMessages, GathersTheMessagesOfTheFailingRowsAndChangesNoField) {
     const CombinationRow& row = GetParam();
     RunningProgram run;
-    Prepare(run, row.tankA, row.tankB, row.typed);
+    PrepareWithTanks(run, row.tankA, row.tankB, row.typed);
     const QStringList before = AllTexts(run);
     CheckCombinations(run.p);
     EXPECT_EQ(run.p.st.SaveError, Gathered(row.messages));
@@ -87,7 +73,8 @@ const char* const kDeliveryHalf2 =
 const char* const kPrediction =
     "Tank Reading Date 1 plus number months to predict forward must be greater than or equal "
     "to Tank Reading Date 2";
-const char* const kTooMuchAdded = "The amount of oil added is greater than the capacity of the tank(s)";
+const char* const kTooMuchAdded =
+    "The amount of oil added is greater than the capacity of the tank(s)";
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, CombinationMessages,
@@ -131,11 +118,13 @@ INSTANTIATE_TEST_SUITE_P(
         CombinationRow{"ChargeAlone", {{Ctl::DCharge1, "25.00"}}, {kDeliveryHalf1}},
         CombinationRow{"WholeDeliveryWithoutCharge", Delivery1("20/03/2010"), {}},
         CombinationRow{"WholeDeliveryWithCharge",
-                       Delivery1("20/03/2010") + Fields{{Ctl::DCharge1, "25.00"}}, {}},
+                       Delivery1("20/03/2010") + Fields{{Ctl::DCharge1, "25.00"}},
+                       {}},
         CombinationRow{"AmountMissing",
                        {{Ctl::Date3, "20/03/2010"}, {Ctl::OCost1, "0.5000"}},
                        {kDeliveryHalf1}},
-        CombinationRow{"DateMissing", {{Ctl::LAdd1, "500"}, {Ctl::OCost1, "0.5000"}}, {kDeliveryHalf1}},
+        CombinationRow{
+            "DateMissing", {{Ctl::LAdd1, "500"}, {Ctl::OCost1, "0.5000"}}, {kDeliveryHalf1}},
         CombinationRow{"Delivery2PriceMissing",
                        {{Ctl::Date4, "20/03/2010"}, {Ctl::LAdd2, "500"}},
                        {kDeliveryHalf2}},
@@ -157,7 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
                        {"Tank Reading Date 2 must be set"}},
         CombinationRow{"NegativeReadingDemandsNoDate", {{Ctl::TARead1, "-5.0"}}, {}},
         CombinationRow{"Date1WithOnlyTankBReading",
-                       {{Ctl::TankBCap, "1000"}, {Ctl::TankBD, "100.0"}, {Ctl::Date1, "01/03/2010"},
+                       {{Ctl::TankBCap, "1000"},
+                        {Ctl::TankBD, "100.0"},
+                        {Ctl::Date1, "01/03/2010"},
                         {Ctl::TBRead1, "50.0"}},
                        {"Tank A Reading 1 must be set if Tank Reading Date 1 is set"}},
         CombinationRow{"Date2WithoutTankAReading",
@@ -172,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
     ReadingsInsideTanks, CombinationMessages,
     testing::Values(
         CombinationRow{"DepthEqualToDepthPlusOffset",
-                       {{Ctl::TankOffA, "2.5"}, {Ctl::TARead1, "122.5"}}, {"Tank Reading Date 1 must be set"}},
+                       {{Ctl::TankOffA, "2.5"}, {Ctl::TARead1, "122.5"}},
+                       {"Tank Reading Date 1 must be set"}},
         CombinationRow{"DepthAboveDepthPlusOffset",
                        {{Ctl::TankOffA, "2.5"}, {Ctl::TARead1, "122.6"}},
                        {"Tank Reading Date 1 must be set",
@@ -181,45 +173,56 @@ INSTANTIATE_TEST_SUITE_P(
                        Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TARead1, "120.1"}},
                        {"Tank A Reading 1 must be less than or equal to Tank A Depth plus Offset"}},
         CombinationRow{"DepthAtTankDepthWithoutOffset",
-                       Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TARead2, "120.0"}}, {}},
+                       Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TARead2, "120.0"}},
+                       {}},
         CombinationRow{"DepthReading2",
                        Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TARead2, "130.0"}},
                        {"Tank A Reading 2 must be less than or equal to Tank A Depth plus Offset"}},
         CombinationRow{"TankBDepths",
-                       Readings("01/03/2010", "01/04/2010") +
-                           Fields{{Ctl::TankBCap, "1000"}, {Ctl::TankBD, "100.0"},
-                                  {Ctl::TankOffB, "1.0"}, {Ctl::TBRead1, "101.1"},
-                                  {Ctl::TBRead2, "101.1"}},
+                       Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TankBCap, "1000"},
+                                                                     {Ctl::TankBD, "100.0"},
+                                                                     {Ctl::TankOffB, "1.0"},
+                                                                     {Ctl::TBRead1, "101.1"},
+                                                                     {Ctl::TBRead2, "101.1"}},
                        {"Tank B Reading 1 must be less than or equal to Tank B Depth plus Offset",
                         "Tank B Reading 2 must be less than or equal to Tank B Depth plus Offset"}},
         CombinationRow{"TankBAtItsBound",
-                       Readings("01/03/2010", "01/04/2010") +
-                           Fields{{Ctl::TankBCap, "1000"}, {Ctl::TankBD, "100.0"},
-                                  {Ctl::TankOffB, "1.0"}, {Ctl::TBRead1, "101.0"}},
+                       Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TankBCap, "1000"},
+                                                                     {Ctl::TankBD, "100.0"},
+                                                                     {Ctl::TankOffB, "1.0"},
+                                                                     {Ctl::TBRead1, "101.0"}},
                        {}},
         // Each reading meets its own tank's capacity.
         CombinationRow{"VolumeTankBInsideItsCapacity",
-                       Readings("01/03/2010", "01/04/2010") +
-                           Fields{{Ctl::TankACap, "1000"}, {Ctl::TankBCap, "1200"},
-                                  {Ctl::TBRead1, "1100"}, {Ctl::TBRead2, "1200"}},
-                       {}, Volume, Volume},
+                       Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TankACap, "1000"},
+                                                                     {Ctl::TankBCap, "1200"},
+                                                                     {Ctl::TBRead1, "1100"},
+                                                                     {Ctl::TBRead2, "1200"}},
+                       {},
+                       Volume,
+                       Volume},
         CombinationRow{"VolumeTankAAboveItsCapacity",
-                       Readings("01/03/2010", "01/04/2010") +
-                           Fields{{Ctl::TankACap, "1000"}, {Ctl::TankBCap, "1200"},
-                                  {Ctl::TARead1, "1100"}, {Ctl::TARead2, "1001"}},
+                       Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TankACap, "1000"},
+                                                                     {Ctl::TankBCap, "1200"},
+                                                                     {Ctl::TARead1, "1100"},
+                                                                     {Ctl::TARead2, "1001"}},
                        {"Tank A Reading 1 must be less than or equal to Tank A Capacity",
                         "Tank A Reading 2 must be less than or equal to Tank A Capacity"},
-                       Volume, Volume},
+                       Volume,
+                       Volume},
         CombinationRow{"VolumeTankBAboveItsCapacity",
-                       Readings("01/03/2010", "01/04/2010") +
-                           Fields{{Ctl::TankACap, "1000"}, {Ctl::TankBCap, "1200"},
-                                  {Ctl::TBRead1, "1201"}, {Ctl::TBRead2, "1201"}},
+                       Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TankACap, "1000"},
+                                                                     {Ctl::TankBCap, "1200"},
+                                                                     {Ctl::TBRead1, "1201"},
+                                                                     {Ctl::TBRead2, "1201"}},
                        {"Tank B Reading 1 must be less than or equal to Tank B Capacity",
                         "Tank B Reading 2 must be less than or equal to Tank B Capacity"},
-                       Volume, Volume},
+                       Volume,
+                       Volume},
         // A volume is never measured against the tank's depth.
         CombinationRow{"VolumeAboveDepth",
-                       Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TARead1, "500"}}, {},
+                       Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TARead1, "500"}},
+                       {},
                        Volume},
         CombinationRow{"TankAReadingWithoutCapacity",
                        Readings("01/03/2010", "01/04/2010") + Fields{{Ctl::TankACap, ""}},
@@ -242,24 +245,31 @@ INSTANTIATE_TEST_SUITE_P(
                        Readings("31/01/2010", "01/03/2010") + Fields{{Ctl::Predict, "1"}},
                        {kPrediction}},
         CombinationRow{"TwoMonthsFromTheEndOfJanuary",
-                       Readings("31/01/2010", "01/03/2010") + Fields{{Ctl::Predict, "2"}}, {}},
+                       Readings("31/01/2010", "01/03/2010") + Fields{{Ctl::Predict, "2"}},
+                       {}},
         CombinationRow{"PredictionEndsOnReading2",
-                       Readings("01/02/2010", "01/03/2010") + Fields{{Ctl::Predict, "1"}}, {}},
+                       Readings("01/02/2010", "01/03/2010") + Fields{{Ctl::Predict, "1"}},
+                       {}},
         CombinationRow{"NoPrediction", Readings("01/01/2010", "01/12/2010"), {}},
         CombinationRow{"HugePrediction",
-                       Readings("01/01/2010", "01/12/2010") + Fields{{Ctl::Predict, "1e300"}}, {}},
+                       Readings("01/01/2010", "01/12/2010") + Fields{{Ctl::Predict, "1e300"}},
+                       {}},
         CombinationRow{"NegativePrediction",
                        Readings("01/01/2010", "01/12/2010") + Fields{{Ctl::Predict, "-3"}},
                        {kPrediction}},
         CombinationRow{"AddedEqualsBothCapacities",
                        Delivery1("01/03/2010") + Delivery2("01/03/2010") +
-                           Fields{{Ctl::TankBCap, "1300"}, {Ctl::TankBD, "100.0"},
-                                  {Ctl::LAdd1, "1500"}, {Ctl::LAdd2, "1000"}},
+                           Fields{{Ctl::TankBCap, "1300"},
+                                  {Ctl::TankBD, "100.0"},
+                                  {Ctl::LAdd1, "1500"},
+                                  {Ctl::LAdd2, "1000"}},
                        {}},
         CombinationRow{"AddedAboveBothCapacities",
                        Delivery1("01/03/2010") + Delivery2("01/03/2010") +
-                           Fields{{Ctl::TankBCap, "1300"}, {Ctl::TankBD, "100.0"},
-                                  {Ctl::LAdd1, "1501"}, {Ctl::LAdd2, "1000"}},
+                           Fields{{Ctl::TankBCap, "1300"},
+                                  {Ctl::TankBD, "100.0"},
+                                  {Ctl::LAdd1, "1501"},
+                                  {Ctl::LAdd2, "1000"}},
                        {kTooMuchAdded}},
         CombinationRow{"AddedAboveTankAWithoutTankB",
                        Delivery1("01/03/2010") + Fields{{Ctl::LAdd1, "1201"}},
@@ -270,7 +280,9 @@ INSTANTIATE_TEST_SUITE_P(
     SeveralFaults, CombinationMessages,
     testing::Values(CombinationRow{
         "FourFaultsInTableOrder",
-        {{Ctl::TARead1, "130.0"}, {Ctl::DCharge2, "5.00"}, {Ctl::Date2, "01/03/2010"},
+        {{Ctl::TARead1, "130.0"},
+         {Ctl::DCharge2, "5.00"},
+         {Ctl::Date2, "01/03/2010"},
          {Ctl::Date1, "04/03/2010"}},
         {kSpacing, kDeliveryHalf2, "Tank A Reading 2 must be set if Tank Reading Date 2 is set",
          "Tank A Reading 1 must be less than or equal to Tank A Depth plus Offset"}}),
@@ -279,7 +291,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CrossChecks, InhibitedChecksDiscardEveryMessage) {
     RunningProgram run;
     run.p.st.InhibitMode = 1;
-    Prepare(run, Depth, Depth, Readings("04/03/2010", "01/03/2010") + Fields{{Ctl::DCharge1, "9.00"}});
+    PrepareWithTanks(run, Depth, Depth,
+                     Readings("04/03/2010", "01/03/2010") + Fields{{Ctl::DCharge1, "9.00"}});
     run.p.st.SaveError = "Earlier message\n";
     CheckCombinations(run.p);
     EXPECT_EQ(run.p.st.SaveError, "");
@@ -288,7 +301,7 @@ TEST(CrossChecks, InhibitedChecksDiscardEveryMessage) {
 TEST(CrossChecks, SkipOnlyChecksKeepTheirMessages) {
     RunningProgram run;
     run.p.st.InhibitMode = 2;  // Calculate skips this stage; called anyway it still reports
-    Prepare(run, Depth, Depth, Readings("04/03/2010", "01/03/2010"));
+    PrepareWithTanks(run, Depth, Depth, Readings("04/03/2010", "01/03/2010"));
     CheckCombinations(run.p);
     EXPECT_EQ(run.p.st.SaveError, Gathered({kSpacing}));
 }
@@ -300,11 +313,11 @@ TEST(CrossChecks, NormalisedDatesKeepTheirCentury) {
                                   QLocale(QLocale::German, QLocale::Germany)}) {
         RunningProgram run(locale);
         const bool us = locale.country() == QLocale::UnitedStates;
-        Prepare(run, Depth, Depth,
-                {{Ctl::Date1, us ? "12/31/2029" : "31.12.2029"},
-                 {Ctl::Date2, us ? "1/3/2030" : "3.1.2030"},
-                 {Ctl::TARead1, "60"},
-                 {Ctl::TARead2, "30"}});
+        PrepareWithTanks(run, Depth, Depth,
+                         {{Ctl::Date1, us ? "12/31/2029" : "31.12.2029"},
+                          {Ctl::Date2, us ? "1/3/2030" : "3.1.2030"},
+                          {Ctl::TARead1, "60"},
+                          {Ctl::TARead2, "30"}});
         CheckInputFields(run.p);
         ASSERT_EQ(run.p.st.SaveError, "") << locale.name().toStdString();
         EXPECT_EQ(run.text(Ctl::Date2), us ? "1/3/2030" : "03.01.2030");
@@ -315,11 +328,11 @@ TEST(CrossChecks, NormalisedDatesKeepTheirCentury) {
 
 TEST(CrossChecks, ReadsDatesInTheUsersOrder) {
     RunningProgram run(QLocale(QLocale::English, QLocale::UnitedStates));
-    Prepare(run, Depth, Depth, Readings("3/1/2010", "3/3/2010"));
+    PrepareWithTanks(run, Depth, Depth, Readings("3/1/2010", "3/3/2010"));
     CheckCombinations(run.p);
     EXPECT_EQ(run.p.st.SaveError, Gathered({kSpacing}));
 
-    Prepare(run, Depth, Depth, Readings("3/1/2010", "3/4/2010"));
+    PrepareWithTanks(run, Depth, Depth, Readings("3/1/2010", "3/4/2010"));
     CheckCombinations(run.p);
     EXPECT_EQ(run.p.st.SaveError, "");
 }
@@ -330,7 +343,7 @@ class CrossCheckSteps : public testing::TestWithParam<int> {};
 
 TEST_P(CrossCheckSteps, AFailureLeavesTheStepReachedForTheCaller) {
     RunningProgram run;
-    Prepare(run, Depth, Depth, Readings("01/03/2010", "01/04/2010"));
+    PrepareWithTanks(run, Depth, Depth, Readings("01/03/2010", "01/04/2010"));
     run.p.failAtStep(GetParam());
     EXPECT_THROW(CheckCombinations(run.p), std::runtime_error);
     EXPECT_EQ(run.p.st.ProgressStep, GetParam());

@@ -1,13 +1,12 @@
 // Units and reading modes: the unit words, every caption and tooltip that names a
 // unit, and the reactions to the unit boxes, the reading-mode boxes, the shape
 // lists and the first readings.
-#include "calc/Units.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
 
 #include "RunningProgram.h"
+#include "calc/Units.h"
 
 namespace tw {
 namespace {
@@ -77,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "Gallons of oil used per day"},
         UnitText{"CO2Gen", Ctl::CO2Gen, false, "CO2 Kgm Generated", "CO2 lb Generated"},
         UnitText{"DCO2L", Ctl::DCO2L, false, "CO2 Kgm/Day:", "CO2 lb/Day:"},
-        UnitText{"DCO2Tip", Ctl::DCO2, true, "CO2 generated daily in Kgm", "CO2 generated daily in lb"},
+        UnitText{"DCO2Tip", Ctl::DCO2, true, "CO2 generated daily in Kgm",
+                 "CO2 generated daily in lb"},
         UnitText{"TCO2Tip", Ctl::TCO2, true, "Amount of CO2 generated in Kgm",
                  "Amount of CO2 generated in lb"},
         UnitText{"TCO2PTip", Ctl::TCO2P, true, "Predicted amount of CO2 generated in Kgm",
