@@ -7,17 +7,12 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cstring>
+
 namespace tw {
 
 namespace {
 const QByteArray kCrLf("\r\n");
-
-QString splitLastLine(QByteArray& pending) {
-    QByteArray line = pending;
-    pending.clear();
-    if (line.endsWith('\r')) line.chop(1);
-    return Files::decode(line);
-}
 }  // namespace
 
 Files::Files(QString root) : root_(std::move(root)) {}
@@ -81,21 +76,35 @@ void Files::forEachLine(const QString& relPath,
     QFile file(absolute(relPath));
     if (!file.open(QIODevice::ReadOnly))
         throw FileError("cannot read " + relPath.toStdString());
+    // One decoder for the whole file and whole runs of bytes between line ends:
+    // a long log is read at the speed of the disk, not a decoder per line.
+    QStringDecoder decoder("windows-1252");
+    auto emitLine = [&](QByteArray& line) {
+        if (line.endsWith('\r')) line.chop(1);
+        const QString text = decoder.decode(line);
+        line.clear();
+        visit(text);
+    };
     QByteArray pending;
     char buffer[65536];
     for (;;) {
         const qint64 got = file.read(buffer, sizeof buffer);
         if (got < 0) throw FileError("cannot read " + relPath.toStdString());
         if (got == 0) break;
-        for (qint64 i = 0; i < got; ++i) {
-            if (buffer[i] == '\n') {
-                visit(splitLastLine(pending));
-            } else {
-                pending.append(buffer[i]);
+        const char* at = buffer;
+        const char* const end = buffer + got;
+        while (at < end) {
+            const char* lineEnd = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
+            if (!lineEnd) {
+                pending.append(at, end - at);
+                break;
             }
+            pending.append(at, lineEnd - at);
+            emitLine(pending);
+            at = lineEnd + 1;
         }
     }
-    if (!pending.isEmpty()) visit(splitLastLine(pending));
+    if (!pending.isEmpty()) emitLine(pending);
 }
 
 QStringList Files::readLines(const QString& relPath) const {

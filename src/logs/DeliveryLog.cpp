@@ -111,9 +111,10 @@ void BuildDeliveryLines(Program& p) {
             CheckDirectory(p, "Log");
             if (CheckLogFile(p, LogKind::Delivery)) return;
             const QLocale locale = p.desktop.locale();
+            const LineDateCheck dates(locale);
             QString last, previous;
             p.files.forEachLine(LogPath(p, LogKind::Delivery), [&](const QString& line) {
-                if (IsDeliveryLine(line, locale)) ++deliveryLines;
+                if (IsDeliveryLine(line, dates)) ++deliveryLines;
                 if (IsColumnHeader(line)) headerSeen = true;
                 previous = std::move(last);
                 last = line;
@@ -121,7 +122,7 @@ void BuildDeliveryLines(Program& p) {
             // The creation block's time stamp also starts with a date: only real
             // delivery lines hold saved delivery dates.
             for (const QString& line : {last, previous})
-                if (IsDeliveryLine(line, locale)) savedDates.push_back(*LineDate(line, locale));
+                if (IsDeliveryLine(line, dates)) savedDates.push_back(*LineDate(line, locale));
         });
     if (!read) return;
 

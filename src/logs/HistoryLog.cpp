@@ -121,12 +121,12 @@ void BuildHistoryLine(Program& p) {
         QString lastLine;
         CheckDirectory(p, "Log");
         if (!CheckLogFile(p, LogKind::History)) {
-            const QLocale locale = p.desktop.locale();
+            const LineDateCheck dates(p.desktop.locale());
             const bool read = ReadLogOrWarn(
                 p, LogKind::History, "Unable to read from log file " + st.HistoryLogName + ".",
                 [&] {
                     p.files.forEachLine(LogPath(p, LogKind::History), [&](const QString& line) {
-                        if (IsHistoryDataLine(line, locale)) ++dataLines;
+                        if (IsHistoryDataLine(line, dates)) ++dataLines;
                         if (IsColumnHeader(line)) st.TankSetupChanged = false;
                         lastLine = line;
                     });

@@ -29,19 +29,53 @@ std::optional<QDate> LineDate(const QString& line, const QLocale& locale) {
     return ParseDate(text, locale);
 }
 
-bool IsSavedLine(const QString& line, const QLocale& locale, int amountFirst, int amountLast) {
-    // The cheap number test first: most lines of a long log fail or pass on it
-    // before the date has to be read.
-    if (!(NumberValue(ColumnText(line, amountFirst, amountLast)) > 1)) return false;
-    return LineDate(line, locale).has_value();
+namespace {
+
+QStringView BlankTrimmed(QStringView text) {
+    while (!text.isEmpty() && text.front() == QLatin1Char(' ')) text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == QLatin1Char(' ')) text.chop(1);
+    return text;
+}
+
+// The leading number of a column. A column of plain digits, as the program writes
+// amounts, is read on the spot; anything else by NumberValue.
+double ColumnNumber(QStringView text) {
+    if (text.isEmpty() || text.size() > 9) return NumberValue(text.toString());
+    double value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return NumberValue(text.toString());
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+}  // namespace
+
+bool IsSavedLine(const QString& line, const LineDateCheck& dates, int amountFirst,
+                 int amountLast) {
+    // A whole log is read line by line at every calculation: no copies here.
+    const QStringView view(line);
+    // The cheap number test first: header, dash and stamp lines end here.
+    const QStringView amount = BlankTrimmed(view.mid(amountFirst - 1, amountLast - amountFirst + 1));
+    if (!(ColumnNumber(amount) > 1)) return false;
+    const QStringView date = BlankTrimmed(view.left(11));
+    return !date.isEmpty() && dates.isDate(date);
+}
+
+bool IsHistoryDataLine(const QString& line, const LineDateCheck& dates) {
+    return IsSavedLine(line, dates, 14, 20);
+}
+
+bool IsDeliveryLine(const QString& line, const LineDateCheck& dates) {
+    return IsSavedLine(line, dates, 14, 22);
 }
 
 bool IsHistoryDataLine(const QString& line, const QLocale& locale) {
-    return IsSavedLine(line, locale, 14, 20);
+    return IsHistoryDataLine(line, LineDateCheck(locale));
 }
 
 bool IsDeliveryLine(const QString& line, const QLocale& locale) {
-    return IsSavedLine(line, locale, 14, 22);
+    return IsDeliveryLine(line, LineDateCheck(locale));
 }
 
 QString LogDate(const QString& text, const QLocale& locale) {

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "logs/LineDateCheck.h"
+
 namespace tw {
 
 // The fixed-column tables of the history and delivery logs: every field is
@@ -27,8 +29,11 @@ bool IsColumnHeader(const QString& line);
 std::optional<QDate> LineDate(const QString& line, const QLocale& locale);
 // A saved line of a table: a date in columns 1-11 and a number greater than 1 in
 // the amount columns (Tank A volume, or the delivered amount). Header, dash and
-// time-stamp lines never qualify.
-bool IsSavedLine(const QString& line, const QLocale& locale, int amountFirst, int amountLast);
+// time-stamp lines never qualify. A scan of a whole log passes one LineDateCheck.
+bool IsSavedLine(const QString& line, const LineDateCheck& dates, int amountFirst,
+                 int amountLast);
+bool IsHistoryDataLine(const QString& line, const LineDateCheck& dates);
+bool IsDeliveryLine(const QString& line, const LineDateCheck& dates);
 bool IsHistoryDataLine(const QString& line, const QLocale& locale);
 bool IsDeliveryLine(const QString& line, const QLocale& locale);
 
