@@ -7,6 +7,7 @@
 #include "app/Program.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
+#include "calc/ShownValue.h"
 #include "calc/TankVolume.h"
 #include "logs/LogColumns.h"
 #include "logs/LogFiles.h"
@@ -25,45 +26,37 @@ const TankFields kTankA{Ctl::TankACap, Ctl::TankAD,   Ctl::TankAS,  Ctl::TankOff
 const TankFields kTankB{Ctl::TankBCap, Ctl::TankBD,   Ctl::TankBS,  Ctl::TankOffB,
                         Ctl::TankBU,   Ctl::TBRead1, Ctl::TBRead2};
 
-// A field's number as the user wrote it (locale separators), else its leading number.
-double DisplayedNumber(const QString& text, const QLocale& locale) {
-    if (const auto value = LocaleNumber(text, locale)) return *value;
-    return NumberValue(text);
-}
+// A field's number read as the calculation reads it: plain number text, or the
+// user's own separators once the field has been normalised.
+double FieldNumber(Program& p, Ctl c) { return ShownValue(p.main.text(c), p.desktop.locale()); }
 
 // A display pattern applied to a field text; an empty text stays empty.
-QString Pattern(const QString& text, int decimals, const QLocale& locale) {
-    if (text.isEmpty()) return text;
-    return FixedNumber(DisplayedNumber(text, locale), decimals, locale);
+QString Pattern(Program& p, Ctl c, int decimals) {
+    if (p.main.text(c).isEmpty()) return {};
+    return FixedNumber(FieldNumber(p, c), decimals, p.desktop.locale());
 }
 
 QString VolumeColumn(Program& p, const TankFields& tank, Ctl reading) {
-    const QLocale locale = p.desktop.locale();
-    if (p.main.checked(tank.readsVolume)) return Pattern(p.main.text(reading), 0, locale);
-    const double oilDepth =
-        NumberValue(p.main.text(reading)) - NumberValue(p.main.text(tank.offset));
+    if (p.main.checked(tank.readsVolume)) return Pattern(p, reading, 0);
+    const double oilDepth = FieldNumber(p, reading) - FieldNumber(p, tank.offset);
     const float volume = TankVolume(0, p.main.text(tank.capacity), p.main.text(tank.depth),
                                     GeneralNumber(oilDepth), p.main.index(tank.shape));
-    return FixedNumber(std::trunc(double(volume)), 0, locale);
+    return FixedNumber(std::trunc(double(volume)), 0, p.desktop.locale());
 }
 
 QString DepthColumn(Program& p, const TankFields& tank, Ctl reading) {
-    const QLocale locale = p.desktop.locale();
-    if (!p.main.checked(tank.readsVolume)) return Pattern(p.main.text(reading), 1, locale);
-    const double depth = NumberValue(p.main.text(tank.depth));
+    if (!p.main.checked(tank.readsVolume)) return Pattern(p, reading, 1);
+    const double depth = FieldNumber(p, tank.depth);
     if (depth == 0) return {};
-    const float oilDepth =
-        DepthForVolume(float(NumberValue(p.main.text(tank.capacity))), float(depth),
-                       float(NumberValue(p.main.text(reading))), p.main.index(tank.shape));
-    const double shown =
-        std::nearbyint(double(oilDepth) * 100) / 100 + NumberValue(p.main.text(tank.offset));
-    return FixedNumber(shown, 1, locale);
+    const float oilDepth = DepthForVolume(float(FieldNumber(p, tank.capacity)), float(depth),
+                                          float(FieldNumber(p, reading)), p.main.index(tank.shape));
+    const double shown = std::nearbyint(double(oilDepth) * 100) / 100 + FieldNumber(p, tank.offset);
+    return FixedNumber(shown, 1, p.desktop.locale());
 }
 
 QString TankBDepthColumn(Program& p, Ctl reading) {
     if (p.main.text(Ctl::TankBCap).isEmpty()) return {};
-    if (NumberValue(p.main.text(Ctl::TBRead1)) == 0 && NumberValue(p.main.text(Ctl::TBRead2)) == 0)
-        return {};
+    if (FieldNumber(p, Ctl::TBRead1) == 0 && FieldNumber(p, Ctl::TBRead2) == 0) return {};
     return DepthColumn(p, kTankB, reading);
 }
 
