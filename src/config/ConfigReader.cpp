@@ -54,6 +54,14 @@ QString TrimBlanks(const QString& line) {
     return line.mid(start, end - start);
 }
 
+// A number put into a field reads as a number in the user's locale: general format
+// with the locale's decimal separator ("2,54" where a comma is the decimal point).
+QString FieldNumber(double value, const QLocale& locale) {
+    QString text = GeneralNumber(value);
+    if (!text.contains('E')) text.replace('.', locale.decimalPoint());
+    return text;
+}
+
 // Applies a key line; true when the line held one of the keys.
 bool ApplyKey(Program& p, const QString& line) {
     for (const Key& key : kKeys) {
@@ -63,7 +71,7 @@ bool ApplyKey(Program& p, const QString& line) {
         if (key.stored)
             p.st.*key.stored = static_cast<float>(value);
         else
-            p.main.setText(key.field, GeneralNumber(value - key.offset));
+            p.main.setText(key.field, FieldNumber(value - key.offset, p.desktop.locale()));
         return true;
     }
     return false;
