@@ -1,5 +1,7 @@
 #include "calc/Costs.h"
 
+#include <algorithm>
+
 #include "calc/Fields.h"
 #include "calc/Formats.h"
 
@@ -62,7 +64,9 @@ PeriodCosts PricePeriod(const CostInput& in) {
 
     c.delivery1Cost = Written(oil1 * (in.R / 100 + 1) + (in.RD / 100 + 1) * in.C1);
     c.delivery2Cost = Written(oil2 * (in.R / 100 + 1) + (in.RD / 100 + 1) * in.C2);
-    c.remainingOilValue = Written(remaining - c.usedOilCost);
+    // Oil is never worth less than nothing: when the opening oil had no value the
+    // deliveries' cost would otherwise be taken from a zero and go negative.
+    c.remainingOilValue = std::max(0.0, Written(remaining - c.usedOilCost));
 
     if (in.R != 0 && c.tCost > 0) c.oilVat = Written(c.usedOilCost * (in.R / 100));
     if (in.RD != 0 && c.tCost > 0) c.deliveryVat = Written(c.deliveryChargeTotal * (in.RD / 100));

@@ -170,6 +170,19 @@ TEST(PeriodCosts, FirstUseOfADeliveryIntoAnEmptyTank) {
     EXPECT_DOUBLE_EQ(c.remainingOilValue, 500);
 }
 
+TEST(PeriodCosts, OilLeftIsNeverWorthLessThanNothing) {
+    // Opening oil of no known value, and use that reaches into delivery 1: the value
+    // carried to the next calculation must not go negative.
+    CostInput in = Opening();
+    in.S = 0;
+    in.L1 = 1000;
+    in.P1 = 0.5;
+    in.U = 700;
+    const PeriodCosts c = PricePeriod(in);
+    EXPECT_DOUBLE_EQ(c.usedOilCost, 100);
+    EXPECT_DOUBLE_EQ(c.remainingOilValue, 0);
+}
+
 TEST(PeriodCosts, OpeningOilWithoutValueIsNotPriced) {
     CostInput in = Opening();
     in.S = 0;
