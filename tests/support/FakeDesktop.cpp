@@ -38,8 +38,10 @@ bool FakeDesktop::openFile(const QString& relPath) {
 }
 
 bool FakeDesktop::startViewer(const QString& relPath) {
+    // A viewer that cannot be started is no started viewer.
+    if (viewerFails) return false;
     viewers << relPath;
-    return !viewerFails;
+    return true;
 }
 
 void FakeDesktop::setTopmost(WindowId window, bool on) { topmost[window] = on; }

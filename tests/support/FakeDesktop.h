@@ -51,7 +51,7 @@ public:
     std::deque<Answer> answers;
     std::vector<ShownMessage> messages;
     QStringList opened;   // URLs as asked for, files relative to the working folder
-    QStringList viewers;  // log files handed to a viewer
+    QStringList viewers;  // log files a viewer was started for
     QMap<WindowId, bool> topmost;
     bool openFails = false;
     bool viewerFails = false;
