@@ -6,10 +6,10 @@
 namespace tw {
 
 namespace {
-const ControlSpec kAboutSpecs[] = {
-#define TW_SPEC(name, kind, text, tip) {#name, Kind::kind, text, tip},
-    TW_ABOUT_CONTROLS(TW_SPEC)
-#undef TW_SPEC
+const ControlDesign kAboutDesigns[] = {
+#define TW_DESIGN(name, kind, text, tip) {#name, Kind::kind, text, tip},
+    TW_ABOUT_CONTROLS(TW_DESIGN)
+#undef TW_DESIGN
 };
 
 void LoadAbout(Program& p) {
@@ -22,7 +22,7 @@ void LoadAbout(Program& p) {
 }  // namespace
 
 AboutModel::AboutModel()
-    : Window<AboutCtl>("About", kAboutSpecs, static_cast<int>(std::size(kAboutSpecs))) {}
+    : Window<AboutCtl>("About", kAboutDesigns, static_cast<int>(std::size(kAboutDesigns))) {}
 
 void AboutClick(Program& p) {
     if (!p.about->open()) LoadAbout(p);

@@ -3,10 +3,10 @@
 namespace tw {
 
 namespace {
-const ControlSpec kMainSpecs[] = {
-#define TW_SPEC(name, kind, text, tip) {#name, Kind::kind, text, tip},
-    TW_MAIN_CONTROLS(TW_SPEC)
-#undef TW_SPEC
+const ControlDesign kMainDesigns[] = {
+#define TW_DESIGN(name, kind, text, tip) {#name, Kind::kind, text, tip},
+    TW_MAIN_CONTROLS(TW_DESIGN)
+#undef TW_DESIGN
 };
 }  // namespace
 
@@ -15,7 +15,7 @@ QStringList TankShapeNames() {
 }
 
 MainModel::MainModel()
-    : Window<Ctl>("Main", kMainSpecs, static_cast<int>(std::size(kMainSpecs))) {
+    : Window<Ctl>("Main", kMainDesigns, static_cast<int>(std::size(kMainDesigns))) {
     setItems(int(Ctl::TankAS), TankShapeNames());
     setItems(int(Ctl::TankBS), TankShapeNames());
     setCaption("Form1");

@@ -2,15 +2,15 @@
 
 namespace tw {
 
-WindowModel::WindowModel(QString windowName, const ControlSpec* specs, int count)
+WindowModel::WindowModel(QString windowName, const ControlDesign* designs, int count)
     : windowName_(std::move(windowName)) {
     controls_.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         Control c;
-        c.name = QString::fromLatin1(specs[i].name);
-        c.kind = specs[i].kind;
-        c.text = QString::fromUtf8(specs[i].text);
-        c.tooltip = QString::fromUtf8(specs[i].tooltip);
+        c.name = QString::fromLatin1(designs[i].name);
+        c.kind = designs[i].kind;
+        c.text = QString::fromUtf8(designs[i].text);
+        c.tooltip = QString::fromUtf8(designs[i].tooltip);
         controls_.push_back(std::move(c));
     }
 }

@@ -10,7 +10,7 @@ namespace tw {
 enum class Kind { TextBox, Label, Button, CheckBox, ComboBox, Group, Picture };
 
 // How a control looks when the window is first loaded.
-struct ControlSpec {
+struct ControlDesign {
     const char* name;
     Kind kind;
     const char* text;     // caption of a label, button, group or check box; text of a text box
@@ -39,7 +39,7 @@ class WindowModel {
 public:
     using Reaction = std::function<void(int control, Change change)>;
 
-    WindowModel(QString windowName, const ControlSpec* specs, int count);
+    WindowModel(QString windowName, const ControlDesign* designs, int count);
 
     const QString& windowName() const { return windowName_; }
     int count() const { return static_cast<int>(controls_.size()); }

@@ -11,10 +11,10 @@
 namespace tw {
 
 namespace {
-const ControlSpec kUpdateSpecs[] = {
-#define TW_SPEC(name, kind, text, tip) {#name, Kind::kind, text, tip},
-    TW_UPDATE_CONTROLS(TW_SPEC)
-#undef TW_SPEC
+const ControlDesign kUpdateDesigns[] = {
+#define TW_DESIGN(name, kind, text, tip) {#name, Kind::kind, text, tip},
+    TW_UPDATE_CONTROLS(TW_DESIGN)
+#undef TW_DESIGN
 };
 
 constexpr int kTickLimit = 1201;
@@ -140,7 +140,7 @@ void OpenReplyPage(Program& p, const QString& value) {
 }  // namespace
 
 UpdateModel::UpdateModel()
-    : Window<UpdateCtl>("Update", kUpdateSpecs, static_cast<int>(std::size(kUpdateSpecs))) {
+    : Window<UpdateCtl>("Update", kUpdateDesigns, static_cast<int>(std::size(kUpdateDesigns))) {
     for (const UpdateCtl button : kPageButtons) setEnabled(button, false);
 }
 
