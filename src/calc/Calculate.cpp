@@ -2,6 +2,7 @@
 
 #include "app/FatalDump.h"
 #include "app/Program.h"
+#include "app/TankControls.h"
 #include "calc/Clearing.h"
 #include "calc/Costs.h"
 #include "calc/CrossChecks.h"
@@ -27,14 +28,6 @@ namespace tw {
 
 namespace {
 
-// The controls that describe one tank and its two readings.
-struct TankControls {
-    Ctl capacity, depth, shape, offset, volumeMode, reading1, reading2;
-};
-const TankControls kTankA{Ctl::TankACap, Ctl::TankAD,     Ctl::TankAS, Ctl::TankOffA,
-                          Ctl::TankAU,   Ctl::TARead1,    Ctl::TARead2};
-const TankControls kTankB{Ctl::TankBCap, Ctl::TankBD,     Ctl::TankBS, Ctl::TankOffB,
-                          Ctl::TankBU,   Ctl::TBRead1,    Ctl::TBRead2};
 
 // One click on Calc: its steps share the window, the program-wide values and the
 // costs of the period.
@@ -76,7 +69,7 @@ private:
 // offset: below it the tank is empty, above the tank's depth it is full, so the
 // model is never asked for a depth outside the tank.
 float Calculation::volume(const TankControls& t, Ctl reading) const {
-    const int volumeMode = m.state(t.volumeMode);
+    const int volumeMode = m.state(t.readsVolume);
     double r = value(reading);
     if (volumeMode == 0) {
         r -= value(t.offset);

@@ -5,6 +5,7 @@
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
+#include "app/TankControls.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
 #include "calc/ShownValue.h"
@@ -17,14 +18,6 @@ namespace tw {
 
 namespace {
 
-// The fields that describe one tank and hold its two readings.
-struct TankFields {
-    Ctl capacity, depth, shape, offset, readsVolume, reading1, reading2;
-};
-const TankFields kTankA{Ctl::TankACap, Ctl::TankAD,   Ctl::TankAS,  Ctl::TankOffA,
-                        Ctl::TankAU,   Ctl::TARead1, Ctl::TARead2};
-const TankFields kTankB{Ctl::TankBCap, Ctl::TankBD,   Ctl::TankBS,  Ctl::TankOffB,
-                        Ctl::TankBU,   Ctl::TBRead1, Ctl::TBRead2};
 
 // A field's number read as the calculation reads it: plain number text, or the
 // user's own separators once the field has been normalised.
@@ -36,7 +29,7 @@ QString Pattern(Program& p, Ctl c, int decimals) {
     return FixedNumber(FieldNumber(p, c), decimals, p.desktop.locale());
 }
 
-QString VolumeColumn(Program& p, const TankFields& tank, Ctl reading) {
+QString VolumeColumn(Program& p, const TankControls& tank, Ctl reading) {
     if (p.main.checked(tank.readsVolume)) return Pattern(p, reading, 0);
     const double oilDepth = FieldNumber(p, reading) - FieldNumber(p, tank.offset);
     const float volume = TankVolume(0, p.main.text(tank.capacity), p.main.text(tank.depth),
@@ -44,7 +37,7 @@ QString VolumeColumn(Program& p, const TankFields& tank, Ctl reading) {
     return FixedNumber(std::trunc(double(volume)), 0, p.desktop.locale());
 }
 
-QString DepthColumn(Program& p, const TankFields& tank, Ctl reading) {
+QString DepthColumn(Program& p, const TankControls& tank, Ctl reading) {
     if (!p.main.checked(tank.readsVolume)) return Pattern(p, reading, 1);
     const double depth = FieldNumber(p, tank.depth);
     if (depth == 0) return {};
