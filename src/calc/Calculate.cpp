@@ -28,7 +28,6 @@ namespace tw {
 
 namespace {
 
-
 // One click on Calc: its steps share the window, the program-wide values and the
 // costs of the period.
 class Calculation {

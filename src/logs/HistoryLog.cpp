@@ -18,7 +18,6 @@ namespace tw {
 
 namespace {
 
-
 // A field's number read as the calculation reads it: plain number text, or the
 // user's own separators once the field has been normalised.
 double FieldNumber(Program& p, Ctl c) { return ShownValue(p.main.text(c), p.desktop.locale()); }
