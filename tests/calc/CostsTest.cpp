@@ -16,85 +16,71 @@ CostInput Opening() {
     return in;
 }
 
-struct UsedRow {
+// One priced period: the opening oil (S worth, V1 litres, reading 1 of Tank A) and
+// the deliveries, U litres used; Tank A's reading 2 is set and both tax rates are 5%.
+struct PeriodRow {
     const char* name;
-    CostInput in;
-    double used;
+    double S, V1, read1, L1, P1, L2, P2, U;
+    bool date1IsDate;
+    double used, remaining;
+    const char* status;
 };
 
-class UsedOil : public testing::TestWithParam<UsedRow> {};
+class PricedPeriod : public testing::TestWithParam<PeriodRow> {};
 
-TEST_P(UsedOil, IsPricedFirstInFirstOut) {
-    EXPECT_DOUBLE_EQ(UsedOilCost(GetParam().in), GetParam().used);
+TEST_P(PricedPeriod, UsesTheOilFirstInFirstOut) {
+    const PeriodRow& r = GetParam();
+    CostInput in;
+    in.S = r.S;
+    in.V1 = float(r.V1);
+    in.read1 = r.read1;
+    in.read2 = 30;
+    in.L1 = r.L1;
+    in.P1 = r.P1;
+    in.L2 = r.L2;
+    in.P2 = r.P2;
+    in.U = r.U;
+    in.date1IsDate = r.date1IsDate;
+    in.R = 5;
+    in.RD = 5;
+    EXPECT_DOUBLE_EQ(UsedOilCost(in), r.used);
+    const PeriodCosts c = PricePeriod(in);
+    EXPECT_DOUBLE_EQ(c.remainingOilValue, r.remaining);
+    EXPECT_EQ(c.status.toStdString(), r.status);
+    if (*r.status) {
+        // Nothing is priced: no cost, no tax, no total.
+        EXPECT_DOUBLE_EQ(c.tCost, 0);
+        EXPECT_DOUBLE_EQ(c.vCost, 0);
+        EXPECT_FALSE(c.oilVat);
+        EXPECT_FALSE(c.deliveryVat);
+        EXPECT_FALSE(c.tvCost);
+    }
 }
 
-CostInput With(CostInput in, void (*change)(CostInput&)) {
-    change(in);
-    return in;
-}
+const char* const kNotPriced = "Costs Not Calculated";
 
 INSTANTIATE_TEST_SUITE_P(
-    Costs, UsedOil,
+    Costs, PricedPeriod,
     testing::Values(
-        UsedRow{"partOfTheOpeningOil", With(Opening(), [](CostInput& c) { c.U = 300; }), 60},
-        UsedRow{"nothingUsed", With(Opening(), [](CostInput& c) { c.U = 0; }), 0},
-        UsedRow{"exactlyTheOpeningOil", With(Opening(), [](CostInput& c) { c.U = 500; }), 100},
-        UsedRow{"intoDelivery1",
-                With(Opening(),
-                     [](CostInput& c) {
-                         c.L1 = 1000;
-                         c.P1 = 0.5;
-                         c.U = 700;
-                     }),
-                200},
-        UsedRow{"allOfDelivery1",
-                With(Opening(),
-                     [](CostInput& c) {
-                         c.L1 = 1000;
-                         c.P1 = 0.5;
-                         c.U = 1500;
-                     }),
-                600},
-        UsedRow{"intoDelivery2",
-                With(Opening(),
-                     [](CostInput& c) {
-                         c.L1 = 1000;
-                         c.P1 = 0.5;
-                         c.L2 = 500;
-                         c.P2 = 0.6;
-                         c.U = 1750;
-                     }),
-                750},
-        UsedRow{"intoDelivery2WithoutFirstDateLeavesOpeningValueOut",
-                With(Opening(),
-                     [](CostInput& c) {
-                         c.L1 = 1000;
-                         c.P1 = 0.5;
-                         c.L2 = 500;
-                         c.P2 = 0.6;
-                         c.U = 1750;
-                         c.date1IsDate = false;
-                     }),
-                650},
-        UsedRow{"delivery2OfNoAmountAddsNothing",
-                With(Opening(),
-                     [](CostInput& c) {
-                         c.L1 = 1000;
-                         c.P1 = 0.5;
-                         c.P2 = 0.6;
-                         c.U = 1600;
-                     }),
-                600},
-        UsedRow{"fourDecimalPriceUsedAsEntered",
-                With(Opening(),
-                     [](CostInput& c) {
-                         c.S = 0;
-                         c.V1 = 0;
-                         c.L1 = 1000;
-                         c.P1 = 0.4523;
-                         c.U = 1000;
-                     }),
-                452.3}),
+        PeriodRow{"partOfTheOpeningOil", 100, 500, 60, 0, 0, 0, 0, 300, true, 60, 40, ""},
+        PeriodRow{"exactlyTheOpeningOil", 100, 500, 60, 0, 0, 0, 0, 500, true, 100, 0, ""},
+        PeriodRow{"intoDelivery1", 100, 500, 60, 1000, 0.5, 0, 0, 700, true, 200, 400, ""},
+        PeriodRow{"allOfDelivery1", 100, 500, 60, 1000, 0.5, 0, 0, 1500, true, 600, 0, ""},
+        PeriodRow{"intoDelivery2", 100, 500, 60, 1000, 0.5, 500, 0.6, 1750, true, 750, 150, ""},
+        PeriodRow{"intoDelivery2WithoutFirstDateLeavesOpeningValueOut", 100, 500, 60, 1000, 0.5,
+                  500, 0.6, 1750, false, 650, 250, ""},
+        PeriodRow{"delivery2OfNoAmountAddsNothing", 100, 500, 60, 1000, 0.5, 0, 0.6, 1600, true,
+                  600, 0, ""},
+        PeriodRow{"fourDecimalPriceUsedAsEntered", 0, 0, 0, 1000, 0.4523, 0, 0, 1000, true, 452.3,
+                  0, ""},
+        PeriodRow{"nothingUsed", 100, 500, 60, 0, 0, 0, 0, 0, true, 0, 100, kNotPriced},
+        PeriodRow{"openingOilWithoutValue", 0, 500, 60, 0, 0, 0, 0, 300, true, 0, 0, kNotPriced},
+        // Opening oil of no known value and use reaching into delivery 1: the value
+        // carried to the next calculation must not go negative.
+        PeriodRow{"oilLeftIsNeverWorthLessThanNothing", 0, 500, 60, 1000, 0.5, 0, 0, 700, true,
+                  100, 0, kNotPriced},
+        PeriodRow{"firstUseOfADeliveryIntoAnEmptyTank", 0, 0, 0, 1000, 0.5, 0, 0, 0, true, 0, 500,
+                  "First Use Calculated"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PeriodCosts, OpeningOilOnlyWithOilTax) {
@@ -110,105 +96,6 @@ TEST(PeriodCosts, OpeningOilOnlyWithOilTax) {
     EXPECT_DOUBLE_EQ(c.vCost, 3);
     ASSERT_TRUE(c.tvCost);
     EXPECT_DOUBLE_EQ(*c.tvCost, 63);
-    EXPECT_DOUBLE_EQ(c.remainingOilValue, 40);
-    EXPECT_EQ(c.status.toStdString(), "");
-}
-
-TEST(PeriodCosts, Delivery1PartUsedLeavesTheRestValued) {
-    CostInput in = Opening();
-    in.L1 = 1000;
-    in.P1 = 0.5;
-    in.U = 700;
-    const PeriodCosts c = PricePeriod(in);
-    EXPECT_DOUBLE_EQ(c.usedOilCost, 200);
-    EXPECT_DOUBLE_EQ(c.remainingOilValue, 400);
-    EXPECT_DOUBLE_EQ(c.delivery1Cost, 500);
-}
-
-TEST(PeriodCosts, DeliveryCostsCarryTaxOnOilAndOnTheCharge) {
-    CostInput in = Opening();
-    in.L1 = 1000;
-    in.P1 = 0.5;
-    in.C1 = 25;
-    in.U = 300;
-    in.R = 5;
-    in.RD = 5;
-    const PeriodCosts c = PricePeriod(in);
-    EXPECT_DOUBLE_EQ(c.deliveryChargeTotal, 25);
-    EXPECT_DOUBLE_EQ(c.tCost, 85);
-    EXPECT_DOUBLE_EQ(*c.oilVat, 3);
-    EXPECT_DOUBLE_EQ(*c.deliveryVat, 1.25);
-    EXPECT_DOUBLE_EQ(c.vCost, 4.25);
-    EXPECT_DOUBLE_EQ(*c.tvCost, 89.25);
-    EXPECT_DOUBLE_EQ(c.delivery1Cost, 551.25);  // 500 + 5% and 25 + 5%
-    EXPECT_DOUBLE_EQ(c.remainingOilValue, 540);
-}
-
-TEST(PeriodCosts, FourDecimalPriceGivesTheDeliveryCostAsEntered) {
-    CostInput in = Opening();
-    in.L1 = 1000;
-    in.P1 = 0.4523;
-    in.U = 100;
-    EXPECT_DOUBLE_EQ(PricePeriod(in).delivery1Cost, 452.3);
-}
-
-TEST(PeriodCosts, FirstUseOfADeliveryIntoAnEmptyTank) {
-    CostInput in;
-    in.read1 = 0;
-    in.read2 = 50;
-    in.V1 = 0;
-    in.V2 = 1000;
-    in.L1 = 1000;
-    in.P1 = 0.5;
-    in.U = 0;
-    in.R = 5;
-    const PeriodCosts c = PricePeriod(in);
-    EXPECT_EQ(c.status.toStdString(), "First Use Calculated");
-    EXPECT_DOUBLE_EQ(c.tCost, 0);
-    EXPECT_FALSE(c.oilVat);
-    EXPECT_FALSE(c.tvCost);
-    EXPECT_DOUBLE_EQ(c.remainingOilValue, 500);
-}
-
-TEST(PeriodCosts, OilLeftIsNeverWorthLessThanNothing) {
-    // Opening oil of no known value, and use that reaches into delivery 1: the value
-    // carried to the next calculation must not go negative.
-    CostInput in = Opening();
-    in.S = 0;
-    in.L1 = 1000;
-    in.P1 = 0.5;
-    in.U = 700;
-    const PeriodCosts c = PricePeriod(in);
-    EXPECT_DOUBLE_EQ(c.usedOilCost, 100);
-    EXPECT_DOUBLE_EQ(c.remainingOilValue, 0);
-}
-
-TEST(PeriodCosts, OpeningOilWithoutValueIsNotPriced) {
-    CostInput in = Opening();
-    in.S = 0;
-    in.U = 300;
-    in.R = 5;
-    in.RD = 5;
-    const PeriodCosts c = PricePeriod(in);
-    EXPECT_EQ(c.status.toStdString(), "Costs Not Calculated");
-    EXPECT_DOUBLE_EQ(c.tCost, 0);
-    EXPECT_FALSE(c.oilVat);
-    EXPECT_FALSE(c.deliveryVat);
-    EXPECT_DOUBLE_EQ(c.vCost, 0);
-    EXPECT_FALSE(c.tvCost);
-
-    PredictionFigures f{1000, 40, 181, false};
-    const PredictedCosts pc = PricePrediction(in, c, f);
-    EXPECT_DOUBLE_EQ(pc.tCostP, 0);
-    EXPECT_DOUBLE_EQ(pc.vCostP, 0);
-    EXPECT_DOUBLE_EQ(pc.tvCostP, 0);
-    EXPECT_FALSE(pc.predictedOilVat);
-}
-
-TEST(PeriodCosts, NothingUsedIsNotPricedEvenWithAValue) {
-    CostInput in = Opening();
-    in.U = 0;
-    EXPECT_EQ(PricePeriod(in).status.toStdString(), "Costs Not Calculated");
 }
 
 struct CountRow {
@@ -230,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // 600 litres worth 300, a delivery of 500 at 0.50 with a charge of 25, 1000 used,
-// 100 left at reading 2.
+// 100 left at reading 2: the period that CalculateTest prices through the window.
 CostInput RunOutPeriod() {
     CostInput in;
     in.S = 300;
@@ -248,21 +135,6 @@ CostInput RunOutPeriod() {
     return in;
 }
 
-TEST(PredictedCosts, RunOutBuysTheShortfallInWholeDeliveries) {
-    const CostInput in = RunOutPeriod();
-    const PeriodCosts c = PricePeriod(in);
-    ASSERT_DOUBLE_EQ(c.tCost, 525);
-    ASSERT_DOUBLE_EQ(c.remainingOilValue, 50);
-    const PredictedCosts p = PricePrediction(in, c, {4525, 40, 181, true});
-    // 3425 short: 1712.50 of oil on top of 500 of oil in the period and 50 in hand.
-    EXPECT_DOUBLE_EQ(*p.predictedOilVat, 113.125);
-    EXPECT_DOUBLE_EQ(p.predictedDeliveries, 8);  // 6.85 deliveries of 500
-    EXPECT_DOUBLE_EQ(p.tCostP, 2462.5);          // eight more charges of 25
-    EXPECT_DOUBLE_EQ(*p.predictedDeliveryVat, 10);
-    EXPECT_DOUBLE_EQ(p.vCostP, 123.125);
-    EXPECT_DOUBLE_EQ(p.tvCostP, 2585.625);
-}
-
 TEST(PredictedCosts, RunOutUsesTheSecondDeliveryWhenItHasAPrice) {
     CostInput in = RunOutPeriod();
     in.L1 = 300;
@@ -271,10 +143,10 @@ TEST(PredictedCosts, RunOutUsesTheSecondDeliveryWhenItHasAPrice) {
     in.C2 = 30;
     const PeriodCosts c = PricePeriod(in);
     const PredictedCosts p = PricePrediction(in, c, {4525, 40, 181, true});
-    const double base = c.tCost - 55 + c.remainingOilValue + 3425 * 0.6;
-    EXPECT_DOUBLE_EQ(p.predictedDeliveries, 19);  // 17.125 deliveries of 200
-    EXPECT_NEAR(p.tCostP, base + 19 * 30, 1e-9);
-    EXPECT_NEAR(*p.predictedDeliveryVat, 19 * 30 * 0.05, 1e-9);
+    // 510 of oil used and 60 in hand; 3425 short at 0.60 in 17.125 deliveries of 200.
+    EXPECT_DOUBLE_EQ(p.predictedDeliveries, 19);
+    EXPECT_DOUBLE_EQ(p.tCostP, 3195);  // 570 + 2055 + 19 charges of 30
+    EXPECT_DOUBLE_EQ(*p.predictedDeliveryVat, 28.5);
 }
 
 TEST(PredictedCosts, RunOutWithAPricedDeliveryOfNoAmountCountsNoDeliveries) {
@@ -283,7 +155,7 @@ TEST(PredictedCosts, RunOutWithAPricedDeliveryOfNoAmountCountsNoDeliveries) {
     const PeriodCosts c = PricePeriod(in);
     const PredictedCosts p = PricePrediction(in, c, {4525, 40, 181, true});
     EXPECT_DOUBLE_EQ(p.predictedDeliveries, 0);
-    EXPECT_NEAR(p.tCostP, 500 + 50 + 3425 * 0.6, 1e-9);
+    EXPECT_DOUBLE_EQ(p.tCostP, 2605);  // 500 and 50 in hand, 3425 short at 0.60
     EXPECT_DOUBLE_EQ(*p.predictedDeliveryVat, 0);
 }
 
@@ -313,6 +185,19 @@ TEST(PredictedCosts, RunOutWithoutAnyPriceIsScaledInstead) {
     EXPECT_DOUBLE_EQ(p.tCostP, 271.5);
     EXPECT_FALSE(p.predictedOilVat);
     EXPECT_DOUBLE_EQ(p.predictedDeliveries, 0);
+}
+
+TEST(PredictedCosts, NothingPricedInThePeriodPredictsNoCost) {
+    CostInput in = Opening();
+    in.S = 0;
+    in.U = 300;
+    in.R = 5;
+    in.RD = 5;
+    const PredictedCosts p = PricePrediction(in, PricePeriod(in), {1000, 40, 181, false});
+    EXPECT_DOUBLE_EQ(p.tCostP, 0);
+    EXPECT_DOUBLE_EQ(p.vCostP, 0);
+    EXPECT_DOUBLE_EQ(p.tvCostP, 0);
+    EXPECT_FALSE(p.predictedOilVat);
 }
 
 }  // namespace

@@ -54,27 +54,20 @@ const VolumeRow kVolumeRows[] = {
     {"VerticalDividesBeforeMultiplying", 0, "2500", "120", "20.4", kVertical, 424.0f},
     // Texts are read by their leading number.
     {"TextsReadByLeadingNumber", 0, "2500 litres", "120cm", "60 ", kVertical, 1250.0f},
-    // Gauge readings pass through, whatever the shape.
+    // Gauge readings pass through the shape formulas and need no tank depth.
     {"VolumeReadingHorizontal", 1, "2500", "120", "1234.5", kHorizontal, 1234.5f},
-    {"VolumeReadingVertical", 1, "2500", "120", "1234.5", kVertical, 1234.5f},
-    {"VolumeReadingRectangular", 1, "2500", "120", "1234.5", kRectangular, 1234.5f},
     {"VolumeReadingNeedsNoDepth", 1, "2500", "", "1234.5", kHorizontal, 1234.5f},
-    // No capacity, no tank: nothing for any flag or shape.
+    // No capacity, no tank: nothing, whether read as a depth or a volume.
     {"NoCapacityHorizontal", 0, "0", "120", "60", kHorizontal, 0.0f},
-    {"NoCapacityVertical", 0, "0", "120", "60", kVertical, 0.0f},
-    {"NoCapacityRectangular", 0, "0", "120", "60", kRectangular, 0.0f},
     {"EmptyCapacityVolumeReading", 1, "", "120", "1234.5", kHorizontal, 0.0f},
-    {"EmptyCapacityRectangular", 0, "", "120", "60", kRectangular, 0.0f},
     {"UnknownShape", 0, "2500", "120", "60", 3, 0.0f},
     // Depth readings outside the tank count as empty or full.
     {"HorizontalBelowBottomIsEmpty", 0, "2500", "120", "-5", kHorizontal, 0.1f},
     {"HorizontalAboveTopIsFull", 0, "2500", "120", "130", kHorizontal, 2499.9f},
     {"VerticalBelowBottomIsEmpty", 0, "2500", "120", "-2", kVertical, 0.0f},
     {"VerticalAboveTopIsFull", 0, "2500", "120", "150", kVertical, 2500.0f},
-    {"RectangularBelowBottomIsEmpty", 0, "2500", "120", "-0.5", kRectangular, 0.0f},
     // A depth reading in a tank without a depth has nothing to be measured against.
     {"NoDepthHorizontal", 0, "2500", "0", "60", kHorizontal, 0.0f},
-    {"NoDepthVertical", 0, "2500", "", "60", kVertical, 0.0f},
 };
 
 INSTANTIATE_TEST_SUITE_P(Readings, TankVolumeTable, ::testing::ValuesIn(kVolumeRows),
@@ -102,22 +95,14 @@ const float kNaN = std::numeric_limits<float>::quiet_NaN();
 const float kInf = std::numeric_limits<float>::infinity();
 
 const CylinderRow kCylinderRows[] = {
-    {"HalfFull", 60, 120, 2500, 1250.0f},
-    {"QuarterDepth", 30, 120, 2500, 488.8f},
-    // The mirror image of a quarter depth holds the rest of the tank.
+    // The mirror image of 30 cm in 120 (488.8) holds the rest of the tank.
     {"ThreeQuarterDepth", 90, 120, 2500, 2011.2f},
-    {"Empty", 0, 120, 2500, 0.1f},
-    {"Full", 120, 120, 2500, 2499.9f},
     {"JustInsideTheTopHasNoGuard", 119.99f, 120, 2500, 2500.0f},
     {"EmptyUpTo1110IsZero", 0, 120, 1110, 0.0f},
     {"EmptyFrom1112IsATenth", 0, 120, 1112, 0.1f},
-    {"BelowBottomCountsAsEmpty", -1, 120, 2500, 0.1f},
-    {"AboveTopCountsAsFull", 200, 120, 2500, 2499.9f},
     {"UnreadableDepthCountsAsEmpty", kNaN, 120, 2500, 0.1f},
     {"NoTankDepth", 60, 0, 2500, 0.0f},
-    {"NegativeTankDepth", 60, -120, 2500, 0.0f},
     {"NoCapacity", 60, 120, 0, 0.0f},
-    {"NegativeCapacity", 60, 120, -2500, 0.0f},
     {"EndlessTankDepth", 60, kInf, 2500, 0.0f},
     {"EndlessCapacity", 60, 120, kInf, 0.0f},
 };
@@ -160,18 +145,13 @@ TEST_P(DepthForVolumeTable, GivesTheExpectedDepth) {
 
 const StraightRow kStraightRows[] = {
     {"VerticalHalf", 2500, 120, 1250, kVertical, 60.0f},
-    {"RectangularHalf", 2500, 120, 1250, kRectangular, 60.0f},
-    {"VerticalQuarter", 2000, 150, 500, kVertical, 37.5f},
     // No nudging of the target for straight walls: empty is the bottom, full the top.
     {"RectangularEmptyIsBottom", 2500, 120, 0, kRectangular, 0.0f},
     {"VerticalFullIsTop", 2500, 120, 2500, kVertical, 120.0f},
     {"UnknownShape", 2500, 120, 1250, 3, 0.0f},
     // No tank or no depth: no depth to give, and no division by zero.
     {"NoCapacityHorizontal", 0, 120, 1250, kHorizontal, 0.0f},
-    {"NoCapacityVertical", 0, 120, 1250, kVertical, 0.0f},
-    {"NoCapacityRectangular", 0, 120, 0, kRectangular, 0.0f},
     {"NoDepthHorizontal", 2500, 0, 1250, kHorizontal, 0.0f},
-    {"NoDepthVertical", 2500, 0, 1250, kVertical, 0.0f},
 };
 
 INSTANTIATE_TEST_SUITE_P(Volumes, DepthForVolumeTable, ::testing::ValuesIn(kStraightRows),
@@ -213,20 +193,14 @@ TEST_P(HorizontalDepthSearch, EndsOneStepPastTheFirstDepthReachingTheTarget) {
 }
 
 const SearchRow kSearchRows[] = {
-    {"LowTank", 2500, 120, 100, 100},
     {"ThirtyOfOneTwentyDeep", 2500, 120, 488.8f, 488.8f},
-    {"BelowHalf", 2500, 120, 1000, 1000},
     {"ExactlyHalf", 2500, 120, 1250, 1250},
     {"AboveHalf", 2500, 120, 1800, 1800},
-    {"NearlyFull", 2500, 120, 2400, 2400},
     {"ATenthShortOfFull", 2500, 120, 2499.9f, 2499.9f},
-    {"InchTank", 275, 48, 60, 60},
-    {"DeepTank", 5000, 300, 3700, 3700},
     // Empty and full still give a depth strictly inside the tank.
     {"Empty", 2500, 120, 0, 0.001f},
     {"Full", 2500, 120, 2500, float(2500 - 0.001)},
     {"EmptySmallTank", 1000, 120, 0, 0.001f},
-    {"FullSmallTank", 1000, 120, 1000, float(1000 - 0.001)},
 };
 
 INSTANTIATE_TEST_SUITE_P(Volumes, HorizontalDepthSearch, ::testing::ValuesIn(kSearchRows),

@@ -56,39 +56,14 @@ protected:
     QString header() const { return "\r\n\r\n" + DeliveryColumnLines("VAT").join("\r\n"); }
 };
 
-TEST_F(DeliveryLog, FirstSaveWithoutDeliveriesWritesTheHeaderAlone) {
-    BuildDeliveryLines(p);
-    EXPECT_EQ(p.st.DeliveryLine1, header());
-    EXPECT_EQ(p.st.DeliveryLine2, "");
-    AppendDeliveries(p);
-    const QStringList file = folder.lines(kDeliveries);
-    EXPECT_EQ(file.mid(5), QStringList({"", ""}) + DeliveryColumnLines("VAT"));
-
-    // Later saves without deliveries add nothing.
-    BuildDeliveryLines(p);
-    EXPECT_EQ(p.st.DeliveryLine1, "");
-    EXPECT_EQ(p.st.DeliveryLine2, "");
-}
-
-TEST_F(DeliveryLog, FirstSaveWithTwoDeliveriesWritesHeaderAndBothLines) {
+// The oil tax goes into the first rate column, the delivery tax into the second.
+TEST_F(DeliveryLog, FirstSaveWithTwoDeliveriesComposesHeaderAndBothLines) {
     delivery1("01/02/2013");
     delivery2("10/02/2013");
     BuildDeliveryLines(p);
     EXPECT_EQ(p.st.SaveError, "");
     EXPECT_EQ(p.st.DeliveryLine1, header() + "\r\n" + line1);
     EXPECT_EQ(p.st.DeliveryLine2, line2);
-    AppendDeliveries(p);
-    const QStringList file = folder.lines(kDeliveries);
-    const QStringList expected =
-        QStringList({"", ""}) + DeliveryColumnLines("VAT") + QStringList{line1, line2};
-    EXPECT_EQ(file.mid(5), expected);
-}
-
-TEST_F(DeliveryLog, LaterDeliveryLineHasNoHeader) {
-    saved({"01/01/2013"});
-    delivery1("01/02/2013");
-    BuildDeliveryLines(p);
-    EXPECT_EQ(p.st.DeliveryLine1, line1);
 }
 
 TEST_F(DeliveryLog, EmptyRatesGiveBlankColumns) {
@@ -101,11 +76,12 @@ TEST_F(DeliveryLog, EmptyRatesGiveBlankColumns) {
     EXPECT_EQ(p.st.DeliveryLine1.mid(61, 5), "     ");
 }
 
+const char* const kLaterThan1 = "Delivery 1 date must be later than last delivery date saved\n";
+
 struct DeliveryDateRow {
     const char* name;
     const char* date3;
     const char* date4;
-    bool noHistory;
     const char* error;
 };
 void PrintTo(const DeliveryDateRow& row, std::ostream* os) { *os << row.name; }
@@ -118,7 +94,6 @@ TEST_P(DeliveryDates, MustBeLaterThanBothOfTheLastTwoSavedDeliveries) {
     const DeliveryDateRow& row = GetParam();
     if (*row.date3) delivery1(row.date3);
     if (*row.date4) delivery2(row.date4);
-    tick(Ctl::NoHistory, row.noHistory);
     BuildDeliveryLines(p);
     EXPECT_EQ(p.st.SaveError, row.error);
     if (*row.error) {
@@ -130,96 +105,53 @@ TEST_P(DeliveryDates, MustBeLaterThanBothOfTheLastTwoSavedDeliveries) {
 INSTANTIATE_TEST_SUITE_P(
     Dates, DeliveryDates,
     testing::Values(
-        DeliveryDateRow{"afterBoth", "26/01/2013", "", false, ""},
-        DeliveryDateRow{"equalToTheLast", "20/01/2013", "", false,
-                        "Delivery 1 date must be later than last delivery date saved\n"},
-        DeliveryDateRow{"equalToThePrevious", "25/01/2013", "", false,
-                        "Delivery 1 date must be later than last delivery date saved\n"},
-        DeliveryDateRow{"betweenTheTwo", "22/01/2013", "", false,
-                        "Delivery 1 date must be later than last delivery date saved\n"},
-        DeliveryDateRow{"olderLinesAreNotCompared", "27/01/2013", "", false, ""},
-        DeliveryDateRow{"secondDeliveryAlone", "", "26/01/2013", false, ""},
-        DeliveryDateRow{"secondDeliveryRefused", "26/01/2013", "24/01/2013", false,
-                        "Delivery 2 date must be later than last delivery date saved\n"},
-        DeliveryDateRow{"bothRefused", "01/01/2013", "02/01/2013", false,
-                        "Delivery 1 date must be later than last delivery date saved\n"
-                        "Delivery 2 date must be later than last delivery date saved\n"},
-        DeliveryDateRow{"noHistorySkipsTheChecks", "01/01/2013", "02/01/2013", true, ""}),
+        DeliveryDateRow{"afterBoth", "26/01/2013", "", ""},
+        DeliveryDateRow{"equalToThePrevious", "25/01/2013", "", kLaterThan1},
+        DeliveryDateRow{"betweenTheTwo", "22/01/2013", "", kLaterThan1},
+        DeliveryDateRow{"olderLinesAreNotCompared", "27/01/2013", "", ""},
+        DeliveryDateRow{"secondDeliveryRefused", "26/01/2013", "24/01/2013",
+                        "Delivery 2 date must be later than last delivery date saved\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(DeliveryLog, CreationTimeStampIsNoSavedDelivery) {
-    // The fresh log ends with its time stamp (01/06/2020) and an empty line.
-    delivery1("01/02/2013");
-    BuildDeliveryLines(p);
-    EXPECT_EQ(p.st.SaveError, "");
-    EXPECT_EQ(p.st.DeliveryLine1, header() + "\r\n" + line1);
-}
-
-TEST_F(DeliveryLog, HeaderAloneAtTheEndHoldsNoSavedDate) {
-    saved({});
-    delivery1("01/02/2013");
-    BuildDeliveryLines(p);
-    EXPECT_EQ(p.st.SaveError, "");
-    EXPECT_EQ(p.st.DeliveryLine1, line1);
-}
-
+// Deliveries brought back by Get Last are never written again and must not change,
+// unless nothing is saved to the history and delivery logs at all.
 struct RestoredRow {
     const char* name;
-    const char* amount;
-    const char* charge;
+    Ctl changed;
+    const char* text;
+    bool noHistory;
     const char* error;
 };
 void PrintTo(const RestoredRow& row, std::ostream* os) { *os << row.name; }
 
-class RestoredDelivery : public DeliveryLog, public testing::WithParamInterface<RestoredRow> {};
+class RestoredDeliveries : public DeliveryLog, public testing::WithParamInterface<RestoredRow> {};
 
-TEST_P(RestoredDelivery, IsNeverWrittenAgainAndMustNotChange) {
-    saved({"01/02/2013"});
-    // Get Last restored the saved delivery 1; a new delivery 2 follows it.
-    delivery1("01/02/2013");
-    p.st.RetrievedDelivery1 = "01/02/201310000.450025.00";
-    type(Ctl::LAdd1, GetParam().amount);
-    type(Ctl::DCharge1, GetParam().charge);
-    delivery2("10/02/2013");
-    BuildDeliveryLines(p);
-    EXPECT_EQ(p.st.SaveError, GetParam().error);
-    EXPECT_EQ(p.st.DeliveryLine1, "");
-    EXPECT_EQ(p.st.DeliveryLine2, *GetParam().error ? "" : line2);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Signatures, RestoredDelivery,
-    testing::Values(RestoredRow{"unchanged", "1000", "£25.00", ""},
-                    RestoredRow{"amountChanged", "1001", "£25.00",
-                                "You must not change retrieved delivery 1 data\n"},
-                    RestoredRow{"chargeRemoved", "1000", "",
-                                "You must not change retrieved delivery 1 data\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(DeliveryLog, RestoredSecondDeliveryIsCheckedByItsOwnNumber) {
+TEST_P(RestoredDeliveries, MustNotChange) {
     saved({"01/02/2013", "10/02/2013"});
     delivery1("01/02/2013");
     delivery2("10/02/2013");
     p.st.RetrievedDelivery1 = "01/02/201310000.450025.00";
     p.st.RetrievedDelivery2 = "10/02/20135000.5000";
-    type(Ctl::OCost2, "£0.5100");
+    type(GetParam().changed, GetParam().text);
+    tick(Ctl::NoHistory, GetParam().noHistory);
     BuildDeliveryLines(p);
-    EXPECT_EQ(p.st.SaveError, "You must not change retrieved delivery 2 data\n");
+    EXPECT_EQ(p.st.SaveError, GetParam().error);
+    EXPECT_EQ(p.st.DeliveryLine1, "");
+    EXPECT_EQ(p.st.DeliveryLine2, "");
 }
 
-TEST_F(DeliveryLog, NoHistorySkipsTheRestoredDeliveryCheck) {
-    saved({"01/02/2013"});
-    delivery1("01/02/2013");
-    p.st.RetrievedDelivery1 = "something else";
-    tick(Ctl::NoHistory, true);
-    BuildDeliveryLines(p);
-    EXPECT_EQ(p.st.SaveError, "");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Signatures, RestoredDeliveries,
+    testing::Values(RestoredRow{"chargeRemoved", Ctl::DCharge1, "", false,
+                                "You must not change retrieved delivery 1 data\n"},
+                    RestoredRow{"secondPriceChanged", Ctl::OCost2, "£0.5100", false,
+                                "You must not change retrieved delivery 2 data\n"},
+                    RestoredRow{"noHistorySkipsTheCheck", Ctl::DCharge1, "", true, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct FortiethRow {
     const char* name;
     int savedLines;
-    bool withDelivery;
     bool header;
 };
 void PrintTo(const FortiethRow& row, std::ostream* os) { *os << row.name; }
@@ -228,29 +160,16 @@ class DeliveryHeaderRule : public DeliveryLog, public testing::WithParamInterfac
 
 TEST_P(DeliveryHeaderRule, NewHeaderBeforeEveryFortiethDelivery) {
     saved(QStringList(GetParam().savedLines, "01/01/2012"));
-    if (GetParam().withDelivery) delivery1("01/02/2013");
+    delivery1("01/02/2013");
     BuildDeliveryLines(p);
     EXPECT_EQ(p.st.DeliveryLine1.startsWith(header()), GetParam().header);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, DeliveryHeaderRule,
-    testing::Values(FortiethRow{"line39", 39, true, false}, FortiethRow{"line40", 40, true, true},
-                    FortiethRow{"line41", 41, true, false}, FortiethRow{"line80", 80, true, true},
-                    // A header is not repeated by saves that add no delivery.
-                    FortiethRow{"line40WithoutDelivery", 40, false, false}),
+    testing::Values(FortiethRow{"line39", 39, false}, FortiethRow{"line40", 40, true},
+                    FortiethRow{"line41", 41, false}, FortiethRow{"line80", 80, true}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(DeliveryLog, UnreadableLogIsReportedAndNoLineIsComposed) {
-    p.st.DeliveryLine1 = "left over";
-    delivery1("01/02/2013");
-    folder.denyRead(kDeliveries);
-    BuildDeliveryLines(p);
-    EXPECT_EQ(p.st.DeliveryLine1, "");
-    EXPECT_EQ(p.st.DeliveryLine2, "");
-    EXPECT_EQ(shown(), QStringList{"Tankwise Delivery Log File Error|Unable to read from the log "
-                                   "file Tankwise_D.log.\r\nThis may be a permissions problem."});
-}
 
 TEST_F(DeliveryLog, FailureAfterReadingEndsInTheFatalDump) {
     p.failAtStep(253);

@@ -28,14 +28,9 @@ TEST_P(LineDates, AgreeWithTheFullDateRules) {
     for (const QString& text : texts)
         EXPECT_EQ(check.isDate(text), ParseDate(text, locale).has_value())
             << text.toStdString() << " in " << GetParam();
-}
-
-TEST_P(LineDates, AcceptTheFormsThisProgramWrites) {
-    const QLocale locale(QString::fromLatin1(GetParam()));
-    const LineDateCheck check(locale);
-    const QDate date(2010, 3, 5);
-    EXPECT_TRUE(check.isDate(ShortDate(date, locale)));
-    EXPECT_TRUE(check.isDate(LongDate(date, locale)));
+    // And the forms this program writes are dates.
+    EXPECT_TRUE(check.isDate(ShortDate(QDate(2010, 3, 5), locale)));
+    EXPECT_TRUE(check.isDate(LongDate(QDate(2010, 3, 5), locale)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, LineDates,

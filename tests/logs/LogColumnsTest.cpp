@@ -37,17 +37,6 @@ TEST(HistoryLines, OverlongFieldsKeepTheirLastCharacters) {
     EXPECT_EQ(line.mid(47, 9), "12,345.67");
 }
 
-TEST(HistoryLines, ColumnLinesAreSixtySixCharactersWithTheTaxWord) {
-    for (const QString tax : {"VAT", "Tax"}) {
-        const QStringList lines = HistoryColumnLines(tax);
-        ASSERT_EQ(lines.size(), 3);
-        for (const QString& line : lines) EXPECT_EQ(line.size(), 66) << line.toStdString();
-        EXPECT_TRUE(IsColumnHeader(lines[0]));
-        EXPECT_FALSE(IsColumnHeader(lines[2]));
-        EXPECT_EQ(lines[1].mid(47, 9), "(no " + tax + ") ");
-    }
-}
-
 TEST(DeliveryLines, LineIsSeventySixCharactersInItsColumns) {
     DeliveryRow row{"15/02/2013", "1000", "£0.4500", "£25.00", "17.5%", "£556.25", "5%", false,
                     true};
@@ -55,23 +44,6 @@ TEST(DeliveryLines, LineIsSeventySixCharactersInItsColumns) {
     EXPECT_EQ(line,
               " 15/02/2013,      1000, £0.4500,    £25.00, 17.5%,  £556.25,    5%, Off,  On");
     EXPECT_EQ(line.size(), 76);
-}
-
-TEST(DeliveryLines, EmptyChargeAndRatesAreBlankColumns) {
-    DeliveryRow row{"15/02/2013", "1000", "£0.4500", "", "", "£450.00", "", true, true};
-    const QString line = DeliveryLineText(row);
-    EXPECT_EQ(line.mid(33, 9), QString(9, ' '));
-    EXPECT_EQ(line.mid(44, 5), QString(5, ' '));
-    EXPECT_EQ(line.mid(61, 5), QString(5, ' '));
-}
-
-TEST(DeliveryLines, ColumnLinesAreSeventySixCharactersWithTheTaxWord) {
-    const QStringList lines = DeliveryColumnLines("Tax");
-    ASSERT_EQ(lines.size(), 3);
-    for (const QString& line : lines) EXPECT_EQ(line.size(), 76) << line.toStdString();
-    EXPECT_TRUE(IsColumnHeader(lines[0]));
-    EXPECT_EQ(lines[1].mid(44, 5), "Tax  ");
-    EXPECT_EQ(lines[1].mid(61, 5), "Tax  ");
 }
 
 // ---- Reading lines back ---------------------------------------------------------------
@@ -107,9 +79,7 @@ TEST(ReadingColumns, ShortAndEmptyLinesGiveEmptyPieces) {
     EXPECT_FALSE(h.centralHeating);
     EXPECT_EQ(ReadDeliveryColumns("").date, "");
     EXPECT_EQ(ColumnText("abc", 5, 9), "");
-}
-
-TEST(ReadingColumns, OnlyBlanksAreTrimmed) {
+    // Only blanks are trimmed.
     EXPECT_EQ(ColumnText("  \tab  ", 1, 7), "\tab");
     EXPECT_EQ(TrimBlanks("  x y  "), "x y");
 }
@@ -146,11 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         SavedLineRow{"columnHeader",
                      "Date       , Tank A , Tank B , Tank A, Tank B, Oil Value, CH , HW ", false,
                      false},
-        SavedLineRow{"dashes",
-                     "-----------, -------, -------, ------, ------, ---------, ---, ---", false,
-                     false},
-        SavedLineRow{"notADate", "hello wor  ,     460", false, false},
-        SavedLineRow{"empty", "", false, false}),
+        SavedLineRow{"notADate", "hello wor  ,     460", false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LogDates, OnlyTextsLongerThanElevenCharactersAreRewritten) {

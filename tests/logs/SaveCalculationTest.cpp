@@ -33,103 +33,28 @@ protected:
     QByteArray results, history, deliveries;
 };
 
-TEST_F(SaveCalculationTest, SavesTheThreeRecordsOnce) {
+// Once saved, the value restored by Get Last and the restored deliveries belong to
+// the saved calculation and are forgotten.
+TEST_F(SaveCalculationTest, SavesTheThreeRecordsAndForgetsWhatWasRestored) {
     SaveClick(p);
     EXPECT_EQ(folder.bytes(kResults), results + "report line\r\n\r\n");
     EXPECT_EQ(folder.bytes(kHistory), history + "history line\r\n");
     EXPECT_EQ(folder.bytes(kDeliveries), deliveries + "delivery 1\r\ndelivery 2\r\n");
-    EXPECT_FALSE(p.main.enabled(Ctl::Save));
-    EXPECT_EQ(p.main.text(Ctl::Status), "Calculation Saved");
-    EXPECT_TRUE(p.timer1.enabled);
     EXPECT_EQ(p.st.OilValue, "");
     EXPECT_EQ(p.st.RetrievedDelivery1, "");
     EXPECT_EQ(p.st.RetrievedDelivery2, "");
-    EXPECT_TRUE(desktop.messages.empty());
-
-    // The button is now disabled: a second click writes nothing.
-    SaveClick(p);
-    EXPECT_EQ(folder.bytes(kHistory), history + "history line\r\n");
 }
 
-TEST_F(SaveCalculationTest, NoResultDaysMeansNoReport) {
-    type(Ctl::TDays, "");
-    SaveCalculation(p);
-    EXPECT_EQ(folder.bytes(kResults), results);
-    EXPECT_EQ(folder.bytes(kHistory), history + "history line\r\n");
-}
-
-TEST_F(SaveCalculationTest, EmptyDeliveryLinesAreSkipped) {
-    p.st.DeliveryLine1.clear();
-    SaveCalculation(p);
-    EXPECT_EQ(folder.bytes(kDeliveries), deliveries + "delivery 2\r\n");
-}
-
-struct NoHistoryRow {
-    const char* name;
-    Answer answer;
-    bool reportSaved;
-    const char* status;
-};
-void PrintTo(const NoHistoryRow& row, std::ostream* os) { *os << row.name; }
-
-class NoHistory : public SaveCalculationTest, public testing::WithParamInterface<NoHistoryRow> {};
-
-TEST_P(NoHistory, AsksFirstAndNeverTouchesHistoryOrDeliveries) {
+// Cancel keeps the result unsaved, so it can still be saved in full later.
+TEST_F(SaveCalculationTest, NoHistoryCancelKeepsTheRestoredValue) {
     tick(Ctl::NoHistory, true);
-    desktop.answers.push_back(GetParam().answer);
+    desktop.answers.push_back(Answer::Cancel);
     SaveClick(p);
     ASSERT_EQ(desktop.messages.size(), 1u);
-    const ShownMessage& asked = desktop.messages[0];
-    EXPECT_EQ(asked.title, "Tankwise Save Data");
-    EXPECT_EQ(asked.text,
-              "No history data will be saved\r\nTo save history results click\r\n"
-              "Cancel, reset the No History \r\ncheck box and click Save again");
-    EXPECT_EQ(asked.icon, Icon::Warning);
-    EXPECT_EQ(asked.buttons, Buttons::OkCancel);
-    EXPECT_EQ(folder.bytes(kResults) != results, GetParam().reportSaved);
-    EXPECT_EQ(folder.bytes(kHistory), history);
-    EXPECT_EQ(folder.bytes(kDeliveries), deliveries);
-    EXPECT_EQ(p.main.text(Ctl::Status), GetParam().status);
-    // Cancel leaves the result unsaved so that it can be saved after all.
-    EXPECT_EQ(p.main.enabled(Ctl::Save), !GetParam().reportSaved);
-    EXPECT_EQ(p.st.OilValue, GetParam().reportSaved ? "" : "123");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, NoHistory,
-    testing::Values(NoHistoryRow{"ok", Answer::Ok, true, "Calculation Saved"},
-                    NoHistoryRow{"cancel", Answer::Cancel, false, "No Calculation Saved"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(SaveCalculationTest, PendingErrorBlocksEverySaveAndGrowsEachTime) {
-    p.st.SaveError =
-        "Tank Reading Date 2 must be later than the last Tank Reading date saved\n";
-    SaveClick(p);
-    SaveClick(p);
-    ASSERT_EQ(desktop.messages.size(), 2u);
-    EXPECT_EQ(desktop.messages[0].title, "Tankwise Save Data Error");
     EXPECT_EQ(desktop.messages[0].icon, Icon::Warning);
-    EXPECT_EQ(desktop.messages[0].text,
-              "Tank Reading Date 2 must be later than the last Tank Reading date saved\n"
-              "No history or delivery data saved\n");
-    EXPECT_TRUE(desktop.messages[1].text.endsWith(
-        "No history or delivery data saved\nNo history or delivery data saved\n"));
-    EXPECT_EQ(folder.bytes(kResults), results);
-    EXPECT_EQ(folder.bytes(kHistory), history);
-    EXPECT_EQ(folder.bytes(kDeliveries), deliveries);
+    EXPECT_EQ(desktop.messages[0].buttons, Buttons::OkCancel);
+    EXPECT_EQ(p.st.OilValue, "123");
     EXPECT_TRUE(p.main.enabled(Ctl::Save));
-}
-
-TEST_F(SaveCalculationTest, FailedWriteLeavesThatLogAsItWasAndTheRestGoesOn) {
-    folder.deny(kHistory);
-    SaveCalculation(p);
-    EXPECT_EQ(shown(), QStringList{"Tankwise History Log File Error|Unable to write to the log "
-                                   "file Tankwise_H.log.\r\nThis may be a permissions problem."});
-    EXPECT_EQ(folder.bytes(kHistory), history);
-    EXPECT_EQ(folder.bytes(kDeliveries), deliveries + "delivery 1\r\ndelivery 2\r\n");
-    EXPECT_EQ(p.main.text(Ctl::Status), "Calculation Saved");
-    // The pending texts stay as they were.
-    EXPECT_EQ(p.st.HistoryLine, "history line");
 }
 
 TEST_F(SaveCalculationTest, MissingDeliveryLogIsReportedEvenWithoutDeliveries) {
@@ -141,15 +66,6 @@ TEST_F(SaveCalculationTest, MissingDeliveryLogIsReportedEvenWithoutDeliveries) {
                                    "either missing\r\nor corrupted. Delete the log file "
                                    "\r\nTankwise_D.log if it exists and restart\r\nthe program."});
     EXPECT_FALSE(folder.exists(kDeliveries));
-}
-
-TEST_F(SaveCalculationTest, MissingHistoryLogIsNotRecreated) {
-    folder.remove(kHistory);
-    SaveCalculation(p);
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "Tankwise History Log File Error");
-    EXPECT_FALSE(folder.exists(kHistory));
-    EXPECT_EQ(folder.bytes(kDeliveries), deliveries + "delivery 1\r\ndelivery 2\r\n");
 }
 
 }  // namespace
