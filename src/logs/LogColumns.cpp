@@ -90,24 +90,24 @@ QString JoinColumns(const std::vector<std::pair<QString, int>>& fields) {
     return parts.join(QStringLiteral(", "));
 }
 
+namespace {
+// The date, volume and depth columns that every history line starts with.
+std::vector<std::pair<QString, int>> ReadingColumns(const HistoryRow& row) {
+    return {{row.date, 11}, {row.volumeA, 7}, {row.volumeB, 7}, {row.depthA, 6}, {row.depthB, 6}};
+}
+}  // namespace
+
 QString HistoryDataLine(const HistoryRow& row) {
-    return JoinColumns({{row.date, 11},
-                        {row.volumeA, 7},
-                        {row.volumeB, 7},
-                        {row.depthA, 6},
-                        {row.depthB, 6},
-                        {row.oilValue, 9},
-                        {HeatingFlag(row.centralHeating), 3},
-                        {HeatingFlag(row.waterHeating), 3}});
+    auto columns = ReadingColumns(row);
+    columns.insert(columns.end(), {{row.oilValue, 9},
+                                   {HeatingFlag(row.centralHeating), 3},
+                                   {HeatingFlag(row.waterHeating), 3}});
+    return JoinColumns(columns);
 }
 
+// A first reading has no oil value and no heating flags: their columns stay blank.
 QString FirstReadingLine(const HistoryRow& row) {
-    return JoinColumns({{row.date, 11},
-                        {row.volumeA, 7},
-                        {row.volumeB, 7},
-                        {row.depthA, 6},
-                        {row.depthB, 6}}) +
-           QLatin1Char(',') + QString(20, QLatin1Char(' '));
+    return JoinColumns(ReadingColumns(row)) + QLatin1Char(',') + QString(20, QLatin1Char(' '));
 }
 
 QStringList HistoryColumnLines(const QString& taxWord) {
