@@ -1,6 +1,6 @@
 #pragma once
-#include "app/Version.h"
-#include "app/WindowModel.h"
+#include "platform/Version.h"
+#include "platform/WindowModel.h"
 
 namespace tw {
 class Program;

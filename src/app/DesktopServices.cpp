@@ -2,7 +2,7 @@
 
 #include "app/FolderChecks.h"
 #include "app/Program.h"
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 
 namespace tw {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "app/Desktop.h"
+#include "platform/Desktop.h"
 
 namespace tw {
 class Program;

@@ -1,7 +1,7 @@
 #include "app/FatalDump.h"
 
 #include "app/Startup.h"
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "logs/LogFiles.h"
 
 namespace tw {

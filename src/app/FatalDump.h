@@ -2,9 +2,9 @@
 #include <QString>
 #include <exception>
 
-#include "app/Files.h"
+#include "platform/Files.h"
 #include "app/Program.h"
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 
 namespace tw {
 

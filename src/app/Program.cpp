@@ -4,9 +4,9 @@
 
 #include "app/AboutWindow.h"
 #include "app/DesktopServices.h"
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 #include "app/Startup.h"
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "calc/Calculate.h"
 #include "calc/Clearing.h"
 #include "calc/Units.h"

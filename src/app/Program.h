@@ -2,10 +2,10 @@
 #include <QString>
 #include <memory>
 
-#include "app/Desktop.h"
-#include "app/Files.h"
-#include "app/MainControls.h"
-#include "app/Timer.h"
+#include "platform/Desktop.h"
+#include "platform/Files.h"
+#include "platform/MainControls.h"
+#include "platform/Timer.h"
 
 namespace tw {
 

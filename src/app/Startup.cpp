@@ -3,7 +3,7 @@
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "calc/Currency.h"
 #include "calc/Formats.h"
 #include "calc/Units.h"

@@ -2,7 +2,7 @@
 
 #include "app/FatalDump.h"
 #include "app/Program.h"
-#include "app/TankControls.h"
+#include "platform/TankControls.h"
 #include "calc/Clearing.h"
 #include "calc/Costs.h"
 #include "calc/CrossChecks.h"

@@ -5,7 +5,7 @@
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "calc/Clearing.h"
 #include "calc/Currency.h"
 #include "calc/Fields.h"

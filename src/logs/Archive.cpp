@@ -2,9 +2,9 @@
 
 #include "app/FolderChecks.h"
 #include "app/Program.h"
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 #include "app/Startup.h"
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "logs/LogColumns.h"
 #include "logs/LogFiles.h"
 

@@ -5,7 +5,7 @@
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
-#include "app/TankControls.h"
+#include "platform/TankControls.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
 #include "calc/ShownValue.h"

@@ -1,10 +1,10 @@
 #include "logs/LogFiles.h"
 
 #include "app/FolderChecks.h"
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 #include "app/Program.h"
 #include "app/Startup.h"
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "calc/Fields.h"
 
 namespace tw {

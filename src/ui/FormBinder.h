@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/Desktop.h"
-#include "app/WindowModel.h"
+#include "platform/Desktop.h"
+#include "platform/WindowModel.h"
 
 namespace tw {
 class Program;

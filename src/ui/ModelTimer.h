@@ -2,7 +2,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/Timer.h"
+#include "platform/Timer.h"
 
 namespace tw {
 

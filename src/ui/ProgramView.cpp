@@ -7,7 +7,7 @@
 
 #include "app/AboutWindow.h"
 #include "app/Program.h"
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 #include "ui/QtDesktop.h"
 #include "ui_AboutWindow.h"
 #include "ui_MainWindow.h"

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/Desktop.h"
+#include "platform/Desktop.h"
 #include "ui/FormBinder.h"
 #include "ui/ModelTimer.h"
 

@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QUrl>
 
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 
 namespace tw {
 

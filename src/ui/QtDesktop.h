@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/Desktop.h"
+#include "platform/Desktop.h"
 
 namespace tw {
 

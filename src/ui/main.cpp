@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QDir>
 
-#include "app/Files.h"
-#include "app/InstanceMark.h"
+#include "platform/Files.h"
+#include "platform/InstanceMark.h"
 #include "app/Program.h"
 #include "ui/ProgramView.h"
 #include "ui/QtDesktop.h"

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QRegularExpression>
 
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "calc/Fields.h"
 
 namespace tw {

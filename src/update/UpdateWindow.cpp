@@ -1,11 +1,11 @@
 #include "update/UpdateWindow.h"
 
 #include "app/DesktopServices.h"
-#include "app/Files.h"
+#include "platform/Files.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
-#include "app/ProgramEnded.h"
-#include "app/Version.h"
+#include "platform/ProgramEnded.h"
+#include "platform/Version.h"
 #include "update/UpdaterLog.h"
 
 namespace tw {

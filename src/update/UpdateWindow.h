@@ -1,8 +1,8 @@
 #pragma once
 #include <QString>
 
-#include "app/Timer.h"
-#include "app/WindowModel.h"
+#include "platform/Timer.h"
+#include "platform/WindowModel.h"
 #include "update/UpdateProtocol.h"
 #include "update/UrlGet.h"
 

@@ -1,9 +1,9 @@
 #include "update/UpdaterLog.h"
 
-#include "app/Files.h"
+#include "platform/Files.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "calc/Formats.h"
 
 namespace tw {

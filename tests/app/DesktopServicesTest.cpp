@@ -5,7 +5,7 @@
 #include "FakeDesktop.h"
 #include "WorkFolder.h"
 #include "app/Program.h"
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 
 namespace tw {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "WorkFolder.h"
-#include "app/Files.h"
+#include "platform/Files.h"
 
 namespace tw {
 namespace {

@@ -4,7 +4,7 @@
 #include "WorkFolder.h"
 #include "app/FatalDump.h"
 #include "app/Program.h"
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 #include "app/Startup.h"
 
 namespace tw {

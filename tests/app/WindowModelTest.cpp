@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/MainControls.h"
+#include "platform/MainControls.h"
 
 namespace tw {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "CalcSession.h"
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 #include "calc/Fingerprint.h"
 
 namespace tw {

@@ -18,7 +18,7 @@ static inline void PrintTo(const QStringList& lines, std::ostream* os) {
 #include "FakeDesktop.h"
 #include "WorkFolder.h"
 #include "app/Program.h"
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 
 namespace tw {
 

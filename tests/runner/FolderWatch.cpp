@@ -3,7 +3,7 @@
 #include <QDirIterator>
 #include <QFile>
 
-#include "app/Files.h"
+#include "platform/Files.h"
 
 namespace tw {
 

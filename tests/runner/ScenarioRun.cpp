@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "app/AboutWindow.h"
-#include "app/ProgramEnded.h"
-#include "app/Version.h"
+#include "platform/ProgramEnded.h"
+#include "platform/Version.h"
 #include "update/UpdateWindow.h"
 
 namespace tw {

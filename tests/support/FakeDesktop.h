@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/Desktop.h"
+#include "platform/Desktop.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "app/Files.h"
+#include "platform/Files.h"
 
 namespace tw {
 

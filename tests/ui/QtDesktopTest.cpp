@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/ProgramEnded.h"
+#include "platform/ProgramEnded.h"
 #include "ui/QtDesktop.h"
 
 namespace tw {

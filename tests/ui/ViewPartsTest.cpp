@@ -8,7 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/InstanceMark.h"
+#include "platform/InstanceMark.h"
 #include "ui/FormBinder.h"
 #include "ui/ModelTimer.h"
 

@@ -1,4 +1,4 @@
-#include "app/WindowModel.h"
+#include "platform/WindowModel.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "app/Files.h"
+#include "platform/Files.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/WindowModel.h"
+#include "platform/WindowModel.h"
 
 namespace tw {
 

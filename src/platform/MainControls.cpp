@@ -1,4 +1,4 @@
-#include "app/MainControls.h"
+#include "platform/MainControls.h"
 
 namespace tw {
 

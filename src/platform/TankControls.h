@@ -1,5 +1,5 @@
 #pragma once
-#include "app/MainControls.h"
+#include "platform/MainControls.h"
 
 namespace tw {
 

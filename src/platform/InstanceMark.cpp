@@ -1,4 +1,4 @@
-#include "app/InstanceMark.h"
+#include "platform/InstanceMark.h"
 
 #include <QDir>
 
