@@ -7,15 +7,15 @@
 #include "platform/ProgramEnded.h"
 #include "app/Startup.h"
 #include "platform/Version.h"
-#include "calc/Calculate.h"
-#include "calc/Clearing.h"
-#include "calc/Units.h"
+#include "app/Calculate.h"
+#include "app/Clearing.h"
+#include "app/Units.h"
 #include "config/ConfigWriter.h"
-#include "logs/Archive.h"
-#include "logs/GetLast.h"
+#include "app/Archive.h"
+#include "app/GetLast.h"
 #include "logs/LogFiles.h"
-#include "logs/SaveCalculation.h"
-#include "update/UpdateWindow.h"
+#include "app/SaveCalculation.h"
+#include "app/UpdateWindow.h"
 
 namespace tw {
 

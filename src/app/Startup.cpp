@@ -6,12 +6,12 @@
 #include "platform/Version.h"
 #include "calc/Currency.h"
 #include "calc/Formats.h"
-#include "calc/Units.h"
+#include "app/Units.h"
 #include "config/ConfigReader.h"
-#include "logs/GetLast.h"
+#include "app/GetLast.h"
 #include "logs/HistoryLog.h"
 #include "logs/LogFiles.h"
-#include "update/UpdateWindow.h"
+#include "app/UpdateWindow.h"
 
 namespace tw {
 

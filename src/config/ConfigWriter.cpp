@@ -6,7 +6,7 @@
 #include "app/FolderChecks.h"
 #include "app/Program.h"
 #include "platform/Version.h"
-#include "calc/Clearing.h"
+#include "app/Clearing.h"
 #include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"

@@ -12,7 +12,7 @@
 #include "ui_AboutWindow.h"
 #include "ui_MainWindow.h"
 #include "ui_UpdateWindow.h"
-#include "update/UpdateWindow.h"
+#include "app/UpdateWindow.h"
 
 // The resources live in a static library, so they are registered by hand.
 static void RegisterResources() { Q_INIT_RESOURCE(tankwise); }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "RunningProgram.h"
-#include "calc/Clearing.h"
+#include "app/Clearing.h"
 
 namespace tw {
 namespace {

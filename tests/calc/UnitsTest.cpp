@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RunningProgram.h"
-#include "calc/Units.h"
+#include "app/Units.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "logs/Archive.h"
+#include "app/Archive.h"
 
 #include "LogTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "logs/GetLast.h"
+#include "app/GetLast.h"
 
 #include "LogTestSupport.h"
 #include "logs/LogColumns.h"

@@ -1,4 +1,4 @@
-#include "logs/SaveCalculation.h"
+#include "app/SaveCalculation.h"
 
 #include "LogTestSupport.h"
 

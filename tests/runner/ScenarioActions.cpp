@@ -2,7 +2,7 @@
 #include <optional>
 
 #include "ScenarioRun.h"
-#include "update/UpdateWindow.h"
+#include "app/UpdateWindow.h"
 
 namespace tw {
 

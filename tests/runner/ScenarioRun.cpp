@@ -6,7 +6,7 @@
 #include "app/AboutWindow.h"
 #include "platform/ProgramEnded.h"
 #include "platform/Version.h"
-#include "update/UpdateWindow.h"
+#include "app/UpdateWindow.h"
 
 namespace tw {
 

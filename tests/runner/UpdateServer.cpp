@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "update/UpdateWindow.h"
+#include "app/UpdateWindow.h"
 
 namespace tw {
 

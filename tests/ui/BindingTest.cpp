@@ -9,7 +9,7 @@
 
 #include "ViewFixture.h"
 #include "app/AboutWindow.h"
-#include "update/UpdateWindow.h"
+#include "app/UpdateWindow.h"
 
 namespace tw {
 namespace {

@@ -4,7 +4,7 @@
 #include "LoopbackServer.h"
 #include "WorkFolder.h"
 #include "app/Program.h"
-#include "update/UpdateWindow.h"
+#include "app/UpdateWindow.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/Units.h"
+#include "app/Units.h"
 
 #include "app/Program.h"
 

@@ -1,4 +1,4 @@
-#include "update/UpdateWindow.h"
+#include "app/UpdateWindow.h"
 
 #include "app/DesktopServices.h"
 #include "platform/Files.h"

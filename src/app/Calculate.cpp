@@ -1,9 +1,9 @@
-#include "calc/Calculate.h"
+#include "app/Calculate.h"
 
 #include "app/FatalDump.h"
 #include "app/Program.h"
 #include "platform/TankControls.h"
-#include "calc/Clearing.h"
+#include "app/Clearing.h"
 #include "calc/Costs.h"
 #include "calc/CrossChecks.h"
 #include "calc/Currency.h"
@@ -19,7 +19,7 @@
 #include "logs/DeliveryLog.h"
 #include "logs/HistoryLog.h"
 #include "logs/Report.h"
-#include "logs/SaveCalculation.h"
+#include "app/SaveCalculation.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "logs/GetLast.h"
+#include "app/GetLast.h"
 
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
-#include "calc/Clearing.h"
+#include "app/Clearing.h"
 #include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"

@@ -1,4 +1,4 @@
-#include "calc/Clearing.h"
+#include "app/Clearing.h"
 
 #include <initializer_list>
 
