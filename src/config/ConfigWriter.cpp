@@ -2,119 +2,53 @@
 
 #include <QStringList>
 
-#include "app/FatalDump.h"
-#include "app/FolderChecks.h"
-#include "app/Program.h"
-#include "platform/Version.h"
-#include "app/Clearing.h"
-#include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
-#include "calc/Tidy.h"
-#include "config/ConfigReader.h"
-#include "config/TankOilValidation.h"
+#include "platform/Version.h"
 
 namespace tw {
 
 namespace {
 
-const QString kConfigPath = "Data/Tankwise.ini";
-
 // The file keeps every check box and most numbers one higher than the window shows,
 // so that an empty field is stored as 1.
-QString StatePlusOne(const MainModel& main, Ctl box) {
-    return QString::number(main.state(box) + 1);
-}
+QString StatePlusOne(int state) { return QString::number(state + 1); }
 
-QString ValuePlusOne(const MainModel& main, Ctl field) {
-    return GeneralNumber(NumberValue(main.text(field)) + 1);
-}
-
-// Everything from creating the file to closing it reports one message and ends the
-// program; the old file is only replaced once the new text is complete on disk.
-void WriteConfigurationFile(Program& p, const QString& text) {
-    CheckDirectory(p, "Data");
-    try {
-        p.files.writeAtomic(kConfigPath, text + "\r\n");
-    } catch (const std::exception&) {
-        p.say("Tankwise Configuration File Error",
-              {"Unable to write to the configuration file.", "This may be a permissions problem.",
-               "The program will now terminate."},
-              Icon::Warning);
-        p.end();
-    }
-}
+QString ValuePlusOne(const QString& field) { return GeneralNumber(NumberValue(field) + 1); }
 
 }  // namespace
 
-QString ComposeConfiguration(Program& p) {
-    const MainModel& m = p.main;
+QString ComposeConfiguration(const ShownSettings& s, const QString& stamp) {
     const QStringList lines{
         "# Tankwise Version " + VersionText(),
         "# Configuration File",
-        "# " + ShortStamp(p.desktop.now(), p.desktop.locale()),
+        "# " + stamp,
         QString(),
         "[Run]",
-        "LogLevel=" + StatePlusOne(m, Ctl::AutoSave),
-        "RunOnTop=" + StatePlusOne(m, Ctl::OnTop),
-        "UpEnable=" + StatePlusOne(m, Ctl::UpEnableT),
+        "LogLevel=" + StatePlusOne(s.AutoSave),
+        "RunOnTop=" + StatePlusOne(s.OnTop),
+        "UpEnable=" + StatePlusOne(s.UpEnable),
         QString(),
         "[Data]",
-        "CORate=" + m.text(Ctl::CORate),
-        "DVRate=" + ValuePlusOne(m, Ctl::DVRate),
-        "Predict=" + ValuePlusOne(m, Ctl::Predict),
-        "TankACap=" + ValuePlusOne(m, Ctl::TankACap),
-        "TankBCap=" + ValuePlusOne(m, Ctl::TankBCap),
-        // The shape boxes keep the stored values up to date (selection + 1).
-        "TankAS=" + GeneralNumber(p.st.TankAS),
-        "TankBS=" + GeneralNumber(p.st.TankBS),
-        "TankAD=" + ValuePlusOne(m, Ctl::TankAD),
-        "TankBD=" + ValuePlusOne(m, Ctl::TankBD),
-        "TankAU=" + StatePlusOne(m, Ctl::TankAU),
-        "TankBU=" + StatePlusOne(m, Ctl::TankBU),
-        "TankOffA=" + ValuePlusOne(m, Ctl::TankOffA),
-        "TankOffB=" + ValuePlusOne(m, Ctl::TankOffB),
-        "TUnitsA=" + StatePlusOne(m, Ctl::TUnitsAT),
-        "TUnitsB=" + StatePlusOne(m, Ctl::TUnitsBT),
-        "TUnitsC=" + StatePlusOne(m, Ctl::TUnitsCT),
-        "VRate=" + ValuePlusOne(m, Ctl::VRate),
+        "CORate=" + s.CORate,
+        "DVRate=" + ValuePlusOne(s.DVRate),
+        "Predict=" + ValuePlusOne(s.Predict),
+        "TankACap=" + ValuePlusOne(s.TankACap),
+        "TankBCap=" + ValuePlusOne(s.TankBCap),
+        "TankAS=" + GeneralNumber(s.TankAS),
+        "TankBS=" + GeneralNumber(s.TankBS),
+        "TankAD=" + ValuePlusOne(s.TankAD),
+        "TankBD=" + ValuePlusOne(s.TankBD),
+        "TankAU=" + StatePlusOne(s.TankAU),
+        "TankBU=" + StatePlusOne(s.TankBU),
+        "TankOffA=" + ValuePlusOne(s.TankOffA),
+        "TankOffB=" + ValuePlusOne(s.TankOffB),
+        "TUnitsA=" + StatePlusOne(s.TUnitsA),
+        "TUnitsB=" + StatePlusOne(s.TUnitsB),
+        "TUnitsC=" + StatePlusOne(s.TUnitsC),
+        "VRate=" + ValuePlusOne(s.VRate),
     };
     return lines.join("\r\n");
-}
-
-void SaveDefaultsClick(Program& p) {
-    Trapped(p, "Save Config Error", [&] {
-        p.step(201);
-        p.st.SaveError.clear();
-        CheckTankAndOilData(p);
-        TidyOutput(p);
-        if (!p.st.SaveError.isEmpty()) {
-            p.say("Tankwise Data Error", {p.st.SaveError}, Icon::Warning);
-            return;
-        }
-
-        p.step(202);
-        const QString text = ComposeConfiguration(p);
-
-        p.step(203);
-        WriteConfigurationFile(p, text);
-
-        p.step(204);
-        p.setStatus("Tank And Oil Data Saved");
-        RefreshCurrency(p, true, true);
-    });
-}
-
-void ResetDefaultsClick(Program& p) {
-    // No trap of its own: the reader and the clearing operations handle their failures.
-    ReadConfiguration(p);
-    RefreshCurrency(p, true, true);
-    ClearActualResults(p);
-    ClearPredictedResults(p);
-    p.st.InputFingerprint.clear();
-    p.st.LastInputFingerprint.clear();
-    p.main.setEnabled(Ctl::Save, false);
-    p.setStatus("Data Restored");
 }
 
 }  // namespace tw

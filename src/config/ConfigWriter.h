@@ -2,12 +2,18 @@
 #include <QString>
 
 namespace tw {
-class Program;
+
+// The settings as the window shows them: check box states (0 or 1), field texts and
+// the stored shape values (the selection + 1).
+struct ShownSettings {
+    int AutoSave = 0, OnTop = 0, UpEnable = 0;
+    QString CORate, DVRate, Predict, TankACap, TankBCap, TankAD, TankBD, TankOffA, TankOffB, VRate;
+    float TankAS = 0, TankBS = 0;
+    int TankAU = 0, TankBU = 0, TUnitsA = 0, TUnitsB = 0, TUnitsC = 0;
+};
 
 // The configuration file's text, exactly as the reader expects it (27 lines, no final
-// line end).
-QString ComposeConfiguration(Program& p);
-void SaveDefaultsClick(Program& p);
-void ResetDefaultsClick(Program& p);
+// line end); `stamp` is the time stamp of its third line.
+QString ComposeConfiguration(const ShownSettings& s, const QString& stamp);
 
 }  // namespace tw

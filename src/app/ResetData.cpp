@@ -1,0 +1,22 @@
+#include "app/ResetData.h"
+
+#include "app/Clearing.h"
+#include "app/Program.h"
+#include "calc/Currency.h"
+#include "config/ConfigReader.h"
+
+namespace tw {
+
+void ResetDefaultsClick(Program& p) {
+    // No trap of its own: the reader and the clearing operations handle their failures.
+    ReadConfiguration(p);
+    RefreshCurrency(p, true, true);
+    ClearActualResults(p);
+    ClearPredictedResults(p);
+    p.st.InputFingerprint.clear();
+    p.st.LastInputFingerprint.clear();
+    p.main.setEnabled(Ctl::Save, false);
+    p.setStatus("Data Restored");
+}
+
+}  // namespace tw
