@@ -16,5 +16,6 @@ cp "$REPO"/resources/Help/* "$HOME_DIR/Help/"
 cd "$HOME_DIR"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "No display found: set DISPLAY (or run under xvfb-run) to see the window." >&2
+    exit 1
 fi
 exec "$BUILD/tankwise" "$@"

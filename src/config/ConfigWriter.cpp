@@ -26,8 +26,15 @@ QString StatePlusOne(const MainModel& main, Ctl box) {
     return QString::number(main.state(box) + 1);
 }
 
-QString ValuePlusOne(const MainModel& main, Ctl field) {
-    return GeneralNumber(NumberValue(main.text(field)) + 1);
+QString ValuePlusOne(const MainModel& main, Ctl field, const QLocale& locale) {
+    return GeneralNumber(NumberValue(main.text(field), locale) + 1);
+}
+
+// The file is machine data: its numbers keep a period in every locale, so that it
+// reads the same on any machine.
+QString PeriodNumber(const QString& fieldText, const QLocale& locale) {
+    QString text = fieldText;
+    return text.replace(locale.decimalPoint(), QStringLiteral("."));
 }
 
 // Everything from creating the file to closing it reports one message and ends the
@@ -49,6 +56,8 @@ void WriteConfigurationFile(Program& p, const QString& text) {
 
 QString ComposeConfiguration(Program& p) {
     const MainModel& m = p.main;
+    const QLocale locale = p.desktop.locale();
+    const auto plusOne = [&](Ctl field) { return ValuePlusOne(m, field, locale); };
     const QStringList lines{
         "# Tankwise Version " + VersionText(),
         "# Configuration File",
@@ -60,24 +69,24 @@ QString ComposeConfiguration(Program& p) {
         "UpEnable=" + StatePlusOne(m, Ctl::UpEnableT),
         QString(),
         "[Data]",
-        "CORate=" + m.text(Ctl::CORate),
-        "DVRate=" + ValuePlusOne(m, Ctl::DVRate),
-        "Predict=" + ValuePlusOne(m, Ctl::Predict),
-        "TankACap=" + ValuePlusOne(m, Ctl::TankACap),
-        "TankBCap=" + ValuePlusOne(m, Ctl::TankBCap),
+        "CORate=" + PeriodNumber(m.text(Ctl::CORate), locale),
+        "DVRate=" + plusOne(Ctl::DVRate),
+        "Predict=" + plusOne(Ctl::Predict),
+        "TankACap=" + plusOne(Ctl::TankACap),
+        "TankBCap=" + plusOne(Ctl::TankBCap),
         // The shape boxes keep the stored values up to date (selection + 1).
         "TankAS=" + GeneralNumber(p.st.TankAS),
         "TankBS=" + GeneralNumber(p.st.TankBS),
-        "TankAD=" + ValuePlusOne(m, Ctl::TankAD),
-        "TankBD=" + ValuePlusOne(m, Ctl::TankBD),
+        "TankAD=" + plusOne(Ctl::TankAD),
+        "TankBD=" + plusOne(Ctl::TankBD),
         "TankAU=" + StatePlusOne(m, Ctl::TankAU),
         "TankBU=" + StatePlusOne(m, Ctl::TankBU),
-        "TankOffA=" + ValuePlusOne(m, Ctl::TankOffA),
-        "TankOffB=" + ValuePlusOne(m, Ctl::TankOffB),
+        "TankOffA=" + plusOne(Ctl::TankOffA),
+        "TankOffB=" + plusOne(Ctl::TankOffB),
         "TUnitsA=" + StatePlusOne(m, Ctl::TUnitsAT),
         "TUnitsB=" + StatePlusOne(m, Ctl::TUnitsBT),
         "TUnitsC=" + StatePlusOne(m, Ctl::TUnitsCT),
-        "VRate=" + ValuePlusOne(m, Ctl::VRate),
+        "VRate=" + plusOne(Ctl::VRate),
     };
     return lines.join("\r\n");
 }

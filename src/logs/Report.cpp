@@ -14,7 +14,7 @@ namespace {
 const QString kEnd = QStringLiteral("\r\n");
 
 // A number is "set" when its value is not 0; empty or non-numeric text is 0.
-bool IsSet(const QString& text) { return NumberValue(text) != 0; }
+bool IsSet(const QString& text, const QLocale& locale) { return NumberValue(text, locale) != 0; }
 
 // Labels are 26 characters of words and blanks, then ": ", so values start in column 29.
 QString Label(const QString& words) { return words.leftJustified(26, QLatin1Char(' ')) + ": "; }
@@ -38,9 +38,9 @@ public:
     QString costLines(bool predicted) const {
         const State& st = p_.st;
         const QString tax = st.TaxWord;
-        const bool oil = IsSet(st.OilValue);
-        const bool vat = IsSet(field(Ctl::VRate)) && oil;
-        const bool deliveryVat = IsSet(field(Ctl::DVRate)) && oil && st.DeliveryChargeTotal != 0;
+        const bool oil = IsSet(st.OilValue, locale_);
+        const bool vat = IsSet(field(Ctl::VRate), locale_) && oil;
+        const bool deliveryVat = IsSet(field(Ctl::DVRate), locale_) && oil && st.DeliveryChargeTotal != 0;
         const bool charges = st.DeliveryChargeTotal != 0;
         const QString phrase = predicted ? predictedChargePhrase() : periodChargePhrase();
         QString text;
@@ -109,7 +109,7 @@ void BuildReport(Program& p) {
         r += w.costLines(false) + kEnd;
 
         p.step(242);
-        if (IsSet(w.field(Ctl::Predict))) {
+        if (IsSet(w.field(Ctl::Predict), p.desktop.locale())) {
             r += kEnd;
             r += "Prediction Over " + w.aligned(Ctl::Predict, 2) + " Month(s) (" +
                  w.aligned(Ctl::TDaysP, 3) + " Days)" + kEnd;
