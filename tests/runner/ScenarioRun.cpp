@@ -117,6 +117,7 @@ const ScenarioRun::Command* ScenarioRun::findCommand(const QString& name) {
     // name, handler, allowed after the program ended, allowed before it started
     static const Command commands[] = {
         {"write", &ScenarioRun::write, true, true},
+        {"config", &ScenarioRun::config, true, true},
         {"append", &ScenarioRun::append, true, true},
         {"remove", &ScenarioRun::remove, true, true},
         {"folder", &ScenarioRun::folder, true, true},
@@ -157,6 +158,7 @@ const ScenarioRun::Command* ScenarioRun::findCommand(const QString& name) {
         {"expect ended", &ScenarioRun::expectEnded, true, true},
         {"expect file", &ScenarioRun::expectFile, true, true},
         {"expect lines", &ScenarioRun::expectLines, true, true},
+        {"expect line", &ScenarioRun::expectLine, true, true},
         {"expect exists", &ScenarioRun::expectExists, true, true},
         {"expect missing", &ScenarioRun::expectMissing, true, true},
     };

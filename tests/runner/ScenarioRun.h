@@ -86,6 +86,7 @@ private:
 
     // Preparing the folder and the world (ScenarioWorld.cpp).
     void write(const ScenarioStep& s);
+    void config(const ScenarioStep& s);
     void append(const ScenarioStep& s);
     void remove(const ScenarioStep& s);
     void folder(const ScenarioStep& s);
@@ -128,6 +129,7 @@ private:
     void expectEnded(const ScenarioStep& s);
     void expectFile(const ScenarioStep& s);
     void expectLines(const ScenarioStep& s);
+    void expectLine(const ScenarioStep& s);
     void expectExists(const ScenarioStep& s);
     void expectMissing(const ScenarioStep& s);
 

@@ -1,4 +1,6 @@
 // Preparing the working folder and the world around the program.
+#include <algorithm>
+
 #include "ScenarioRun.h"
 
 namespace tw {
@@ -6,6 +8,32 @@ namespace tw {
 void ScenarioRun::write(const ScenarioStep& s) {
     if (!folder_.write(s.args.at(0), s.block))
         throw StepFailure("expected to write " + s.args.at(0) + ", found it cannot be written (is its folder there?)");
+}
+
+// The default configuration file, changed setting by setting: KEY=VALUE replaces a
+// key's value (or adds the line), -KEY drops its line, +TEXT adds a line at the end.
+void ScenarioRun::config(const ScenarioStep& s) {
+    QStringList lines = WorkFolder::defaultLines("Data/Tankwise.ini");
+    for (const QString& setting : s.text.split(' ', Qt::SkipEmptyParts)) {
+        if (setting.startsWith('+')) {
+            lines << setting.mid(1);
+            continue;
+        }
+        const bool drop = setting.startsWith('-');
+        const QString key = (drop ? setting.mid(1) : setting.section('=', 0, 0)) + "=";
+        if (key.size() < 2 || (!drop && !setting.contains('=')))
+            throw StepFailure("expected KEY=VALUE, -KEY or +TEXT, found " + Quoted(setting));
+        const auto at = std::find_if(lines.begin(), lines.end(),
+                                     [&](const QString& line) { return line.startsWith(key); });
+        if (drop && at != lines.end())
+            lines.erase(at);
+        else if (!drop && at != lines.end())
+            *at = setting;
+        else if (!drop)
+            lines << setting;
+    }
+    if (!folder_.write("Data/Tankwise.ini", lines))
+        throw StepFailure("expected to write Data/Tankwise.ini, found it cannot be written (is Data/ there?)");
 }
 
 void ScenarioRun::append(const ScenarioStep& s) {

@@ -17,6 +17,7 @@ struct Shape {
 
 const Shape kShapes[] = {
     {"write", "PATH", false, true},
+    {"config", "", true, false},  // TEXT: the settings, separated by single blanks
     {"append", "PATH", false, true},
     {"remove", "PATH", false, false},
     {"folder", "PATH", false, false},
@@ -55,6 +56,7 @@ const Shape kShapes[] = {
     {"expect ended", "STATE", false, false},
     {"expect file", "PATH", false, true},  // optionally followed by "tail COUNT"
     {"expect lines", "PATH COUNT", false, false},
+    {"expect line", "PATH LINE", true, false},
     {"expect exists", "PATH", false, false},
     {"expect missing", "PATH", false, false},
 };
@@ -118,6 +120,9 @@ QString ProblemWith(const QString& kind, const QString& word) {
         if (!IsInteger(word, -1, 1000000)) return "INDEX must be a number from 0 (or -1), not " + word;
     } else if (kind == "COUNT" || kind == "MS") {
         if (!IsInteger(word, 0, 1000000000)) return kind + " must be a whole number, not " + word;
+    } else if (kind == "LINE") {
+        if (word == "0" || !IsInteger(word, -1000000000, 1000000000))
+            return "LINE must be a line number from 1, or from -1 counting from the end, not " + word;
     } else if (kind == "CODE") {
         if (!IsInteger(word, 100, 599)) return "CODE must be an HTTP status, not " + word;
     } else if (kind == "BUTTON") {

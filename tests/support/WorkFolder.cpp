@@ -42,6 +42,13 @@ WorkFolder::WorkFolder() : files_(dir_.path()) {
 }
 
 namespace {
+QStringList SplitLines(const QByteArray& bytes) {
+    QString text = Files::decode(bytes);
+    if (text.isEmpty()) return {};
+    if (text.endsWith("\r\n")) text.chop(2);
+    return text.split("\r\n");
+}
+
 bool WriteLines(const QString& fullPath, const QStringList& lines, QIODevice::OpenMode mode) {
     QFile file(fullPath);
     if (!file.open(mode)) return false;
@@ -50,6 +57,12 @@ bool WriteLines(const QString& fullPath, const QStringList& lines, QIODevice::Op
     return file.write(bytes) == bytes.size() && file.flush();
 }
 }  // namespace
+
+QStringList WorkFolder::defaultLines(const QString& relPath) {
+    QFile file(QStringLiteral(TANKWISE_RESOURCES "/") + relPath);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return SplitLines(file.readAll());
+}
 
 bool WorkFolder::write(const QString& relPath, const QStringList& lines) {
     return WriteLines(path() + "/" + relPath, lines, QIODevice::WriteOnly | QIODevice::Truncate);
@@ -73,12 +86,7 @@ QByteArray WorkFolder::bytes(const QString& relPath) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList WorkFolder::lines(const QString& relPath) const {
-    QString text = Files::decode(bytes(relPath));
-    if (text.isEmpty()) return {};
-    if (text.endsWith("\r\n")) text.chop(2);
-    return text.split("\r\n");
-}
+QStringList WorkFolder::lines(const QString& relPath) const { return SplitLines(bytes(relPath)); }
 
 bool WorkFolder::exists(const QString& relPath) const {
     return QFileInfo::exists(path() + "/" + relPath);

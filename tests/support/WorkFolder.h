@@ -14,6 +14,8 @@ public:
     WorkFolder();
 
     QString path() const { return dir_.path(); }
+    // A file of the default installation as lines, as `lines` reads them.
+    static QStringList defaultLines(const QString& relPath);
     Files& files() { return files_; }
 
     // Plain UTF-8 lines in, Windows-1252 with CR LF out. False when the file
