@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
+#include "logs/LogColumns.h"
 #include "logs/TankLines.h"
 
 namespace tw {
@@ -24,9 +25,12 @@ public:
     explicit ReportWriter(Program& p) : p_(p), locale_(p.desktop.locale()) {}
 
     QString field(Ctl c) const { return p_.main.text(c); }
-    QString aligned(Ctl c, int width) const { return RightAlign(field(c), width); }
+    // Amounts keep their digits in their columns (group separators go first).
+    QString aligned(Ctl c, int width) const {
+        return RightAlign(FitCurrency(field(c), width, locale_), width);
+    }
     QString currency(const QString& number) const {
-        return RightAlign(CurrencyText(NumberValue(number), locale_), 9);
+        return RightAlign(FitCurrency(CurrencyText(NumberValue(number), locale_), 9, locale_), 9);
     }
     QString percent(Ctl rate) const { return field(rate) + "%"; }
 
