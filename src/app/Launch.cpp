@@ -42,7 +42,7 @@ std::optional<Launch> PrepareLaunch(Desktop& desktop, const LaunchInputs& inputs
     auto mark = std::make_unique<InstanceMark>(".Tankwise", folder);
     if (mark->anotherCopyRunning()) {
         Refuse(desktop, "Already Running",
-               {"Tankwise is already running in the working folder " + shown + "."});
+               {"Tankwise is already running in the working folder", shown + "."});
         return std::nullopt;
     }
     const QString defaults = FindDefaults(inputs.defaultsCandidates);

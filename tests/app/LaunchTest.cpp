@@ -145,7 +145,9 @@ TEST_P(Refusals, TellTheUserOnceAndTouchNothing) {
         << desktop.messages[0].text.toStdString();
     EXPECT_TRUE(desktop.messages[0].text.endsWith("\r\nThe program will now terminate."));
     EXPECT_EQ(entries(), before);
-    if (first) EXPECT_EQ(Read(folder + "/Help/index.htm"), "help 1");
+    if (first) {
+        EXPECT_EQ(Read(folder + "/Help/index.htm"), "help 1");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -156,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"FolderIsAFile", "Tankwise Working Folder Error",
                    "The working folder %1 cannot be used.\r\nIt is a file, not a folder."},
         RefusalRow{"SecondCopyInTheSameFolder", "Tankwise Already Running",
-                   "Tankwise is already running in the working folder %1."}),
+                   "Tankwise is already running in the working folder\r\n%1."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
