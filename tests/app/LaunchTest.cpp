@@ -56,6 +56,7 @@ void Write(const QString& path, const QByteArray& bytes, int ageInDays) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+    f.flush();  // a write still buffered at close would stamp the file with now
     f.setFileTime(QDateTime::currentDateTime().addDays(-ageInDays), QFileDevice::FileModificationTime);
 }
 
