@@ -7,7 +7,7 @@ BUILD="${TANKWISE_BUILD:-$REPO/build}"
 # Debian packages the build needs; only the missing ones are installed.
 install_packages() {
     local wanted=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-                  libgtest-dev "$@")
+                  libgtest-dev xvfb xauth desktop-file-utils appstream "$@")
     local missing=()
     for pkg in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \

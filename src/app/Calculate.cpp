@@ -7,6 +7,7 @@
 #include "calc/Costs.h"
 #include "calc/CrossChecks.h"
 #include "calc/Currency.h"
+#include "calc/FieldDate.h"
 #include "calc/Fields.h"
 #include "calc/Fingerprint.h"
 #include "calc/Formats.h"
@@ -22,6 +23,7 @@
 #include "app/SaveCalculation.h"
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace tw {
@@ -62,6 +64,7 @@ private:
     State& st;
     const QLocale locale;
     PeriodCosts period;
+    EmptyReadings typed;
 };
 
 // The oil one reading stands for. A dipstick reading is measured from the tank's
@@ -77,7 +80,7 @@ float Calculation::volume(const TankControls& t, Ctl reading) const {
         if (depth > 0) r = std::min(r, depth);
     }
     return TankVolume(volumeMode, m.text(t.capacity), m.text(t.depth), GeneralNumber(r),
-                      m.index(t.shape));
+                      m.index(t.shape), locale);
 }
 
 double Calculation::oilUsed() const {
@@ -101,6 +104,17 @@ void Calculation::fail() {
     p.say("Tankwise Data Error", {st.SaveError}, Icon::Exclamation);
     clearResults();
     st.SaveError.clear();
+    // The results are gone, so an earlier calculation's records must not be saved.
+    m.setEnabled(Ctl::Save, false);
+    st.ReportText.clear();
+    st.HistoryLine.clear();
+    st.DeliveryLine1.clear();
+    st.DeliveryLine2.clear();
+    // A reading the user left empty stays empty for the user to fill in.
+    const std::pair<bool, Ctl> readings[] = {{typed.a1, Ctl::TARead1}, {typed.a2, Ctl::TARead2},
+                                             {typed.b1, Ctl::TBRead1}, {typed.b2, Ctl::TBRead2}};
+    for (const auto& [empty, field] : readings)
+        if (empty) m.setText(field, QString());
     if (!date(Ctl::Date1)) m.setFocus(Ctl::Date1);
 }
 
@@ -170,7 +184,7 @@ void Calculation::writeCosts(const CostInput& in) {
 void Calculation::writePrediction(const CostInput& in) {
     const QDate d1 = *date(Ctl::Date1), d2 = *date(Ctl::Date2);
     if (const auto daysLeft = DaysUntilEmpty(FloatDecimal(st.OilAtReading2), value(Ctl::VDay)))
-        m.setText(Ctl::FillDate, ShortDate(d2.addDays(*daysLeft), locale));
+        m.setText(Ctl::FillDate, FieldDateText(d2.addDays(*daysLeft), locale));
 
     const int months = int(std::clamp(std::trunc(value(Ctl::Predict)), -1200.0, 1200.0));
     m.setText(Ctl::TDaysP, QString::number(PredictionDays(d1, months)));
@@ -223,10 +237,11 @@ void Calculation::run() {
     st.SaveError.clear();
     RefreshCurrency(p, true, false);
 
+    typed = TakeEmptyReadings(p);
     CheckTankAndOilData(p);
     CheckInputFields(p);
     p.step(102);
-    if (st.SaveError.isEmpty() && st.InhibitMode != 2) CheckCombinations(p);
+    if (st.SaveError.isEmpty() && st.InhibitMode != 2) CheckCombinations(p, typed);
     if (st.SaveError.isEmpty()) workOutVolumes();
     if (!st.SaveError.isEmpty()) return fail();
 

@@ -63,6 +63,7 @@ void ClearClick(Program& p) {
     p.setStatus(QStringLiteral("Data Cleared"));
     p.main.setFocus(Ctl::Date1);
     p.main.setEnabled(Ctl::Save, false);
+    p.st.FieldsTyped = false;
 }
 
 }  // namespace tw

@@ -19,7 +19,7 @@ namespace {
 double CurrencyAmount(const QString& text, const QLocale& locale) {
     const QString amount = StripCurrencySymbol(text, CurrencySymbolOf(locale)).trimmed();
     if (const auto value = LocaleNumber(amount, locale)) return *value;
-    return NumberValue(amount);
+    return NumberValue(amount, locale);
 }
 
 // The carried-over oil value as a whole number; empty when there is none or it

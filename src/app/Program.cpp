@@ -115,6 +115,7 @@ void Program::typed(WindowId window, int control, const QString& text) {
         reactToMain(c, Change::Text);
         return;
     }
+    st.FieldsTyped = true;
     main.setText(c, text);
 }
 

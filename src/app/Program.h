@@ -46,6 +46,9 @@ struct State {
 
     QString OilValue;
     bool ReadingRestored = false;
+    // The user has typed into the window since the program last filled its fields
+    // (restore, Clear, a calculation's normalisation, a save).
+    bool FieldsTyped = false;
     QString RetrievedDelivery1, RetrievedDelivery2;
 };
 

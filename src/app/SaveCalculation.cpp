@@ -28,6 +28,7 @@ void SaveCalculation(Program& p) {
         AppendDeliveries(p);
     }
     p.main.setEnabled(Ctl::Save, false);
+    st.FieldsTyped = false;
     p.setStatus("Calculation Saved");
     // The restored oil value and deliveries belong to this one saved calculation.
     st.OilValue.clear();

@@ -72,7 +72,7 @@ void SaveDefaultsClick(Program& p) {
 
         p.step(202);
         const QString text = ComposeConfiguration(
-            SettingsShown(p), ShortStamp(p.desktop.now(), p.desktop.locale()));
+            SettingsShown(p), ShortStamp(p.desktop.now(), p.desktop.locale()), p.desktop.locale());
 
         p.step(203);
         WriteConfigurationFile(p, text);

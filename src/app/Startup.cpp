@@ -66,6 +66,9 @@ void LoadMainWindow(Program& p, const QString& arguments) {
 
 void ActivateMainWindow(Program& p) {
     if (p.main.checked(Ctl::OnTop)) p.desktop.setTopmost(WindowId::Main, true);
+    // Coming back to the window never throws away typing or a result not yet saved.
+    const bool resultWaiting = p.main.enabled(Ctl::Save) && !p.st.LastInputFingerprint.isEmpty();
+    if (p.st.FieldsTyped || resultWaiting) return;
     p.main.setEnabled(Ctl::Save, false);
     GetLastClick(p);
 }

@@ -25,11 +25,14 @@ QDate AddedMonths(const QDate& date, double months) {
 // Reads the fields of one check run; every check reads the same texts.
 class Combination {
 public:
-    explicit Combination(Program& p) : p_(p), locale_(p.desktop.locale()) {}
+    Combination(Program& p, const EmptyReadings& typed)
+        : typed(typed), p_(p), locale_(p.desktop.locale()) {}
+
+    const EmptyReadings typed;
 
     QString text(Ctl c) const { return p_.main.text(c); }
     bool empty(Ctl c) const { return text(c).isEmpty(); }
-    double value(Ctl c) const { return NumberValue(text(c)); }
+    double value(Ctl c) const { return NumberValue(text(c), locale_); }
     std::optional<QDate> date(Ctl c) const { return ParseDate(text(c), locale_); }
     bool volumeMode(Ctl box) const { return p_.main.checked(box); }
     // A reading that counts as given: not empty, with value 0 or more.
@@ -86,10 +89,13 @@ void CheckReadingDates(Combination& c) {
     c.failIf(!date2 && (c.readingGiven(Ctl::TARead2) || c.readingGiven(Ctl::TBRead2)),
              "Tank Reading Date 2 must be set");
     // Tank A is always in use; Tank B readings are optional.
-    c.failIf(c.empty(Ctl::TARead1) && date1,
-             "Tank A Reading 1 must be set if Tank Reading Date 1 is set");
-    c.failIf(c.empty(Ctl::TARead2) && date2,
-             "Tank A Reading 2 must be set if Tank Reading Date 2 is set");
+    c.failIf(c.typed.a1 && date1, "Tank A Reading 1 must be set if Tank Reading Date 1 is set");
+    c.failIf(c.typed.a2 && date2, "Tank A Reading 2 must be set if Tank Reading Date 2 is set");
+    // Tank B may be left out, but not half of it.
+    c.failIf(c.typed.b1 && !c.typed.b2,
+             "Tank B Reading 1 must be set if Tank B Reading 2 is set");
+    c.failIf(c.typed.b2 && !c.typed.b1,
+             "Tank B Reading 2 must be set if Tank B Reading 1 is set");
 }
 
 void CheckReadingsFitTanks(Program& p, Combination& c) {
@@ -136,9 +142,16 @@ void CheckPrediction(Combination& c) {
 
 }  // namespace
 
-void CheckCombinations(Program& p) {
+EmptyReadings TakeEmptyReadings(const Program& p) {
+    const auto empty = [&](Ctl c) { return p.main.text(c).isEmpty(); };
+    return {empty(Ctl::TARead1), empty(Ctl::TARead2), empty(Ctl::TBRead1), empty(Ctl::TBRead2)};
+}
+
+void CheckCombinations(Program& p) { CheckCombinations(p, TakeEmptyReadings(p)); }
+
+void CheckCombinations(Program& p, const EmptyReadings& typed) {
     p.step(111);
-    Combination c(p);
+    Combination c(p, typed);
     CheckDates(p, c);
     CheckDeliveries(c);
 

@@ -145,11 +145,24 @@ bool IsSoundGrouping(const QStringList& groups) {
 
 }  // namespace
 
-double NumberValue(const QString& text) {
+double NumberValue(const QString& text) { return NumberValue(text, QLocale::c()); }
+
+double NumberValue(const QString& text, const QLocale& locale) {
+  // Where the locale's decimal separator is not a period, the first of it and the
+  // period in the text is the decimal point; a second one ends the number.
+  const QString separator = locale.decimalPoint();
+  const QChar comma = separator.size() == 1 && separator != QLatin1String(".") ? separator[0] : QChar();
+  bool pointSeen = false;
   std::string compact;
   compact.reserve(static_cast<std::size_t>(text.size()));
   for (const QChar c : text) {
     if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')) continue;
+    if (!comma.isNull() && (c == comma || c == QLatin1Char('.'))) {
+      if (pointSeen) break;
+      pointSeen = true;
+      compact.push_back('.');
+      continue;
+    }
     if (c.unicode() > 127) break;  // no number continues with such a character
     compact.push_back(static_cast<char>(c.unicode()));
   }
@@ -197,7 +210,11 @@ std::optional<double> LocaleNumber(const QString& text, const QLocale& locale) {
 }
 
 bool IsNumberText(const QString& text, const QLocale& locale) {
-  return LocaleNumber(text, locale).has_value();
+  if (LocaleNumber(text, locale).has_value()) return true;
+  // A period is a decimal point in every locale (users type "0.65" in German too).
+  // Read so without group separators, which would be the locale's decimal point.
+  return locale.decimalPoint() != QLatin1String(".") && !text.contains(QLatin1Char(',')) &&
+         LocaleNumber(text, QLocale::c()).has_value();
 }
 
 qint64 DaysBetween(const QDate& a, const QDate& b) { return a.daysTo(b); }

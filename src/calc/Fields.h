@@ -12,12 +12,18 @@ namespace tw {
 // The number at the start of the text: blanks, tabs and line feeds are skipped
 // anywhere; optional sign, digits, at most one "." (whatever the locale), optional
 // exponent (E or D); "&H" and "&O" read hexadecimal and octal. No number gives 0.
-// "12abc" is 12, "1,500" is 1, "abc" and "" are 0.
+// "12abc" is 12, "1,500" is 1, "abc" and "" are 0. For machine text (the
+// program's own plain numbers, version numbers).
 double NumberValue(const QString& text);
+// The same for text the user typed or saw: where the locale's decimal separator is
+// not a period, the first of that separator and a period is the decimal point
+// ("95,5" and "95.5" are both 95.5 in German); in period locales as above.
+double NumberValue(const QString& text, const QLocale& locale);
 
 // True when the whole text, apart from surrounding blanks, is a number written in
 // the user's locale: sign, digits with optional group separators, the locale's
-// decimal separator, optional exponent. Empty or blank text is not a number.
+// decimal separator (or a period where that separator is not one), optional
+// exponent. Empty or blank text is not a number.
 bool IsNumberText(const QString& text, const QLocale& locale);
 // The value of a text that IsNumberText accepts, read by the locale's separators
 // ("1.500,5" is 1500.5 in German); nullopt for any other text.

@@ -109,7 +109,7 @@ QString FixedNumber(double value, int decimals, const QLocale& locale) {
 
 QString FormatFieldText(const QString& text, int decimals, const QLocale& locale) {
   if (text.isEmpty()) return text;
-  return FixedNumber(NumberValue(text), decimals, locale);
+  return FixedNumber(NumberValue(text, locale), decimals, locale);
 }
 
 QString CurrencyText(double value, const QLocale& locale) {

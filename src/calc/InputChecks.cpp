@@ -86,17 +86,22 @@ void CheckDateRange(Program& p, const DateRange& range, const QLocale& locale) {
 
 // A reading that is not a number has value 0; only the zero forms of its mode may
 // stand for a real 0 (so "00" and "0.00" are refused, "12abc" is 12).
-bool ReadingFails(const QString& text, double maximum, std::initializer_list<const char*> zeros) {
-    const double value = NumberValue(text);
+bool ReadingFails(const QString& text, double maximum, std::initializer_list<const char*> zeros,
+                  const QLocale& locale) {
+    const double value = NumberValue(text, locale);
     bool typedZero = false;
-    for (const char* zero : zeros) typedZero = typedZero || text == QLatin1String(zero);
+    for (const char* zero : zeros) {
+        // The zero the program itself writes, in the locale's form too ("0,0").
+        const QString localZero = QString::fromLatin1(zero).replace('.', locale.decimalPoint());
+        typedZero = typedZero || text == QLatin1String(zero) || text == localZero;
+    }
     const bool notNumber = !text.isEmpty() && !typedZero && value == 0;
     return notNumber || value > maximum || value < 0;
 }
 
 bool AmountFails(const QString& text, const Amount& amount, const QLocale& locale) {
     if (!text.isEmpty() && !IsNumberText(text, locale)) return true;
-    const double value = NumberValue(text);
+    const double value = NumberValue(text, locale);
     return value != 0 && (value < amount.low || value > amount.high);
 }
 
@@ -123,11 +128,11 @@ void CheckFields(Program& p, const QLocale& locale) {
 
     p.step(122);
     for (const Reading& r : kReadings) {
-        if (p.main.checked(r.modeBox) && ReadingFails(text(r.field), 9999, {"0"}))
+        if (p.main.checked(r.modeBox) && ReadingFails(text(r.field), 9999, {"0"}, locale))
             Fail(p, QString::fromLatin1(r.name) + " must be between 0 and 9999");
     }
     for (const Reading& r : kReadings) {
-        if (!p.main.checked(r.modeBox) && ReadingFails(text(r.field), 300, {"0.0", "0"}))
+        if (!p.main.checked(r.modeBox) && ReadingFails(text(r.field), 300, {"0.0", "0"}, locale))
             Fail(p, QString::fromLatin1(r.name) + " must be between 0 and 300");
     }
 
@@ -147,17 +152,18 @@ void CheckFields(Program& p, const QLocale& locale) {
     }
 }
 
-void EmptyWhenZero(Program& p, std::initializer_list<Ctl> fields) {
+void EmptyWhenZero(Program& p, std::initializer_list<Ctl> fields, const QLocale& locale) {
     for (Ctl c : fields) {
-        if (NumberValue(p.main.text(c)) == 0) p.main.setText(c, QString());
+        if (NumberValue(p.main.text(c), locale) == 0) p.main.setText(c, QString());
     }
 }
 
 }  // namespace
 
 void NormaliseInputFields(Program& p) {
+    p.st.FieldsTyped = false;
     const QLocale locale = p.desktop.locale();
-    const auto value = [&](Ctl c) { return NumberValue(p.main.text(c)); };
+    const auto value = [&](Ctl c) { return NumberValue(p.main.text(c), locale); };
 
     for (const Reading& r : kReadings)
         p.main.setText(r.field, FixedNumber(TruncatedToHundredths(value(r.field)), 1, locale));
@@ -171,7 +177,7 @@ void NormaliseInputFields(Program& p) {
     for (const Reading& r : kReadings) {
         if (!p.main.checked(r.modeBox)) continue;
         const QString t = p.main.text(r.field);
-        const double volume = LocaleNumber(t, locale).value_or(NumberValue(t));
+        const double volume = LocaleNumber(t, locale).value_or(NumberValue(t, locale));
         p.main.setText(r.field, FixedNumber(std::floor(volume), 0, locale));
     }
 
@@ -184,7 +190,8 @@ void NormaliseInputFields(Program& p) {
         }
     }
     EmptyWhenZero(p,
-                  {Ctl::LAdd1, Ctl::LAdd2, Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2});
+                  {Ctl::LAdd1, Ctl::LAdd2, Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2},
+                  locale);
 
     p.step(127);
     for (Ctl c : {Ctl::Date1, Ctl::Date2, Ctl::Date3, Ctl::Date4}) {

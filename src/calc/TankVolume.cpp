@@ -34,10 +34,10 @@ int SearchRounds(float depth) {
 }  // namespace
 
 float TankVolume(int readingIsVolume, const QString& capacity, const QString& depth,
-                 const QString& reading, int shape) {
-    const double c = NumberValue(capacity);
-    const double d = NumberValue(depth);
-    const double r = NumberValue(reading);
+                 const QString& reading, int shape, const QLocale& locale) {
+    const double c = NumberValue(capacity, locale);
+    const double d = NumberValue(depth, locale);
+    const double r = NumberValue(reading, locale);
 
     // No capacity, no tank: this is how the second tank is made optional.
     if (!(c > 0)) return 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QLocale>
 #include <QString>
 
 namespace tw {
@@ -10,8 +11,9 @@ namespace tw {
 
 // readingIsVolume 1: the reading is a gauge volume and passes through; 0: the
 // reading is an oil depth (reading minus offset) measured in the tank's depth unit.
+// The texts are read as the window's fields are, by the user's locale.
 float TankVolume(int readingIsVolume, const QString& capacity, const QString& depth,
-                 const QString& reading, int shape);
+                 const QString& reading, int shape, const QLocale& locale = QLocale::c());
 
 // Volume of oil at depth h in a horizontal cylinder of diameter d and capacity c,
 // rounded to one decimal.

@@ -67,7 +67,7 @@ bool ApplyKey(Program& p, const QString& line) {
     for (const Key& key : kKeys) {
         const QString name = QString::fromLatin1(key.text);
         if (!line.startsWith(name)) continue;
-        const double value = NumberValue(line.mid(name.size()));
+        const double value = NumberValue(line.mid(name.size()), p.desktop.locale());
         if (key.stored)
             p.st.*key.stored = static_cast<float>(value);
         else

@@ -14,11 +14,21 @@ namespace {
 // so that an empty field is stored as 1.
 QString StatePlusOne(int state) { return QString::number(state + 1); }
 
-QString ValuePlusOne(const QString& field) { return GeneralNumber(NumberValue(field) + 1); }
+QString ValuePlusOne(const QString& field, const QLocale& locale) {
+    return GeneralNumber(NumberValue(field, locale) + 1);
+}
+
+// The file is machine data: its numbers keep a period in every locale, so that it
+// reads the same on any machine.
+QString PeriodNumber(const QString& fieldText, const QLocale& locale) {
+    QString text = fieldText;
+    return text.replace(locale.decimalPoint(), QStringLiteral("."));
+}
 
 }  // namespace
 
-QString ComposeConfiguration(const ShownSettings& s, const QString& stamp) {
+QString ComposeConfiguration(const ShownSettings& s, const QString& stamp, const QLocale& locale) {
+    const auto plusOne = [&](const QString& field) { return ValuePlusOne(field, locale); };
     const QStringList lines{
         "# Tankwise Version " + VersionText(),
         "# Configuration File",
@@ -30,23 +40,23 @@ QString ComposeConfiguration(const ShownSettings& s, const QString& stamp) {
         "UpEnable=" + StatePlusOne(s.UpEnable),
         QString(),
         "[Data]",
-        "CORate=" + s.CORate,
-        "DVRate=" + ValuePlusOne(s.DVRate),
-        "Predict=" + ValuePlusOne(s.Predict),
-        "TankACap=" + ValuePlusOne(s.TankACap),
-        "TankBCap=" + ValuePlusOne(s.TankBCap),
+        "CORate=" + PeriodNumber(s.CORate, locale),
+        "DVRate=" + plusOne(s.DVRate),
+        "Predict=" + plusOne(s.Predict),
+        "TankACap=" + plusOne(s.TankACap),
+        "TankBCap=" + plusOne(s.TankBCap),
         "TankAS=" + GeneralNumber(s.TankAS),
         "TankBS=" + GeneralNumber(s.TankBS),
-        "TankAD=" + ValuePlusOne(s.TankAD),
-        "TankBD=" + ValuePlusOne(s.TankBD),
+        "TankAD=" + plusOne(s.TankAD),
+        "TankBD=" + plusOne(s.TankBD),
         "TankAU=" + StatePlusOne(s.TankAU),
         "TankBU=" + StatePlusOne(s.TankBU),
-        "TankOffA=" + ValuePlusOne(s.TankOffA),
-        "TankOffB=" + ValuePlusOne(s.TankOffB),
+        "TankOffA=" + plusOne(s.TankOffA),
+        "TankOffB=" + plusOne(s.TankOffB),
         "TUnitsA=" + StatePlusOne(s.TUnitsA),
         "TUnitsB=" + StatePlusOne(s.TUnitsB),
         "TUnitsC=" + StatePlusOne(s.TUnitsC),
-        "VRate=" + ValuePlusOne(s.VRate),
+        "VRate=" + plusOne(s.VRate),
     };
     return lines.join("\r\n");
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QLocale>
 #include <QString>
 
 namespace tw {
@@ -13,7 +14,8 @@ struct ShownSettings {
 };
 
 // The configuration file's text, exactly as the reader expects it (27 lines, no final
-// line end); `stamp` is the time stamp of its third line.
-QString ComposeConfiguration(const ShownSettings& s, const QString& stamp);
+// line end); `stamp` is the time stamp of its third line; field texts are read in
+// `locale` and written with a period.
+QString ComposeConfiguration(const ShownSettings& s, const QString& stamp, const QLocale& locale);
 
 }  // namespace tw

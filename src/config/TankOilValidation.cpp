@@ -15,7 +15,7 @@ struct Validator {
     Program& p;
     QLocale locale;
 
-    double value(Ctl c) const { return NumberValue(p.main.text(c)); }
+    double value(Ctl c) const { return NumberValue(p.main.text(c), locale); }
     // A non-empty text that the locale does not read as a number.
     bool notNumber(Ctl c) const {
         const QString t = p.main.text(c);
@@ -42,11 +42,11 @@ void Normalise(Program& p, const QLocale& locale) {
     for (Ctl c : {Ctl::TankOffA, Ctl::TankOffB, Ctl::TankAD, Ctl::TankBD}) format(c, 1);
     for (Ctl c : {Ctl::TankACap, Ctl::TankBCap}) {
         const QString t = p.main.text(c);
-        if (!t.isEmpty()) p.main.setText(c, GeneralNumber(std::floor(NumberValue(t))));
+        if (!t.isEmpty()) p.main.setText(c, GeneralNumber(std::floor(NumberValue(t, locale))));
     }
     for (Ctl c : {Ctl::Predict, Ctl::VRate, Ctl::DVRate, Ctl::TankAD, Ctl::TankBD, Ctl::TankBCap,
                   Ctl::TankOffA, Ctl::TankOffB}) {
-        if (NumberValue(p.main.text(c)) == 0) p.main.setText(c, QString());
+        if (NumberValue(p.main.text(c), locale) == 0) p.main.setText(c, QString());
     }
 }
 

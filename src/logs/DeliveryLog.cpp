@@ -38,10 +38,10 @@ DeliveryRow RowFor(Program& p, const DeliveryFields& d) {
     DeliveryRow row;
     row.date = LogDate(p.main.text(d.date), locale);
     row.amount = p.main.text(d.amount);
-    row.oilCost = p.main.text(d.oilCost);
-    row.charge = p.main.text(d.charge);
+    row.oilCost = FitCurrency(p.main.text(d.oilCost), 7, locale);
+    row.charge = FitCurrency(p.main.text(d.charge), 9, locale);
     row.oilVat = RateColumn(p.main.text(Ctl::VRate));
-    row.total = CurrencyText(NumberValue(p.st.*d.cost), locale);
+    row.total = FitCurrency(CurrencyText(NumberValue(p.st.*d.cost), locale), 8, locale);
     row.deliveryVat = RateColumn(p.main.text(Ctl::DVRate));
     row.centralHeating = p.main.checked(Ctl::CHeat2);
     row.waterHeating = p.main.checked(Ctl::WHeat2);

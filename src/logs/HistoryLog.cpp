@@ -32,7 +32,8 @@ QString VolumeColumn(Program& p, const TankControls& tank, Ctl reading) {
     if (p.main.checked(tank.readsVolume)) return Pattern(p, reading, 0);
     const double oilDepth = FieldNumber(p, reading) - FieldNumber(p, tank.offset);
     const float volume = TankVolume(0, p.main.text(tank.capacity), p.main.text(tank.depth),
-                                    GeneralNumber(oilDepth), p.main.index(tank.shape));
+                                    GeneralNumber(oilDepth), p.main.index(tank.shape),
+                                    p.desktop.locale());
     return FixedNumber(std::trunc(double(volume)), 0, p.desktop.locale());
 }
 
@@ -59,7 +60,7 @@ QString TankBDepthColumn(Program& p, Ctl reading) {
 QString OilValueColumn(const QString& value, const QLocale& locale) {
     if (value == CurrencyText(0, locale)) return {};
     if (value.contains(QLatin1Char('-')) || value.contains(QLatin1Char('('))) return {};
-    return value;
+    return FitCurrency(value, 9, locale);
 }
 
 HistoryRow ReadingRow(Program& p, int reading) {

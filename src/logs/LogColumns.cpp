@@ -1,5 +1,6 @@
 #include "logs/LogColumns.h"
 
+#include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
 
@@ -82,6 +83,14 @@ QString LogDate(const QString& text, const QLocale& locale) {
     if (text.size() <= 11) return text;
     if (const auto date = ParseDate(text, locale)) return LongDate(*date, locale);
     return text;
+}
+
+QString FitCurrency(const QString& text, int width, const QLocale& locale) {
+    if (text.size() <= width) return text;
+    QString plain = text;
+    if (!locale.groupSeparator().isEmpty()) plain.remove(locale.groupSeparator());
+    if (plain.size() <= width) return plain;
+    return StripCurrencySymbol(plain, CurrencySymbolOf(locale)).trimmed();
 }
 
 QString JoinColumns(const std::vector<std::pair<QString, int>>& fields) {

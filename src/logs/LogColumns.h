@@ -44,6 +44,11 @@ QString JoinColumns(const std::vector<std::pair<QString, int>>& fields);
 // rewritten as "dd-mmm-yyyy"; a shorter one stays as typed.
 QString LogDate(const QString& text, const QLocale& locale);
 
+// A currency text for a column of the width: as it is when it fits; otherwise
+// without its group separators, then also without its symbol, and only then cut,
+// so that no digit of an amount is lost while the column could hold it.
+QString FitCurrency(const QString& text, int width, const QLocale& locale);
+
 // " On" or "Off" for a heating check box.
 inline QString HeatingFlag(bool on) { return on ? QStringLiteral(" On") : QStringLiteral("Off"); }
 

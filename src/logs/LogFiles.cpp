@@ -110,7 +110,7 @@ bool CheckLogFile(Program& p, LogKind kind) {
 }
 
 void AppendReport(Program& p, bool always) {
-    if (!always && !(NumberValue(p.main.text(Ctl::TDays)) > 0)) return;
+    if (!always && !(NumberValue(p.main.text(Ctl::TDays), p.desktop.locale()) > 0)) return;
     AppendTo(p, LogKind::Results, {p.st.ReportText});
 }
 

@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
+#include "logs/LogColumns.h"
 #include "logs/TankLines.h"
 
 namespace tw {
@@ -14,7 +15,7 @@ namespace {
 const QString kEnd = QStringLiteral("\r\n");
 
 // A number is "set" when its value is not 0; empty or non-numeric text is 0.
-bool IsSet(const QString& text) { return NumberValue(text) != 0; }
+bool IsSet(const QString& text, const QLocale& locale) { return NumberValue(text, locale) != 0; }
 
 // Labels are 26 characters of words and blanks, then ": ", so values start in column 29.
 QString Label(const QString& words) { return words.leftJustified(26, QLatin1Char(' ')) + ": "; }
@@ -24,9 +25,12 @@ public:
     explicit ReportWriter(Program& p) : p_(p), locale_(p.desktop.locale()) {}
 
     QString field(Ctl c) const { return p_.main.text(c); }
-    QString aligned(Ctl c, int width) const { return RightAlign(field(c), width); }
+    // Amounts keep their digits in their columns (group separators go first).
+    QString aligned(Ctl c, int width) const {
+        return RightAlign(FitCurrency(field(c), width, locale_), width);
+    }
     QString currency(const QString& number) const {
-        return RightAlign(CurrencyText(NumberValue(number), locale_), 9);
+        return RightAlign(FitCurrency(CurrencyText(NumberValue(number), locale_), 9, locale_), 9);
     }
     QString percent(Ctl rate) const { return field(rate) + "%"; }
 
@@ -38,9 +42,9 @@ public:
     QString costLines(bool predicted) const {
         const State& st = p_.st;
         const QString tax = st.TaxWord;
-        const bool oil = IsSet(st.OilValue);
-        const bool vat = IsSet(field(Ctl::VRate)) && oil;
-        const bool deliveryVat = IsSet(field(Ctl::DVRate)) && oil && st.DeliveryChargeTotal != 0;
+        const bool oil = IsSet(st.OilValue, locale_);
+        const bool vat = IsSet(field(Ctl::VRate), locale_) && oil;
+        const bool deliveryVat = IsSet(field(Ctl::DVRate), locale_) && oil && st.DeliveryChargeTotal != 0;
         const bool charges = st.DeliveryChargeTotal != 0;
         const QString phrase = predicted ? predictedChargePhrase() : periodChargePhrase();
         QString text;
@@ -109,7 +113,7 @@ void BuildReport(Program& p) {
         r += w.costLines(false) + kEnd;
 
         p.step(242);
-        if (IsSet(w.field(Ctl::Predict))) {
+        if (IsSet(w.field(Ctl::Predict), p.desktop.locale())) {
             r += kEnd;
             r += "Prediction Over " + w.aligned(Ctl::Predict, 2) + " Month(s) (" +
                  w.aligned(Ctl::TDaysP, 3) + " Days)" + kEnd;

@@ -13,7 +13,8 @@ QString DepthPhrase(Program& p, Ctl depth, Ctl offset, Ctl readsVolume) {
     const QString d = p.main.text(depth);
     if (d.isEmpty()) return QStringLiteral("Not Set");
     const QString unit = p.st.DepthUnit;
-    const QString off = FixedNumber(NumberValue(p.main.text(offset)), 1, p.desktop.locale());
+    const QString off = FixedNumber(NumberValue(p.main.text(offset), p.desktop.locale()), 1,
+                                    p.desktop.locale());
     return d + unit + " Offset: " + off + unit +
            (p.main.checked(readsVolume) ? " (Volume)" : " (Depth)");
 }

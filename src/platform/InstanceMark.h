@@ -6,9 +6,9 @@
 namespace tw {
 
 // Marks that a copy of the program is running: a lock file named after the program
-// in the temporary folder. It never stops a second copy; it only tells whether the
-// mark was already held. A copy that crashed leaves a stale lock that the next copy
-// recognises and takes over.
+// in the given folder (the temporary folder by default). It only tells whether the
+// mark was already held; the caller decides what a second copy does. A copy that
+// crashed leaves a stale lock that the next copy recognises and takes over.
 class InstanceMark {
 public:
     explicit InstanceMark(const QString& name, const QString& folder = {});

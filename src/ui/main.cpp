@@ -1,25 +1,26 @@
 #include <QApplication>
-#include <QDir>
 
-#include "platform/Files.h"
-#include "platform/InstanceMark.h"
-#include "app/Program.h"
-#include "ui/ProgramView.h"
+#include "app/Launch.h"
+#include "platform/Version.h"
+#include "ui/DesktopProgram.h"
 #include "ui/QtDesktop.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The per-user data folder is named after the program (~/.local/share/Tankwise).
+    QApplication::setApplicationName(QStringLiteral("Tankwise"));
+    QApplication::setApplicationVersion(tw::VersionText());
+    QApplication::setDesktopFileName(QStringLiteral("tankwise"));
     // The program ends itself (Exit, a terminating message); hiding windows does not.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // A second copy starts and works too; the mark only notes that one is running.
-    const tw::InstanceMark mark(QStringLiteral("Tankwise"));
+    // Tells the user why the program cannot start, before any folder is known.
+    tw::QtDesktop startDesktop{QString()};
+    const auto launch =
+        tw::PrepareLaunch(startDesktop, tw::DesktopLaunchInputs(QApplication::arguments().mid(1)));
+    if (!launch) return 1;
 
-    tw::Files files(QDir::currentPath());
-    tw::QtDesktop desktop(files.root());
-    tw::Program program(desktop, files);
-    tw::ProgramView view(program, &desktop);
-
-    if (!view.start(QApplication::arguments().mid(1).join(' '))) return 0;
+    tw::DesktopProgram program(launch->folder);
+    if (!program.view.start(launch->switches)) return 0;
     return QApplication::exec();
 }

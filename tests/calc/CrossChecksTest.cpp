@@ -110,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CombinationRow{"TankBReadingWithoutDate",
                        {{Ctl::TankBCap, "1000"}, {Ctl::TankBD, "100.0"}, {Ctl::TBRead1, "50.0"}},
-                       {"Tank Reading Date 1 must be set"}},
+                       {"Tank Reading Date 1 must be set",
+                        "Tank B Reading 2 must be set if Tank B Reading 1 is set"}},
         // A zero reading is still a reading that needs its date.
         CombinationRow{"ZeroReadingWithoutDate",
                        {{Ctl::TARead2, "0.0"}, {Ctl::TARead1, "30.0"}, {Ctl::Date1, "01/03/2010"}},

@@ -121,12 +121,49 @@ INSTANTIATE_TEST_SUITE_P(
         LocaleRow{"UsDecimalComma", "en_US", "1234,5", false, 0},
         LocaleRow{"DeGroupedWithDecimals", "de_DE", "1.500,5", true, 1500.5},
         LocaleRow{"DeDecimalComma", "de_DE", "1,5", true, 1.5},
-        LocaleRow{"DeShortGroup", "de_DE", "1.5", false, 0},
         LocaleRow{"DeEnglishForm", "de_DE", "1,500.25", false, 0},
         LocaleRow{"DeExponent", "de_DE", "1,5e3", true, 1500},
         LocaleRow{"FrBlankGroupSeparator", "fr_FR", "1 500,5", true, 1500.5},
         LocaleRow{"FrOwnGroupSeparator", "fr_FR", QString::fromUtf8("1\u202F500"), true, 1500}),
     [](const testing::TestParamInfo<LocaleRow>& info) { return RowName(info.param.name); });
+
+// Where the decimal separator is a comma, a period is a decimal point too: the
+// first of the two in the text is the point. Period locales keep the plain rule.
+struct PointRow {
+  const char* name;
+  const char* locale;
+  QString text;
+  bool isNumber;
+  double value;  // NumberValue by the locale
+};
+
+class DecimalPointTest : public testing::TestWithParam<PointRow> {};
+
+TEST_P(DecimalPointTest, ReadsTheLocaleSeparatorOrAPeriod) {
+  const PointRow& row = GetParam();
+  const QLocale locale(QString::fromLatin1(row.locale));
+  EXPECT_EQ(IsNumberText(row.text, locale), row.isNumber) << row.text.toStdString();
+  EXPECT_EQ(NumberValue(row.text, locale), row.value) << row.text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DecimalPointTest,
+    testing::Values(
+        PointRow{"DeComma", "de_DE", "95,5", true, 95.5},
+        PointRow{"DePeriod", "de_DE", "95.5", true, 95.5},
+        PointRow{"DePeriodPrice", "de_DE", "0.65", true, 0.65},
+        PointRow{"DeSecondSeparatorEndsNumber", "de_DE", "1,5.3", false, 1.5},
+        PointRow{"DeGroupedStillANumber", "de_DE", "1.500,5", true, 1.5},
+        PointRow{"DeEnglishGroupingRefused", "de_DE", "1,500.25", false, 1.5},
+        PointRow{"DeExponentAfterComma", "de_DE", "2,5E2", true, 250},
+        PointRow{"DeLetterSuffix", "de_DE", "60,5cm", false, 60.5},
+        PointRow{"FrComma", "fr_FR", "0,65", true, 0.65},
+        PointRow{"FrPeriod", "fr_FR", "2.54", true, 2.54},
+        PointRow{"NlComma", "nl_NL", "12,75", true, 12.75},
+        PointRow{"GbCommaIsAGroupSeparator", "en_GB", "1,500", true, 1},
+        PointRow{"GbCommaDecimalRefused", "en_GB", "95,5", false, 95},
+        PointRow{"ChPeriodLocaleUnchanged", "de_CH", "95,5", false, 95}),
+    [](const testing::TestParamInfo<PointRow>& info) { return RowName(info.param.name); });
 
 }  // namespace
 }  // namespace tw

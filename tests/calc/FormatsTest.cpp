@@ -109,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FieldRow{"EmptyStaysEmpty", "en_GB", "", 2, ""},
                     FieldRow{"BlankIsZero", "en_GB", " ", 1, "0.0"},
                     FieldRow{"GroupedReadsFirstGroup", "en_GB", "1,500", 0, "1"},
-                    FieldRow{"DeCommaEndsNumber", "de_DE", "1,5", 1, "1,0"}),
+                    FieldRow{"DeCommaIsThePoint", "de_DE", "1,5", 1, "1,5"},
+                    FieldRow{"DePeriodIsThePointToo", "de_DE", "2.54", 2, "2,54"}),
     [](const testing::TestParamInfo<FieldRow>& info) { return std::string(info.param.name); });
 
 struct CurrencyRow {

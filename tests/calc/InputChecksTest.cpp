@@ -84,6 +84,22 @@ INSTANTIATE_TEST_SUITE_P(
                  kGerman}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Where the comma is the decimal point, a period is one too, and the zero the
+// program writes into a reading ("0,0") is a reading.
+INSTANTIATE_TEST_SUITE_P(
+    NumbersInTheUsersLocale, InputCheckMessages,
+    testing::Values(
+        CheckRow{"GermanCommaPrice", {{Ctl::OCost1, "0,65"}}, {}, Depth, Depth, kGerman},
+        CheckRow{"GermanPeriodPrice", {{Ctl::OCost1, "0.65"}}, {}, Depth, Depth, kGerman},
+        CheckRow{"GermanCommaPriceTooHigh", {{Ctl::OCost1, "9,995"}}, {kCost1}, Depth, Depth,
+                 kGerman},
+        CheckRow{"GermanZeroReading", {{Ctl::TARead1, "0,0"}}, {}, Depth, Depth, kGerman},
+        CheckRow{"GermanDoubleZeroReading", {{Ctl::TARead1, "0,00"}}, {kA1Depth}, Depth, Depth,
+                 kGerman},
+        CheckRow{"GermanReadingAboveLimit", {{Ctl::TARead1, "300,5"}}, {kA1Depth}, Depth, Depth,
+                 kGerman}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 INSTANTIATE_TEST_SUITE_P(
     Readings, InputCheckMessages,
     testing::Values(

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <utility>
+#include <vector>
+
 #include "FakeDesktop.h"
 #include "WorkFolder.h"
 #include "app/Program.h"
@@ -139,6 +142,51 @@ INSTANTIATE_TEST_SUITE_P(
                       "Tankwise Configuration File Error"},
         FailedSaveRow{"dataFolderMissing", [](WorkFolder& f) { f.remove("Data"); },
                       "Tankwise Data Directory Error"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The file is machine data: numbers are written with a period whatever the
+// user's locale, so the file reads the same on any machine.
+struct PeriodRow {
+    const char* name;
+    const char* locale;
+    std::vector<std::pair<Ctl, QString>> typed;
+    QStringList lines;
+};
+
+class PeriodNumbers : public testing::TestWithParam<PeriodRow> {};
+
+TEST_P(PeriodNumbers, AreWrittenWhateverTheLocale) {
+    FakeDesktop desktop;
+    desktop.userLocale = QLocale(QString::fromLatin1(GetParam().locale));
+    WorkFolder folder;
+    Program p{desktop, folder.files()};
+    p.start("-InhibitUpdate");
+    for (const auto& [control, text] : GetParam().typed) p.typed(WindowId::Main, int(control), text);
+    p.click(WindowId::Main, int(Ctl::Save_Defaults));
+    ASSERT_TRUE(desktop.messages.empty()) << desktop.messages[0].text.toStdString();
+    const QStringList written = folder.lines(kIni);
+    for (const QString& line : GetParam().lines)
+        EXPECT_TRUE(written.contains(line)) << line.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, PeriodNumbers,
+    testing::Values(
+        PeriodRow{"gbDefaults", "en_GB", {}, {"CORate=2.54", "VRate=6", "TankOffA=1"}},
+        PeriodRow{"deDefaultsKeepTheirDecimals", "de_DE", {}, {"CORate=2.54", "VRate=6"}},
+        PeriodRow{"deCommaNumbers",
+                  "de_DE",
+                  {{Ctl::CORate, "2,6"}, {Ctl::VRate, "17,5"}, {Ctl::TankOffA, "0,5"},
+                   {Ctl::TankAD, "120,5"}},
+                  {"CORate=2.60", "VRate=18.5", "TankOffA=1.5", "TankAD=121.5"}},
+        PeriodRow{"dePeriodNumbers",
+                  "de_DE",
+                  {{Ctl::CORate, "2.6"}, {Ctl::VRate, "17.5"}},
+                  {"CORate=2.60", "VRate=18.5"}},
+        PeriodRow{"frCommaNumbers",
+                  "fr_FR",
+                  {{Ctl::CORate, "3,15"}, {Ctl::DVRate, "12,5"}},
+                  {"CORate=3.15", "DVRate=13.5"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "logs/LogColumns.h"
 
+#include "calc/Formats.h"
+
 #include <gtest/gtest.h>
 
 #include "LogTestSupport.h"
@@ -45,6 +47,37 @@ TEST(DeliveryLines, LineIsSeventySixCharactersInItsColumns) {
               " 15/02/2013,      1000, £0.4500,    £25.00, 17.5%,  £556.25,    5%, Off,  On");
     EXPECT_EQ(line.size(), 76);
 }
+
+// A currency amount keeps its digits in a narrow column: group separators go
+// first, then the symbol; an amount that fits is written as it is.
+struct FitRow {
+    const char* name;
+    const char* locale;
+    double amount;
+    int width;
+    QString expected;
+};
+
+class CurrencyColumns : public testing::TestWithParam<FitRow> {};
+
+TEST_P(CurrencyColumns, KeepEveryDigitTheColumnCanHold) {
+    const FitRow& row = GetParam();
+    const QLocale locale(QString::fromLatin1(row.locale));
+    EXPECT_EQ(FitCurrency(CurrencyText(row.amount, locale), row.width, locale), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CurrencyColumns,
+    testing::Values(
+        FitRow{"gbFitsAsItIs", "en_GB", 1325, 9, QString::fromUtf8("£1,325.00")},
+        FitRow{"gbTotalWithoutSeparator", "en_GB", 1325, 8, QString::fromUtf8("£1325.00")},
+        FitRow{"gbTotalWithoutSymbol", "en_GB", 12345, 8, "12345.00"},
+        FitRow{"gbTooLongForEvenTheDigits", "en_GB", 1234567, 8, "1234567.00"},
+        FitRow{"deSmallAmountAsItIs", "de_DE", 325, 8, QString::fromUtf8("325,00\u00A0€")},
+        FitRow{"deOilValueWithoutSeparator", "de_DE", 1325, 9, QString::fromUtf8("1325,00\u00A0€")},
+        FitRow{"deTotalWithoutSymbol", "de_DE", 1325, 8, "1325,00"},
+        FitRow{"frNarrowSpaceDropped", "fr_FR", 1325, 9, QString::fromUtf8("1325,00\u00A0€")}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Reading lines back ---------------------------------------------------------------
 

@@ -57,7 +57,7 @@ TEST(ModelTimers, OnlyARestartBeginsAFullIntervalAgain) {
     EXPECT_GT(timer.remaining(), 900);
 }
 
-TEST(InstanceMarks, AStaleMarkIsTakenOverAndASecondCopyStillStarts) {
+TEST(InstanceMarks, AStaleMarkIsTakenOverAndALiveOneIsSeen) {
     QTemporaryDir folder;
     QFile stale(folder.path() + "/Tankwise.lock");
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
