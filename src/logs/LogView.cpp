@@ -66,9 +66,10 @@ LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind ki
             view.status = Lines(int(reader.take().size()), "report", "reports");
         } else {
             SavedHistory history = ReadSavedHistory(files, paths.history, paths.delivery, locale);
+            // The table needs the deliveries before the view takes them.
+            if (kind == LogKind::History) view.rows = BuildHistoryTable(history);
             view.deliveries = std::move(history.deliveries);
             if (kind == LogKind::History) {
-                view.rows = BuildHistoryTable(history);
                 view.status = Lines(int(view.rows.size()), "reading", "readings") + ", " +
                               SkippedText(history.skippedHistoryLines);
             } else {
