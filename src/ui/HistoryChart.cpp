@@ -46,7 +46,8 @@ void FillHistoryChart(QChart* chart, const LogViewContent& content) {
     time->setFormat(QStringLiteral("MMM yy"));
     time->setTickCount(7);
     chart->addAxis(time, Qt::AlignBottom);
-    QValueAxis* use = ValueAxis(chart, content.volumeUnit + " per day", Qt::AlignLeft, useColor);
+    const QString perDayTitle = content.volumeUnit.left(1).toUpper() + content.volumeUnit.mid(1) + " per day";
+    QValueAxis* use = ValueAxis(chart, perDayTitle, Qt::AlignLeft, useColor);
     QValueAxis* oil = ValueAxis(chart, "Oil in tanks (" + content.volumeUnit + ")", Qt::AlignLeft, oilColor);
     const QString symbol = content.locale.currencySymbol();
     QValueAxis* cost = ValueAxis(chart, "Cost per day" + (symbol.isEmpty() ? QString() : " (" + symbol + ")"),
@@ -76,7 +77,7 @@ void FillHistoryChart(QChart* chart, const LogViewContent& content) {
         }
     }
     auto* useArea = new QAreaSeries(bars);
-    useArea->setName(content.volumeUnit.left(1).toUpper() + content.volumeUnit.mid(1) + " per day");
+    useArea->setName(perDayTitle);
     useArea->setColor(useColor);
     useArea->setBorderColor(useColor.darker(130));
     costs->setName(QStringLiteral("Cost per day"));
@@ -93,7 +94,6 @@ void FillHistoryChart(QChart* chart, const LogViewContent& content) {
     deliveries->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
     deliveries->setMarkerSize(12);
     deliveries->setColor(QColor(0x2e, 0x9e, 0x4f));
-    for (const SavedDelivery& d : content.deliveries) deliveries->append(Ms(d.date), 0);
 
     Attach(chart, useArea, time, use);
     Attach(chart, levels, time, oil);
@@ -101,6 +101,8 @@ void FillHistoryChart(QChart* chart, const LogViewContent& content) {
     Attach(chart, deliveries, time, use);
 
     use->setMax(top > 0 ? top * 1.15 : 1);
+    // A delivery's marker sits on the time axis, lifted just enough to be whole.
+    for (const SavedDelivery& d : content.deliveries) deliveries->append(Ms(d.date), use->max() * 0.03);
     oil->setMax(topOil > 0 ? topOil * 1.1 : 1);
     cost->setMax(topCost > 0 ? topCost * 1.15 : 1);
     for (QValueAxis* axis : {use, oil, cost}) axis->applyNiceNumbers();

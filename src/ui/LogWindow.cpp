@@ -47,8 +47,10 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
         auto* split = new QSplitter(Qt::Horizontal);
         split->addWidget(table_);
         split->addWidget(chartView_);
-        split->setStretchFactor(0, 2);
-        split->setStretchFactor(1, 3);
+        // The table is as wide as its columns; the chart takes the rest.
+        split->setStretchFactor(0, 0);
+        split->setStretchFactor(1, 1);
+        split->setSizes({450, 750});
         tabs_ = new QTabWidget;
         tabs_->addTab(split, QStringLiteral("Ta&ble and chart"));
         tabs_->addTab(text_, QStringLiteral("&Log as saved"));
