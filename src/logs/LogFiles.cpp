@@ -132,6 +132,16 @@ void AppendDeliveries(Program& p) {
 void ViewLogFile(Program& p, LogKind kind) {
     CheckDirectory(p, "Log");
     if (CheckLogFile(p, kind)) return;
+    // Only the end is read here; the window reads the whole log itself.
+    const bool readable =
+        ReadLogOrWarn(p, kind, "Unable to opem the log file " + LogFileName(p, kind) + ".",
+                      [&] { p.files.lastLines(LogPath(p, kind), 1); });
+    if (readable) p.desktop.showLogWindow(kind, LogPath(p, kind));
+}
+
+void OpenLogWith(Program& p, LogKind kind) {
+    CheckDirectory(p, "Log");
+    if (CheckLogFile(p, kind)) return;
     if (!p.desktop.startViewer(LogPath(p, kind))) {
         p.say(LogErrorTitle(kind),
               {"Unable to run Notepad", "Check that it exists and", "is working properly."},

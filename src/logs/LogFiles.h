@@ -2,10 +2,10 @@
 #include <QString>
 #include <functional>
 
+#include "app/Desktop.h"
+
 namespace tw {
 class Program;
-
-enum class LogKind { Results, History, Delivery };
 
 QString LogKindWord(LogKind kind);          // "results", "history", "delivery"
 QString LogFileName(Program& p, LogKind kind);
@@ -26,7 +26,9 @@ void AppendDeliveries(Program& p);
 // comes back.
 bool ReadLogOrWarn(Program& p, LogKind kind, const QString& failureLine,
                    const std::function<void()>& read);
-// The Results, History and Deliveries buttons: open the log in a text viewer.
+// The Results, History and Deliveries buttons: show the program's window for the log.
 void ViewLogFile(Program& p, LogKind kind);
+// The log window's "Open with...": hand the log to the desktop's own handler.
+void OpenLogWith(Program& p, LogKind kind);
 
 }  // namespace tw
