@@ -80,6 +80,8 @@ int ApplyKey(Program& p, const QString& line) {
     return -1;
 }
 
+const int kOldUnitsKey = 15;  // "TUnits=" in kKeys
+
 // Keys given more than once and keys missing. Every key but the old combined
 // "TUnits=" must be there exactly once; that one may be there once at most.
 struct KeyErrors {
@@ -90,7 +92,7 @@ struct KeyErrors {
 KeyErrors CountKeyErrors(const int (&seen)[std::size(kKeys)]) {
     KeyErrors errors;
     for (int i = 0; i < int(std::size(kKeys)); ++i) {
-        const bool optional = QLatin1String(kKeys[i].text) == QLatin1String("TUnits=");
+        const bool optional = i == kOldUnitsKey;
         if (seen[i] > 1) errors.doubled += seen[i] - 1;
         if (seen[i] == 0 && !optional) ++errors.missing;
     }
@@ -138,7 +140,11 @@ void ReadConfiguration(Program& p) {
         st.ConfigEcho += "\r\n\r\n";
 
         p.step(163);
-        const KeyErrors keyErrors = CountKeyErrors(seen);
+        KeyErrors keyErrors = CountKeyErrors(seen);
+        // The old combined unit key is forgiven only beside three non-zero new ones.
+        if (seen[kOldUnitsKey] == 1 &&
+            (st.TUnits == 0 || st.TUnitsA == 0 || st.TUnitsB == 0 || st.TUnitsC == 0))
+            ++keyErrors.doubled;
         const bool keysWrong = keyErrors.doubled != 0 || keyErrors.missing != 0;
 
         st.SaveError.clear();

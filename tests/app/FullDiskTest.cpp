@@ -97,6 +97,7 @@ TEST_F(FullDisk, SaveKeepsUnwrittenRecordsForTheNextSave) {
     p.st.ReportText = "report";
     p.st.HistoryLine = "history";
     p.st.DeliveryLine1 = "delivery";
+    tick(Ctl::NoHistory, false);
     p.main.setEnabled(Ctl::Save, true);
     // Room for the report only: the other two logs end 3 bytes short of the limit,
     // so their appends fail part-way.
@@ -108,7 +109,7 @@ TEST_F(FullDisk, SaveKeepsUnwrittenRecordsForTheNextSave) {
     }
     const auto before = snapshot();
     {
-        FileSizeLimit sized(rlim_t{limit});
+        FileSizeLimit sized(rlim_t(limit));
         SaveClick(p);
     }
     const auto after = snapshot();
@@ -117,8 +118,8 @@ TEST_F(FullDisk, SaveKeepsUnwrittenRecordsForTheNextSave) {
     EXPECT_EQ(after[2], before[2]);
     EXPECT_EQ(after[3], before[3]);
     EXPECT_EQ(shown(), (QStringList{
-        "Tankwise History Log File Error|Unable to write to the log file Tankwise_H.log.\nThis may be a permissions problem.",
-        "Tankwise Delivery Log File Error|Unable to write to the log file Tankwise_D.log.\nThis may be a permissions problem."}));
+        "Tankwise History Log File Error|Unable to write to the log file Tankwise_H.log.\r\nThis may be a permissions problem.",
+        "Tankwise Delivery Log File Error|Unable to write to the log file Tankwise_D.log.\r\nThis may be a permissions problem."}));
     EXPECT_NE(p.main.text(Ctl::Status), "Calculation Saved");
     EXPECT_TRUE(p.main.enabled(Ctl::Save));
 
