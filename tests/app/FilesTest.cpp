@@ -79,7 +79,7 @@ TEST(Files, AppendEndsACutLastLineFirst) {
     } rows[] = {
         {"whole line", "a\r\n", "a\r\nnew\r\n", {"a"}},
         {"cut line", "a\r\n12/03/20", "a\r\n12/03/20\r\nnew\r\n", {"a"}},
-        {"NUL tail", "a\r\n\0\0\0", "a\r\n\0\0\0\r\nnew\r\n", {"a"}},
+        {"NUL tail", QByteArray("a\r\n\0\0\0", 6), QByteArray("a\r\n\0\0\0\r\nnew\r\n", 13), {"a"}},
         {"lone CR", "a\r\nb\r", "a\r\nb\r\nnew\r\n", {"a"}},
         {"empty", "", "new\r\n", {}},
     };

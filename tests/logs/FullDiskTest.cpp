@@ -102,14 +102,14 @@ TEST_F(FullDisk, SaveKeepsUnwrittenRecordsForTheNextSave) {
     // Room for the report only: the other two logs end 3 bytes short of the limit,
     // so their appends fail part-way.
     const qint64 limit = folder.bytes("Log/Tankwise.log").size() + 20;
-    for (const QString& log : {"Log/Tankwise_H.log", "Log/Tankwise_D.log"}) {
+    for (const QString log : {"Log/Tankwise_H.log", "Log/Tankwise_D.log"}) {
         const qint64 filler = limit - 5 - folder.bytes(log).size();
         ASSERT_GE(filler, 0);
         folder.append(log, {QString(filler, '#')});
     }
     const auto before = snapshot();
     {
-        FileSizeLimit sized(rlim_t(limit));
+        FileSizeLimit sized{rlim_t(limit)};
         SaveClick(p);
     }
     const auto after = snapshot();
