@@ -18,9 +18,11 @@ QString LogErrorTitle(LogKind kind);
 void CreateLogFiles(Program& p);
 // True (after warning the user) when the log is missing.
 bool CheckLogFile(Program& p, LogKind kind);
-void AppendReport(Program& p, bool always);
-void AppendHistory(Program& p);
-void AppendDeliveries(Program& p);
+// Each appends its pending text and clears it once written; false (after the log's
+// own warning) when a write failed.
+bool AppendReport(Program& p, bool always);
+bool AppendHistory(Program& p);
+bool AppendDeliveries(Program& p);
 // Runs a read of a log under its own trap: when the read fails the user is told
 // (the log's error title, the given first line, the permissions hint) and false
 // comes back.
