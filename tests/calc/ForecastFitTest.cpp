@@ -87,10 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {{{2027, 1, 1}, {2027, 2, 1}, 31}, {{2027, 4, 1}, {2027, 5, 1}, 60},
                   {{2027, 7, 1}, {2027, 8, 1}, 93}},
                  FitMethod::NoHeating, 184.0 / 92, 0},
-        // 1.2 x degree days - 1 a day: a negative base, so k is fitted through zero.
+        // 1.2 x degree days - 0.5 a day: a negative base, so k is fitted through zero.
         ClampRow{"negativeBaseRefitsKThroughZero",
-                 {{{2027, 1, 1}, {2027, 2, 1}, 1.2 * 395 - 31}, {{2027, 4, 1}, {2027, 5, 1}, 1.2 * 233 - 30},
-                  {{2027, 7, 1}, {2027, 8, 1}, 1.2 * 42 - 31}},
+                 {{{2027, 1, 1}, {2027, 2, 1}, 1.2 * 395 - 15.5},
+                  {{2027, 4, 1}, {2027, 5, 1}, 1.2 * 233 - 15},
+                  {{2027, 7, 1}, {2027, 8, 1}, 1.2 * 42 - 15.5}},
                  FitMethod::NoBase, 0, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -70,6 +70,7 @@ TEST(Forecast, LevelPointsFollowTheDailySteps) {
     size_t next = 1;
     for (QDate d = start.date; d < *f.runOut; d = d.addDays(1)) {
         if (d != start.date && next < f.levels.size() && f.levels[next].date == d) {
+            EXPECT_EQ(d.day(), 1);
             EXPECT_NEAR(f.levels[next++].oil, oil, 1e-9) << d.toString(Qt::ISODate).toStdString();
         }
         oil -= model.base + model.k * DegreeDaysOn(UkProfile(), d);
