@@ -22,11 +22,13 @@ void SaveCalculation(Program& p) {
         p.setStatus("No Calculation Saved");
         return;
     }
-    AppendReport(p, false);
+    bool whole = AppendReport(p, false);
     if (!noHistory) {
-        AppendHistory(p);
-        AppendDeliveries(p);
+        whole = AppendHistory(p) && whole;
+        whole = AppendDeliveries(p) && whole;
     }
+    // Records that could not be written stay pending for the next Save.
+    if (!whole) return;
     p.main.setEnabled(Ctl::Save, false);
     st.FieldsTyped = false;
     p.setStatus("Calculation Saved");

@@ -1,5 +1,7 @@
 #include "config/ConfigReader.h"
 
+#include <iterator>
+
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
@@ -62,9 +64,10 @@ QString FieldNumber(double value, const QLocale& locale) {
     return text;
 }
 
-// Applies a key line; true when the line held one of the keys.
-bool ApplyKey(Program& p, const QString& line) {
-    for (const Key& key : kKeys) {
+// Applies a key line; the index of the key the line held, or -1.
+int ApplyKey(Program& p, const QString& line) {
+    for (int i = 0; i < int(std::size(kKeys)); ++i) {
+        const Key& key = kKeys[i];
         const QString name = QString::fromLatin1(key.text);
         if (!line.startsWith(name)) continue;
         const double value = NumberValue(line.mid(name.size()), p.desktop.locale());
@@ -72,9 +75,37 @@ bool ApplyKey(Program& p, const QString& line) {
             p.st.*key.stored = static_cast<float>(value);
         else
             p.main.setText(key.field, FieldNumber(value - key.offset, p.desktop.locale()));
-        return true;
+        return i;
     }
-    return false;
+    return -1;
+}
+
+const int kOldUnitsKey = 15;  // "TUnits=" in kKeys
+
+// Keys given more than once and keys missing. Every key but the old combined
+// "TUnits=" must be there exactly once; that one may be there once at most.
+struct KeyErrors {
+    int doubled = 0;
+    int missing = 0;
+};
+
+KeyErrors CountKeyErrors(const int (&seen)[std::size(kKeys)]) {
+    KeyErrors errors;
+    for (int i = 0; i < int(std::size(kKeys)); ++i) {
+        const bool optional = i == kOldUnitsKey;
+        if (seen[i] > 1) errors.doubled += seen[i] - 1;
+        if (seen[i] == 0 && !optional) ++errors.missing;
+    }
+    return errors;
+}
+
+// The key line of the diagnostic: a doubled key counts -1 and a missing one 1,
+// each kind on its own line so that one cannot hide the other.
+QString KeyErrorLines(const KeyErrors& errors) {
+    QString text;
+    if (errors.doubled > 0) text += QString::number(-errors.doubled) + " Key Errors\r\n";
+    if (errors.missing > 0) text += QString::number(errors.missing) + " Key Errors\r\n";
+    return text.isEmpty() ? QString("0 Key Errors\r\n") : text;
 }
 
 [[noreturn]] void Reject(Program& p, const QStringList& lines) {
@@ -89,7 +120,7 @@ void ReadConfiguration(Program& p) {
         State& st = p.st;
         p.step(161);
         st.ConfigEcho = "Tankwise Configuration\r\n" + QString(22, '-');
-        int keyCount = 20;
+        int seen[std::size(kKeys)] = {};
         int sectionCount = 2;
         CheckDirectory(p, "Data");
         if (!p.files.fileExists(kConfigPath)) {
@@ -102,15 +133,19 @@ void ReadConfiguration(Program& p) {
         for (const QString& raw : lines) {
             if (raw.isEmpty() || raw.startsWith('#')) continue;
             const QString line = TrimBlanks(raw);
-            if (ApplyKey(p, line)) --keyCount;
+            if (const int key = ApplyKey(p, line); key >= 0) ++seen[key];
             if (line == "[Run]" || line == "[Data]") --sectionCount;
             st.ConfigEcho += "\r\n" + line;
         }
         st.ConfigEcho += "\r\n\r\n";
 
         p.step(163);
-        // A file that still carries the old combined unit key beside the three new ones.
-        if (st.TUnits != 0 && st.TUnitsA != 0 && st.TUnitsB != 0 && st.TUnitsC != 0) ++keyCount;
+        KeyErrors keyErrors = CountKeyErrors(seen);
+        // The old combined unit key is forgiven only beside three non-zero new ones.
+        if (seen[kOldUnitsKey] == 1 &&
+            (st.TUnits == 0 || st.TUnitsA == 0 || st.TUnitsB == 0 || st.TUnitsC == 0))
+            ++keyErrors.doubled;
+        const bool keysWrong = keyErrors.doubled != 0 || keyErrors.missing != 0;
 
         st.SaveError.clear();
         CheckTankAndOilData(p, true);
@@ -119,11 +154,11 @@ void ReadConfiguration(Program& p) {
             p.main.setIndex(Ctl::TankAS, static_cast<int>(st.TankAS) - 1);
             p.main.setIndex(Ctl::TankBS, static_cast<int>(st.TankBS) - 1);
         }
-        if (!st.SaveError.isEmpty() || keyCount != 0 || sectionCount != 0) {
+        if (!st.SaveError.isEmpty() || keysWrong || sectionCount != 0) {
             QStringList message;
             if (st.InhibitMode != 0) {
                 QString diagnostic = QString::number(sectionCount) + " Section Errors\r\n" +
-                                     QString::number(keyCount) + " Key Errors\r\n";
+                                     KeyErrorLines(keyErrors);
                 diagnostic += st.SaveError.isEmpty() ? QString("0 Value Errors\r\n")
                                                      : st.SaveError + "\r\n";
                 message << diagnostic + "The configuration file is corrupted.";

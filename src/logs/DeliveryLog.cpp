@@ -100,7 +100,7 @@ void BuildDeliveryLines(Program& p) {
     st.DeliveryLine1.clear();
     st.DeliveryLine2.clear();
     DeliveryRow row1, row2;
-    int deliveryLines = 0;
+    int deliveryLines = 0;  // since the last column header
     bool headerSeen = false;
     std::vector<QDate> savedDates;
     const bool read = ReadLogOrWarn(
@@ -111,14 +111,21 @@ void BuildDeliveryLines(Program& p) {
             CheckDirectory(p, "Log");
             if (CheckLogFile(p, LogKind::Delivery)) return;
             const QLocale locale = p.desktop.locale();
-            const LineDateCheck dates(locale);
-            QString last, previous;
-            p.files.forEachLine(LogPath(p, LogKind::Delivery), [&](const QString& line) {
+            const LineDateCheck& dates = LineDateCheck::of(locale);
+            // Back to the last column header only: the delivery lines since it
+            // decide the next header, and the last two lines hold the last dates.
+            QStringList lastTwo;
+            p.files.forEachLineBackwards(LogPath(p, LogKind::Delivery), [&](const QString& line) {
+                if (lastTwo.size() < 2) lastTwo.prepend(line);
+                if (IsColumnHeader(line)) {
+                    headerSeen = true;
+                    return false;
+                }
                 if (IsDeliveryLine(line, dates)) ++deliveryLines;
-                if (IsColumnHeader(line)) headerSeen = true;
-                previous = std::move(last);
-                last = line;
+                return true;
             });
+            const QString last = lastTwo.value(lastTwo.size() - 1);
+            const QString previous = lastTwo.size() > 1 ? lastTwo.first() : QString();
             // The creation block's time stamp also starts with a date: only real
             // delivery lines hold saved delivery dates.
             for (const QString& line : {last, previous})

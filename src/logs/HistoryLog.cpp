@@ -103,19 +103,30 @@ void BuildHistoryLine(Program& p) {
     Trapped(p, "Generate History Log Error", [&] {
         p.step(211);
         st.HistoryLine.clear();
-        int dataLines = 0;
+        int dataLines = 0;  // since the last column header
+        bool headerSeen = false;
         QString lastLine;
         CheckDirectory(p, "Log");
         if (!CheckLogFile(p, LogKind::History)) {
-            const LineDateCheck dates(p.desktop.locale());
+            const LineDateCheck& dates = LineDateCheck::of(p.desktop.locale());
             const bool read = ReadLogOrWarn(
                 p, LogKind::History, "Unable to read from log file " + st.HistoryLogName + ".",
                 [&] {
-                    p.files.forEachLine(LogPath(p, LogKind::History), [&](const QString& line) {
-                        if (IsHistoryDataLine(line, dates)) ++dataLines;
-                        if (IsColumnHeader(line)) st.TankSetupChanged = false;
-                        lastLine = line;
-                    });
+                    // Back to the last column header only: the data lines since it
+                    // decide the next header, and the last line holds the last date.
+                    bool first = true;
+                    p.files.forEachLineBackwards(
+                        LogPath(p, LogKind::History), [&](const QString& line) {
+                            if (first) lastLine = line;
+                            first = false;
+                            if (IsColumnHeader(line)) {
+                                st.TankSetupChanged = false;
+                                headerSeen = true;
+                                return false;
+                            }
+                            if (IsHistoryDataLine(line, dates)) ++dataLines;
+                            return true;
+                        });
                 });
             if (!read) return;
         }
@@ -140,9 +151,10 @@ void BuildHistoryLine(Program& p) {
             st.TankSetupChanged = true;
         }
 
-        const bool firstReadingNeeded = dataLines == 0;
+        // A header is only ever saved together with the data lines below it.
+        const bool firstReadingNeeded = dataLines == 0 && !headerSeen;
         const bool fortiethLine = dataLines % 40 == 0 && dataLines > 35;
-        if (dataLines == 0 || st.TankSetupChanged || fortiethLine) WriteHistoryHeader(p);
+        if (firstReadingNeeded || st.TankSetupChanged || fortiethLine) WriteHistoryHeader(p);
 
         if (!st.SaveError.isEmpty()) return;
         if (firstReadingNeeded) {

@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include <algorithm>
+#include <optional>
 
 #include "calc/Fields.h"
 #include "calc/MonthNames.h"
@@ -73,6 +74,14 @@ LineDateCheck::LineDateCheck(const QLocale& locale) : locale_(locale) {
         }
         monthWords_ << word;
     }
+}
+
+const LineDateCheck& LineDateCheck::of(const QLocale& locale) {
+    // Building the tables costs more than a whole line check; single lines are
+    // checked one by one from several places.
+    thread_local std::optional<LineDateCheck> kept;
+    if (!kept || kept->locale_ != locale) kept.emplace(locale);
+    return *kept;
 }
 
 bool LineDateCheck::isWrittenShortDate(QStringView text) const {

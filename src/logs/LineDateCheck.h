@@ -14,6 +14,8 @@ namespace tw {
 class LineDateCheck {
 public:
     explicit LineDateCheck(const QLocale& locale);
+    // The check of a locale, built once and kept while the locale stays the same.
+    static const LineDateCheck& of(const QLocale& locale);
 
     bool isDate(QStringView text) const;
 

@@ -72,11 +72,11 @@ bool IsDeliveryLine(const QString& line, const LineDateCheck& dates) {
 }
 
 bool IsHistoryDataLine(const QString& line, const QLocale& locale) {
-    return IsHistoryDataLine(line, LineDateCheck(locale));
+    return IsHistoryDataLine(line, LineDateCheck::of(locale));
 }
 
 bool IsDeliveryLine(const QString& line, const QLocale& locale) {
-    return IsDeliveryLine(line, LineDateCheck(locale));
+    return IsDeliveryLine(line, LineDateCheck::of(locale));
 }
 
 QString LogDate(const QString& text, const QLocale& locale) {

@@ -7,6 +7,8 @@
 #include "platform/Version.h"
 #include "calc/Fields.h"
 
+#include <vector>
+
 namespace tw {
 
 namespace {
@@ -15,18 +17,25 @@ QString Capitalised(const QString& word) {
     return word.left(1).toUpper() + word.mid(1);
 }
 
-// Appends pending text to a log after the folder and file checks; a failed write
-// is reported and the program goes on.
-void AppendTo(Program& p, LogKind kind, const QStringList& texts) {
+// Appends pending texts to a log after the folder and file checks. Each text is
+// cleared once it is in the file, so a later save writes only what is missing. A
+// failed write is reported, the program goes on, and false comes back.
+bool AppendTo(Program& p, LogKind kind, const std::vector<QString*>& texts) {
     CheckDirectory(p, "Log");
-    if (CheckLogFile(p, kind)) return;
+    if (CheckLogFile(p, kind)) return true;
     try {
-        for (const QString& text : texts) p.files.appendLine(LogPath(p, kind), text);
+        for (QString* text : texts) {
+            if (text->isEmpty()) continue;
+            p.files.appendLine(LogPath(p, kind), *text);
+            text->clear();
+        }
+        return true;
     } catch (const FileError&) {
         p.say(LogErrorTitle(kind),
               {"Unable to write to the log file " + LogFileName(p, kind) + ".",
                "This may be a permissions problem."},
               Icon::Warning);
+        return false;
     }
 }
 
@@ -85,9 +94,9 @@ void CreateLogFiles(Program& p) {
     try {
         for (const auto& log : logs) {
             const QString path = LogPath(p, log.kind);
-            if (p.files.fileExists(path)) continue;
-            p.files.createEmpty(path);
-            p.files.appendLine(path, log.block);
+            // An empty log (created on a full disk, say) gets its header too.
+            if (p.files.fileExists(path) && p.files.fileSize(path) > 0) continue;
+            p.files.writeAtomic(path, log.block + "\r\n");
         }
     } catch (const FileError&) {
         p.say("Tankwise Log File Error",
@@ -109,27 +118,34 @@ bool CheckLogFile(Program& p, LogKind kind) {
     return true;
 }
 
-void AppendReport(Program& p, bool always) {
-    if (!always && !(NumberValue(p.main.text(Ctl::TDays), p.desktop.locale()) > 0)) return;
-    AppendTo(p, LogKind::Results, {p.st.ReportText});
+bool AppendReport(Program& p, bool always) {
+    if (!always && !(NumberValue(p.main.text(Ctl::TDays), p.desktop.locale()) > 0)) return true;
+    return AppendTo(p, LogKind::Results, {&p.st.ReportText});
 }
 
-void AppendHistory(Program& p) {
-    if (!p.st.SaveError.isEmpty() || p.st.HistoryLine.isEmpty()) return;
-    AppendTo(p, LogKind::History, {p.st.HistoryLine});
+bool AppendHistory(Program& p) {
+    if (!p.st.SaveError.isEmpty() || p.st.HistoryLine.isEmpty()) return true;
+    return AppendTo(p, LogKind::History, {&p.st.HistoryLine});
 }
 
-void AppendDeliveries(Program& p) {
-    QStringList lines;
-    if (p.st.SaveError.isEmpty()) {
-        if (!p.st.DeliveryLine1.isEmpty()) lines << p.st.DeliveryLine1;
-        if (!p.st.DeliveryLine2.isEmpty()) lines << p.st.DeliveryLine2;
-    }
+bool AppendDeliveries(Program& p) {
+    std::vector<QString*> lines;
+    if (p.st.SaveError.isEmpty()) lines = {&p.st.DeliveryLine1, &p.st.DeliveryLine2};
     // The delivery log is checked even when there is nothing to write.
-    AppendTo(p, LogKind::Delivery, lines);
+    return AppendTo(p, LogKind::Delivery, lines);
 }
 
 void ViewLogFile(Program& p, LogKind kind) {
+    CheckDirectory(p, "Log");
+    if (CheckLogFile(p, kind)) return;
+    // Only the end is read here; the window reads the whole log itself.
+    const bool readable =
+        ReadLogOrWarn(p, kind, "Unable to opem the log file " + LogFileName(p, kind) + ".",
+                      [&] { p.files.lastLines(LogPath(p, kind), 1); });
+    if (readable) p.desktop.showLogWindow(kind, LogPath(p, kind));
+}
+
+void OpenLogWith(Program& p, LogKind kind) {
     CheckDirectory(p, "Log");
     if (CheckLogFile(p, kind)) return;
     if (!p.desktop.startViewer(LogPath(p, kind))) {

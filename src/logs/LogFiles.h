@@ -2,10 +2,10 @@
 #include <QString>
 #include <functional>
 
+#include "platform/Desktop.h"
+
 namespace tw {
 class Program;
-
-enum class LogKind { Results, History, Delivery };
 
 QString LogKindWord(LogKind kind);          // "results", "history", "delivery"
 QString LogFileName(Program& p, LogKind kind);
@@ -18,15 +18,19 @@ QString LogErrorTitle(LogKind kind);
 void CreateLogFiles(Program& p);
 // True (after warning the user) when the log is missing.
 bool CheckLogFile(Program& p, LogKind kind);
-void AppendReport(Program& p, bool always);
-void AppendHistory(Program& p);
-void AppendDeliveries(Program& p);
+// Each appends its pending text and clears it once written; false (after the log's
+// own warning) when a write failed.
+bool AppendReport(Program& p, bool always);
+bool AppendHistory(Program& p);
+bool AppendDeliveries(Program& p);
 // Runs a read of a log under its own trap: when the read fails the user is told
 // (the log's error title, the given first line, the permissions hint) and false
 // comes back.
 bool ReadLogOrWarn(Program& p, LogKind kind, const QString& failureLine,
                    const std::function<void()>& read);
-// The Results, History and Deliveries buttons: open the log in a text viewer.
+// The Results, History and Deliveries buttons: show the program's window for the log.
 void ViewLogFile(Program& p, LogKind kind);
+// The log window's "Open with...": hand the log to the desktop's own handler.
+void OpenLogWith(Program& p, LogKind kind);
 
 }  // namespace tw

@@ -9,6 +9,7 @@ enum class Icon { None, Stop, Warning, Exclamation, Information };
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 enum class WindowId { Main, About, Update };
+enum class LogKind { Results, History, Delivery };
 
 // Everything the desktop provides. The Qt view implements it with real dialogs and
 // services; tests and the scenario runner implement it with a scripted fake.
@@ -23,8 +24,12 @@ public:
     virtual bool openUrl(const QString& url) = 0;
     // Opens a file (relative to the working folder) with its default handler.
     virtual bool openFile(const QString& relPath) = 0;
-    // Starts a text viewer on a log file without waiting; false when none started.
+    // Hands a log file (relative to the working folder) to the desktop's own
+    // handler for it, without waiting; false when nothing started.
     virtual bool startViewer(const QString& relPath) = 0;
+    // Shows the program's own window for a log: one per log, raised when it is
+    // already open, re-reading the file each time.
+    virtual void showLogWindow(LogKind kind, const QString& relPath) = 0;
     // Puts a window into or out of the topmost band without moving or resizing it.
     virtual void setTopmost(WindowId window, bool on) = 0;
     virtual QDateTime now() = 0;

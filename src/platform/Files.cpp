@@ -3,16 +3,36 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tw {
 
 namespace {
 const QByteArray kCrLf("\r\n");
+
+// Writes every byte at the given offset, going on after short writes; false on
+// any failure (a full disk, a file size limit).
+bool WriteAllAt(int fd, const QByteArray& bytes, off_t offset) {
+    const char* at = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t done = ::pwrite(fd, at, size_t(left), offset);
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) return false;
+        at += done;
+        left -= done;
+        offset += done;
+    }
+    return true;
+}
 }  // namespace
 
 Files::Files(QString root) : root_(std::move(root)) {}
@@ -59,15 +79,32 @@ void Files::createEmpty(const QString& relPath) {
 void Files::appendLine(const QString& relPath, const QString& text) {
     requireWrite(relPath);
     if (!fileExists(relPath)) throw FileError("missing " + relPath.toStdString());
-    QFile file(absolute(relPath));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    const std::string path = QFile::encodeName(absolute(relPath)).toStdString();
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) throw FileError("cannot append to " + relPath.toStdString());
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
         throw FileError("cannot append to " + relPath.toStdString());
-    const qint64 before = file.size();
-    const QByteArray bytes = encode(text) + kCrLf;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.resize(before);  // keep what was there, byte for byte
-        throw FileError("cannot write " + relPath.toStdString());
     }
+    const off_t before = info.st_size;
+    // A last line cut short (a crash, a full disk, a tail of NUL bytes) is ended
+    // first, so the record starts on a line of its own.
+    QByteArray bytes;
+    char last = '\n';
+    if (before > 0 && ::pread(fd, &last, 1, before - 1) != 1) last = 0;
+    if (last == '\r') bytes = "\n";
+    else if (last != '\n') bytes = kCrLf;
+    bytes += encode(text) + kCrLf;
+    if (!WriteAllAt(fd, bytes, before)) {
+        // Undo to the old length and make sure the undo itself held.
+        const bool undone = ::ftruncate(fd, before) == 0 && ::fstat(fd, &info) == 0 &&
+                            info.st_size == before;
+        ::close(fd);
+        throw FileError((undone ? "cannot write " : "cannot undo a failed write to ") +
+                        relPath.toStdString());
+    }
+    if (::close(fd) != 0) throw FileError("cannot write " + relPath.toStdString());
 }
 
 void Files::forEachLine(const QString& relPath,
@@ -81,6 +118,10 @@ void Files::forEachLine(const QString& relPath,
     QStringDecoder decoder("windows-1252");
     auto emitLine = [&](QByteArray& line) {
         if (line.endsWith('\r')) line.chop(1);
+        if (line.contains('\0')) {  // the mark of a cut write, never text of ours
+            line.clear();
+            return;
+        }
         const QString text = decoder.decode(line);
         line.clear();
         visit(text);
@@ -113,36 +154,60 @@ QStringList Files::readLines(const QString& relPath) const {
     return lines;
 }
 
-QStringList Files::lastLines(const QString& relPath, int count) const {
+void Files::forEachLineBackwards(const QString& relPath,
+                                 const std::function<bool(const QString&)>& visit) const {
     requireRead(relPath);
     QFile file(absolute(relPath));
     if (!file.open(QIODevice::ReadOnly))
         throw FileError("cannot read " + relPath.toStdString());
-    // Read backwards in growing blocks until enough line ends are in hand.
-    qint64 size = file.size();
-    qint64 block = 4096;
-    QByteArray tail;
-    for (;;) {
-        const qint64 start = std::max<qint64>(0, size - block);
-        if (!file.seek(start)) throw FileError("cannot read " + relPath.toStdString());
-        tail = file.read(size - start);
-        QByteArray body = tail;
-        if (body.endsWith('\n')) body.chop(1);
-        if (start == 0 || body.count('\n') >= count) break;
-        block *= 4;
+    // Whole lines are taken from blocks read backwards; `carry` holds the start of
+    // a line whose beginning lies in the next block to read.
+    qint64 pos = file.size();
+    QByteArray carry;
+    bool lastLine = true;
+    const qint64 kBlock = 16384;
+    while (pos > 0) {
+        QByteArray block;
+        if (pos > 0) {
+            const qint64 start = std::max<qint64>(0, pos - kBlock);
+            if (!file.seek(start)) throw FileError("cannot read " + relPath.toStdString());
+            block = file.read(pos - start);
+            if (block.size() != pos - start) throw FileError("cannot read " + relPath.toStdString());
+            pos = start;
+        }
+        block += carry;
+        qsizetype end = block.size();
+        if (lastLine) {
+            // A final line without its line end was cut short: it is no record.
+            const qsizetype lf = block.lastIndexOf('\n');
+            if (lf < 0 && pos > 0) {
+                carry = block;
+                continue;
+            }
+            if (lf < 0) return;
+            end = lf;
+            lastLine = false;
+        }
+        for (;;) {
+            const qsizetype lf = end > 0 ? block.lastIndexOf('\n', end - 1) : -1;
+            if (lf < 0 && pos > 0) break;  // the line goes on in the earlier block
+            QByteArray line = block.mid(lf + 1, end - lf - 1);
+            if (line.endsWith('\r')) line.chop(1);
+            if (!line.contains('\0') && !visit(decode(line))) return;
+            if (lf < 0) return;
+            end = lf;
+        }
+        carry = block.left(end);
     }
-    QByteArray body = tail;
-    if (body.endsWith('\n')) body.chop(1);
-    if (body.isEmpty() && tail.isEmpty()) return {};
-    QList<QByteArray> parts = body.split('\n');
-    const bool wholeFile = tail.size() == size;
-    if (!wholeFile) parts.removeFirst();  // a partial first line
+}
+
+QStringList Files::lastLines(const QString& relPath, int count) const {
     QStringList lines;
-    for (qsizetype i = std::max<qsizetype>(0, parts.size() - count); i < parts.size(); ++i) {
-        QByteArray line = parts[i];
-        if (line.endsWith('\r')) line.chop(1);
-        lines.append(decode(line));
-    }
+    if (count <= 0) return lines;
+    forEachLineBackwards(relPath, [&](const QString& line) {
+        lines.prepend(line);
+        return lines.size() < count;
+    });
     return lines;
 }
 
@@ -161,13 +226,34 @@ void Files::remove(const QString& relPath) {
 
 void Files::writeAtomic(const QString& relPath, const QString& text) {
     requireWrite(relPath);
-    QSaveFile file(absolute(relPath));
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError("cannot create " + relPath.toStdString());
+    const QString target = absolute(relPath);
+    const std::string path = QFile::encodeName(target).toStdString();
+    const std::string temporary = path + ".new";
+    // The new text goes to a file beside the target; only when every byte of it is
+    // written and on the disk does it take the target's name, in one step.
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) throw FileError("cannot create " + relPath.toStdString());
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) ::fchmod(fd, info.st_mode & 07777);
     const QByteArray bytes = encode(text);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    bool whole = WriteAllAt(fd, bytes, 0) && ::fsync(fd) == 0 && ::fstat(fd, &info) == 0 &&
+                 info.st_size == bytes.size();
+    whole = ::close(fd) == 0 && whole;
+    if (!whole || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         throw FileError("cannot write " + relPath.toStdString());
+    }
+    // The new name itself is only durable once the folder is synced.
+    const std::string folder = QFile::encodeName(QFileInfo(target).absolutePath()).toStdString();
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+qint64 Files::fileSize(const QString& relPath) const {
+    return QFileInfo(absolute(relPath)).size();
 }
 
 }  // namespace tw

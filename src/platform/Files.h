@@ -37,20 +37,28 @@ public:
     // Creates the file empty, replacing any existing one.
     void createEmpty(const QString& relPath);
     // Opens an existing file for appending, writes text and CR LF, closes it.
-    // A missing file is not created. On failure the file is left as it was.
+    // A missing file is not created. A last line without its CR LF is ended first.
+    // On failure the file is left byte for byte as it was.
     void appendLine(const QString& relPath, const QString& text);
     // Every line of the file, split at CR LF (a lone LF also ends a line).
     QStringList readLines(const QString& relPath) const;
     // Streams the file line by line without holding it in memory.
     void forEachLine(const QString& relPath,
                      const std::function<void(const QString&)>& visit) const;
-    // The last `count` lines (fewer when the file is shorter), read from the end only.
+    // Visits lines from the last to the first, reading only as far back as the
+    // visitor goes on (it returns false to stop). A last line without its line end
+    // and lines holding NUL bytes are left out: they are the marks of a cut write.
+    void forEachLineBackwards(const QString& relPath,
+                              const std::function<bool(const QString&)>& visit) const;
+    // The last `count` whole lines (fewer when the file is shorter), read from the end.
     QStringList lastLines(const QString& relPath, int count) const;
     void copy(const QString& fromRel, const QString& toRel);
     void remove(const QString& relPath);
-    // Writes the whole text to a temporary file beside the target, then renames it
-    // over the target, so no failure leaves a half-written file.
+    // Writes the whole text to a temporary file beside the target, syncs it and
+    // checks its size, then renames it over the target: a failure leaves the old
+    // file byte for byte.
     void writeAtomic(const QString& relPath, const QString& text);
+    qint64 fileSize(const QString& relPath) const;
 
     static QByteArray encode(const QString& text);
     static QString decode(const QByteArray& bytes);

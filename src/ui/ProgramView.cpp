@@ -8,6 +8,7 @@
 #include "app/AboutWindow.h"
 #include "app/Program.h"
 #include "platform/ProgramEnded.h"
+#include "ui/LogWindow.h"
 #include "ui/QtDesktop.h"
 #include "ui_AboutWindow.h"
 #include "ui_MainWindow.h"
@@ -60,6 +61,11 @@ ProgramView::ProgramView(Program& p, QtDesktop* desktop)
         window(id)->installEventFilter(this);
         if (desktop_) desktop_->setWindow(id, window(id));
     }
+    if (desktop_) {
+        desktop_->showLog = [this](LogKind kind, const QString& relPath) {
+            showLogWindow(kind, relPath);
+        };
+    }
 
     // Changes that arrive outside an event (a download finishing) reach the windows too.
     const auto changed = [this] { scheduleRefresh(); };
@@ -69,9 +75,21 @@ ProgramView::ProgramView(Program& p, QtDesktop* desktop)
 }
 
 ProgramView::~ProgramView() {
+    if (desktop_) desktop_->showLog = nullptr;
     p_.main.changed = nullptr;
     p_.about->changed = nullptr;
     p_.update->model.changed = nullptr;
+}
+
+LogWindow* ProgramView::showLogWindow(LogKind kind, const QString& relPath) {
+    auto& window = logWindows_[kind];
+    if (!window) {
+        window = std::make_unique<LogWindow>(
+            p_, kind, p_.files.absolute(relPath),
+            [this](const std::function<void()>& event) { deliver(event); });
+    }
+    window->showRaised();
+    return window.get();
 }
 
 QWidget* ProgramView::window(WindowId id) const {

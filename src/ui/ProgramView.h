@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "platform/Desktop.h"
@@ -12,6 +13,7 @@
 namespace tw {
 class Program;
 class QtDesktop;
+class LogWindow;
 
 // The program's three windows, bound to its models, and the one place where events
 // enter the program: every event runs to its end, the models are then copied into
@@ -29,6 +31,8 @@ public:
     bool ended() const { return ending_; }
 
     QWidget* window(WindowId id) const;
+    // The program's window for a log, made on first use and raised after that.
+    LogWindow* showLogWindow(LogKind kind, const QString& relPath);
     const FormBinder& binder(WindowId id) const;
 
     // Leaves the application with an exit code once the program has ended; leaving
@@ -52,6 +56,7 @@ private:
     QtDesktop* desktop_;
     std::unique_ptr<QWidget> main_, about_, update_;
     std::unique_ptr<FormBinder> mainBinder_, aboutBinder_, updateBinder_;
+    std::map<LogKind, std::unique_ptr<LogWindow>> logWindows_;
     ModelTimer mainTimer_, updateTimer_;
     bool ending_ = false;
     bool refreshQueued_ = false;

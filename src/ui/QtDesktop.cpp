@@ -93,6 +93,10 @@ bool QtDesktop::startViewer(const QString& relPath) {
 #endif
 }
 
+void QtDesktop::showLogWindow(LogKind kind, const QString& relPath) {
+    if (showLog) showLog(kind, relPath);
+}
+
 void QtDesktop::setTopmost(WindowId id, bool on) {
     QWidget* window = windows_.value(id);
     if (!window) return;

@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "platform/Desktop.h"
 
@@ -20,10 +21,14 @@ public:
     bool openUrl(const QString& url) override;
     bool openFile(const QString& relPath) override;
     bool startViewer(const QString& relPath) override;
+    void showLogWindow(LogKind kind, const QString& relPath) override;
     void setTopmost(WindowId window, bool on) override;
     QDateTime now() override;
     qint64 ticks() override;
     QLocale locale() override;
+
+    // Set by the view, which owns the log windows.
+    std::function<void(LogKind, const QString&)> showLog;
 
     // The windows that stay-on-top applies to.
     void setWindow(WindowId id, QWidget* window) { windows_[id] = window; }

@@ -1,15 +1,52 @@
 #include <QApplication>
+#include <QDir>
+#include <QTextStream>
 
+#include "app/CommandLine.h"
+#include "app/CsvCommand.h"
 #include "app/Launch.h"
 #include "platform/Version.h"
+#include "app/WorkingFolder.h"
 #include "ui/DesktopProgram.h"
 #include "ui/QtDesktop.h"
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+namespace {
+
+void NameTheProgram() {
     // The per-user data folder is named after the program (~/.local/share/Tankwise).
-    QApplication::setApplicationName(QStringLiteral("Tankwise"));
-    QApplication::setApplicationVersion(tw::VersionText());
+    QCoreApplication::setApplicationName(QStringLiteral("Tankwise"));
+    QCoreApplication::setApplicationVersion(tw::VersionText());
+}
+
+// "--export-csv FOLDER" writes the spreadsheet files and ends: no window, so it
+// runs without a display. The logs are those of the folder --folder names, else of
+// the folder it is started in when that holds logs, else of the program's own folder.
+int ExportWithoutWindow(int argc, char* argv[], const QStringList& arguments, const QString& target) {
+    QCoreApplication app(argc, argv);
+    NameTheProgram();
+    QTextStream out(stdout), err(stderr);
+    const tw::LaunchInputs inputs = tw::DesktopLaunchInputs(arguments);
+    const tw::CommandLine line = tw::ParseCommandLine(arguments);
+    const QString here = QDir::currentPath();
+    const QString folder = line.folder.isEmpty() && QDir(here + "/Log").exists()
+                               ? here
+                               : tw::ChooseWorkingFolder(line.folder, inputs.homeVariable,
+                                                         inputs.userDataFolder);
+    const tw::Files files(QDir(folder).absolutePath());
+    const QString into = target.isEmpty() ? target : QDir::current().absoluteFilePath(target);
+    return tw::ExportAllCsv(files, tw::QtDesktop::usableLocale(QLocale::system()), into, out, err);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto target = tw::ExportCsvFolder(arguments))
+        return ExportWithoutWindow(argc, argv, arguments, *target);
+
+    QApplication app(argc, argv);
+    NameTheProgram();
     QApplication::setDesktopFileName(QStringLiteral("tankwise"));
     // The program ends itself (Exit, a terminating message); hiding windows does not.
     QApplication::setQuitOnLastWindowClosed(false);

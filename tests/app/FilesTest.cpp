@@ -70,5 +70,32 @@ TEST(Files, AtomicWriteReplacesWholeOrNotAtAll) {
     EXPECT_EQ(folder.bytes("Data/Tankwise.ini"), QByteArray("new\r\n"));
 }
 
+// A record never joins a line cut short; readers of the end leave the cut out.
+TEST(Files, AppendEndsACutLastLineFirst) {
+    const struct {
+        const char* name;
+        QByteArray old, appended;
+        QStringList last;  // lastLines(.., 2) before the append
+    } rows[] = {
+        {"whole line", "a\r\n", "a\r\nnew\r\n", {"a"}},
+        {"cut line", "a\r\n12/03/20", "a\r\n12/03/20\r\nnew\r\n", {"a"}},
+        {"NUL tail", QByteArray("a\r\n\0\0\0", 6), QByteArray("a\r\n\0\0\0\r\nnew\r\n", 13), {"a"}},
+        {"lone CR", "a\r\nb\r", "a\r\nb\r\nnew\r\n", {"a"}},
+        {"empty", "", "new\r\n", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        WorkFolder folder;
+        QFile raw(folder.path() + "/Log/a.log");
+        ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+        raw.write(row.old);
+        raw.close();
+        EXPECT_EQ(folder.files().lastLines("Log/a.log", 2), row.last);
+        folder.files().appendLine("Log/a.log", "new");
+        EXPECT_EQ(folder.bytes("Log/a.log"), row.appended);
+        EXPECT_EQ(folder.files().lastLines("Log/a.log", 1), QStringList{"new"});
+    }
+}
+
 }  // namespace
 }  // namespace tw

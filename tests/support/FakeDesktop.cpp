@@ -44,6 +44,9 @@ bool FakeDesktop::startViewer(const QString& relPath) {
     return true;
 }
 
+// The program's own log window counts as a started viewer of the log.
+void FakeDesktop::showLogWindow(LogKind, const QString& relPath) { viewers << relPath; }
+
 void FakeDesktop::setTopmost(WindowId window, bool on) { topmost[window] = on; }
 
 }  // namespace tw

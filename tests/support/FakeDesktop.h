@@ -34,6 +34,7 @@ public:
     bool openUrl(const QString& url) override;
     bool openFile(const QString& relPath) override;
     bool startViewer(const QString& relPath) override;
+    void showLogWindow(LogKind kind, const QString& relPath) override;
     void setTopmost(WindowId window, bool on) override;
     QDateTime now() override { return clock; }
     qint64 ticks() override { return tickCount; }
@@ -51,7 +52,7 @@ public:
     std::deque<Answer> answers;
     std::vector<ShownMessage> messages;
     QStringList opened;   // URLs as asked for, files relative to the working folder
-    QStringList viewers;  // log files a viewer was started for
+    QStringList viewers;  // log files shown in a log window or handed to a viewer
     QMap<WindowId, bool> topmost;
     bool openFails = false;
     bool viewerFails = false;

@@ -1,0 +1,49 @@
+#include "app/CsvCommand.h"
+
+#include <QDir>
+
+#include "platform/Files.h"
+#include "logs/CsvExport.h"
+#include "logs/LogView.h"
+
+namespace tw {
+
+std::optional<QString> ExportCsvFolder(const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--export-csv"));
+    if (at < 0) return std::nullopt;
+    return arguments.value(at + 1);
+}
+
+int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folder,
+                 QTextStream& out, QTextStream& err) {
+    if (folder.isEmpty() || folder.startsWith(QLatin1String("--"))) {
+        err << "tankwise: --export-csv needs the folder to write the files into\n";
+        return 1;
+    }
+    if (!QDir(folder).exists()) {
+        err << "tankwise: the folder " << folder << " does not exist\n";
+        return 1;
+    }
+    const LogPaths paths;
+    for (LogKind kind : {LogKind::History, LogKind::Delivery, LogKind::Results}) {
+        const QString target = QDir(folder).filePath(CsvFileName(kind));
+        int rows = 0;
+        QString text;
+        try {
+            text = LogCsv(files, paths, kind, locale, &rows);
+        } catch (const FileError&) {
+            err << "tankwise: cannot read " << files.absolute(paths.of(kind)) << "\n";
+            return 1;
+        }
+        try {
+            WriteCsvFile(target, text);
+        } catch (const FileError& e) {
+            err << "tankwise: cannot write " << target << ": " << e.what() << "\n";
+            return 1;
+        }
+        out << target << ": " << rows << (rows == 1 ? " row" : " rows") << "\n";
+    }
+    return 0;
+}
+
+}  // namespace tw

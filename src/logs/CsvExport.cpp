@@ -1,0 +1,93 @@
+#include "logs/CsvExport.h"
+
+#include <QSaveFile>
+
+#include "platform/Files.h"
+
+namespace tw {
+
+namespace {
+
+QString CsvText(const QStringList& header, const std::vector<QStringList>& rows) {
+    QString text;
+    auto addLine = [&](const QStringList& fields) {
+        QStringList quoted;
+        for (const QString& field : fields) quoted << CsvField(field);
+        text += quoted.join(QLatin1Char(',')) + QLatin1String("\r\n");
+    };
+    addLine(header);
+    for (const QStringList& row : rows) addLine(row);
+    return text;
+}
+
+}  // namespace
+
+QString CsvField(const QString& text) {
+    static const QString special = QStringLiteral(",\"\r\n");
+    bool quote = false;
+    for (const QChar c : text) quote = quote || special.contains(c);
+    if (!quote) return text;
+    QString doubled = text;
+    doubled.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + doubled + QLatin1Char('"');
+}
+
+QString CsvNumber(std::optional<double> value, int decimals) {
+    if (!value) return {};
+    QString text = QString::number(*value, 'f', decimals);
+    // A value that rounds to nothing is "0.00", not "-0.00".
+    if (text.startsWith(QLatin1Char('-')) && text.mid(1).remove(QLatin1Char('0')).remove(QLatin1Char('.')).isEmpty())
+        text.remove(0, 1);
+    return text;
+}
+
+QString CsvDate(std::optional<QDate> date) {
+    return date && date->isValid() ? date->toString(Qt::ISODate) : QString();
+}
+
+QString HistoryCsv(const std::vector<HistoryTableRow>& rows) {
+    std::vector<QStringList> lines;
+    lines.reserve(rows.size());
+    for (const HistoryTableRow& r : rows) {
+        lines.push_back({CsvDate(r.date), CsvNumber(r.oil, 0),
+                         r.days ? QString::number(*r.days) : QString(), CsvNumber(r.used, 0),
+                         CsvNumber(r.delivered, 0), CsvNumber(r.perDay, 2),
+                         CsvNumber(r.costPerDay, 2)});
+    }
+    return CsvText({"Date", "Oil in tanks", "Days", "Oil used", "Oil delivered", "Use per day",
+                    "Cost per day"},
+                   lines);
+}
+
+QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries) {
+    std::vector<QStringList> lines;
+    for (const SavedDelivery& d : deliveries)
+        lines.push_back({CsvDate(d.date), CsvNumber(d.amount, 0), CsvNumber(d.cost, 2)});
+    return CsvText({"Date", "Amount", "Total cost"}, lines);
+}
+
+QString ResultsCsv(const std::vector<SavedReport>& reports) {
+    std::vector<QStringList> lines;
+    for (const SavedReport& r : reports) {
+        lines.push_back({CsvDate(r.from), CsvDate(r.to), CsvNumber(r.days, 0),
+                         CsvNumber(r.oilUsed, 0), CsvNumber(r.oilLeft, 0),
+                         CsvNumber(r.usePerDay, 2), CsvNumber(r.co2, 0),
+                         CsvNumber(r.co2PerDay, 2), CsvNumber(r.totalCost, 2),
+                         CsvNumber(r.costPerDay, 2), CsvNumber(r.predictedMonths, 0),
+                         CsvDate(r.runOut), CsvNumber(r.predictedOilUsed, 0),
+                         CsvNumber(r.predictedCost, 2)});
+    }
+    return CsvText({"From", "To", "Days", "Oil used", "Oil left", "Use per day", "CO2",
+                    "CO2 per day", "Total cost", "Cost per day", "Prediction months",
+                    "Tanks empty", "Predicted oil used", "Predicted cost"},
+                   lines);
+}
+
+void WriteCsvFile(const QString& absolutePath, const QString& text) {
+    QSaveFile file(absolutePath);
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw FileError(file.errorString().toStdString());
+}
+
+}  // namespace tw

@@ -1,0 +1,147 @@
+#include "logs/LogView.h"
+
+#include "platform/Files.h"
+#include "app/Program.h"
+#include "logs/CsvExport.h"
+#include "logs/LogFiles.h"
+#include "logs/SavedReports.h"
+
+namespace tw {
+
+namespace {
+
+// A line longer than this is shown cut: a damaged log may hold megabytes without
+// a line end, which no text view lays out quickly.
+constexpr qsizetype kShownLineLength = 2000;
+
+QString Lines(int count, const QString& one, const QString& many) {
+    return QString::number(count) + QLatin1Char(' ') + (count == 1 ? one : many);
+}
+
+QString SkippedText(int skipped) {
+    if (skipped == 0) return QStringLiteral("no lines skipped");
+    return Lines(skipped, QStringLiteral("line"), QStringLiteral("lines")) +
+           QStringLiteral(" skipped (damaged or not readable)");
+}
+
+QString WindowTitle(LogKind kind) {
+    switch (kind) {
+    case LogKind::Results: return QStringLiteral("Tankwise Results Log");
+    case LogKind::History: return QStringLiteral("Tankwise History");
+    case LogKind::Delivery: return QStringLiteral("Tankwise Deliveries");
+    }
+    return {};
+}
+
+}  // namespace
+
+QString LogPaths::of(LogKind kind) const {
+    switch (kind) {
+    case LogKind::Results: return results;
+    case LogKind::History: return history;
+    case LogKind::Delivery: return delivery;
+    }
+    return {};
+}
+
+LogPaths LogPathsOf(Program& p) {
+    return {LogPath(p, LogKind::Results), LogPath(p, LogKind::History),
+            LogPath(p, LogKind::Delivery)};
+}
+
+LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind kind,
+                           const QLocale& locale) {
+    LogViewContent view;
+    view.title = WindowTitle(kind);
+    view.locale = locale;
+    try {
+        files.forEachLine(paths.of(kind), [&](const QString& line) {
+            view.lines << (line.size() > kShownLineLength
+                               ? line.left(kShownLineLength) + QStringLiteral(" \u2026")
+                               : line);
+        });
+        if (kind == LogKind::Results) {
+            SavedReportReader reader(locale);
+            for (const QString& line : view.lines) reader.addLine(line);
+            view.status = Lines(int(reader.take().size()), "report", "reports");
+        } else {
+            SavedHistory history = ReadSavedHistory(files, paths.history, paths.delivery, locale);
+            // The table needs the deliveries before the view takes them.
+            if (kind == LogKind::History) view.rows = BuildHistoryTable(history);
+            view.deliveries = std::move(history.deliveries);
+            if (kind == LogKind::History) {
+                view.status = Lines(int(view.rows.size()), "reading", "readings") + ", " +
+                              SkippedText(history.skippedHistoryLines);
+            } else {
+                view.status = Lines(int(view.deliveries.size()), "delivery", "deliveries") + ", " +
+                              SkippedText(history.skippedDeliveryLines);
+            }
+        }
+        view.read = true;
+    } catch (const std::exception&) {
+        view.status = "Unable to read the log file " + paths.of(kind).section('/', -1) + ".";
+    }
+    return view;
+}
+
+LogViewContent ReadLogView(Program& p, LogKind kind) {
+    LogViewContent view = ReadLogView(p.files, LogPathsOf(p), kind, p.desktop.locale());
+    view.volumeUnit = p.st.VolumeUnit == QLatin1String("Gal") ? QStringLiteral("gallons")
+                                                             : QStringLiteral("litres");
+    return view;
+}
+
+QString CsvFileName(LogKind kind) {
+    switch (kind) {
+    case LogKind::Results: return QStringLiteral("Tankwise_Results.csv");
+    case LogKind::History: return QStringLiteral("Tankwise_History.csv");
+    case LogKind::Delivery: return QStringLiteral("Tankwise_Deliveries.csv");
+    }
+    return {};
+}
+
+QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
+               int* rowCount) {
+    int rows = 0;
+    QString text;
+    if (kind == LogKind::Results) {
+        SavedReportReader reader(locale);
+        files.forEachLine(paths.results, [&](const QString& line) { reader.addLine(line); });
+        const auto reports = reader.take();
+        rows = int(reports.size());
+        text = ResultsCsv(reports);
+    } else {
+        const SavedHistory history = ReadSavedHistory(files, paths.history, paths.delivery, locale);
+        if (kind == LogKind::History) {
+            const auto table = BuildHistoryTable(history);
+            rows = int(table.size());
+            text = HistoryCsv(table);
+        } else {
+            rows = int(history.deliveries.size());
+            text = DeliveriesCsv(history.deliveries);
+        }
+    }
+    if (rowCount) *rowCount = rows;
+    return text;
+}
+
+bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath) {
+    QString reason;
+    try {
+        const QString text = LogCsv(p.files, LogPathsOf(p), kind, p.desktop.locale());
+        try {
+            WriteCsvFile(absolutePath, text);
+            return true;
+        } catch (const FileError& e) {
+            reason = "Unable to write the file " + absolutePath + ".";
+            if (*e.what()) reason += QStringLiteral("\r\n") + QString::fromStdString(e.what());
+        }
+    } catch (const FileError&) {
+        reason = "Unable to read from log file " + LogFileName(p, kind) +
+                 ".\r\nThis may be a permissions problem.";
+    }
+    p.say("Tankwise Export Error", reason.split(QStringLiteral("\r\n")), Icon::Warning);
+    return false;
+}
+
+}  // namespace tw

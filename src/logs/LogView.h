@@ -1,0 +1,53 @@
+#pragma once
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "platform/Desktop.h"
+#include "logs/HistoryTable.h"
+#include "logs/SavedHistory.h"
+
+namespace tw {
+class Files;
+class Program;
+
+// Where the three logs are, relative to the working folder.
+struct LogPaths {
+    QString results = QStringLiteral("Log/Tankwise.log");
+    QString history = QStringLiteral("Log/Tankwise_H.log");
+    QString delivery = QStringLiteral("Log/Tankwise_D.log");
+    QString of(LogKind kind) const;
+};
+LogPaths LogPathsOf(Program& p);
+
+// What the log window shows: the file as the program wrote it and, for the
+// history, the table and the chart's data.
+struct LogViewContent {
+    bool read = false;
+    QString title;
+    QStringList lines;  // very long lines are cut to keep the window responsive
+    QString status;     // what was read and how many lines were skipped
+    std::vector<HistoryTableRow> rows;
+    std::vector<SavedDelivery> deliveries;
+    QString volumeUnit;  // "litres" or "gallons", after the main window's unit box
+    QLocale locale;
+};
+
+// Reads a log for its window; a log that cannot be read gives read == false and
+// says so in the status line. Never writes anything.
+LogViewContent ReadLogView(Program& p, LogKind kind);
+// The same without a running program (also what the benchmark measures).
+LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind kind,
+                           const QLocale& locale);
+
+// "Tankwise_History.csv", "Tankwise_Deliveries.csv", "Tankwise_Results.csv".
+QString CsvFileName(LogKind kind);
+// The CSV text of a log and its number of data rows; throws FileError when a log
+// cannot be read.
+QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
+               int* rowCount = nullptr);
+// The log window's "Export CSV...": writes the file, or tells the user why not.
+bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath);
+
+}  // namespace tw

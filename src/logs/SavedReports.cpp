@@ -1,0 +1,88 @@
+#include "logs/SavedReports.h"
+
+#include "calc/Fields.h"
+#include "calc/Formats.h"
+#include "logs/LogColumns.h"
+#include "logs/SavedHistory.h"
+
+namespace tw {
+
+namespace {
+
+// Every label is 28 characters, the value starts in column 29.
+constexpr int kLabelWidth = 28;
+
+// The number at the start of a value such as "   460    litres".
+std::optional<double> LeadingNumber(const QString& value, const QLocale& locale) {
+    const QString first = TrimBlanks(value).section(QLatin1Char(' '), 0, 0);
+    if (first.isEmpty()) return std::nullopt;
+    if (const auto number = LocaleNumber(first, locale)) return number;
+    return std::nullopt;
+}
+
+// The number inside "Use To Date ( 45 Days)" or "Prediction Over  6 Month(s) (...".
+std::optional<double> BracketedNumber(const QString& line, const QLocale& locale) {
+    const qsizetype open = line.indexOf(QLatin1Char('('));
+    if (open < 0) return std::nullopt;
+    return LeadingNumber(line.mid(open + 1), locale);
+}
+
+}  // namespace
+
+SavedReportReader::SavedReportReader(const QLocale& locale)
+    : locale_(locale), symbol_(CurrencySymbolOf(locale)) {}
+
+void SavedReportReader::finish() {
+    if (current_) reports_.push_back(*current_);
+    current_.reset();
+    inPrediction_ = false;
+}
+
+void SavedReportReader::addLine(const QString& line) {
+    if (line.startsWith(QLatin1String("Use To Date ("))) {
+        finish();
+        current_ = SavedReport{};
+        current_->days = BracketedNumber(line, locale_);
+        return;
+    }
+    if (!current_) return;
+    if (line.startsWith(QLatin1String("Prediction Over "))) {
+        inPrediction_ = true;
+        current_->predictedMonths = LeadingNumber(line.mid(16), locale_);
+        return;
+    }
+    if (line.size() >= 58 && line.startsWith(QString(58, QLatin1Char('-')))) {
+        finish();
+        return;
+    }
+    if (line.size() <= kLabelWidth || line.mid(kLabelWidth - 2, 2) != QLatin1String(": ")) return;
+    const QString label = TrimBlanks(line.left(kLabelWidth - 2));
+    const QString value = line.mid(kLabelWidth);
+    SavedReport& r = *current_;
+    auto date = [&] { return ParseDate(TrimBlanks(value), locale_); };
+    auto number = [&] { return LeadingNumber(value, locale_); };
+    auto money = [&] { return MoneyValue(value.section(QLatin1String(" ("), 0, 0), symbol_, locale_); };
+    if (inPrediction_) {
+        if (label == QLatin1String("Date Tank(s) Empty")) r.runOut = date();
+        else if (label == QLatin1String("Total Oil Used")) r.predictedOilUsed = number();
+        else if (label == QLatin1String("Total Cost")) r.predictedCost = money();
+        return;
+    }
+    if (label == QLatin1String("From")) r.from = date();
+    else if (label == QLatin1String("To")) r.to = date();
+    else if (label == QLatin1String("CO2 Generated")) r.co2 = number();
+    else if (label == QLatin1String("CO2 Generated Per Day")) r.co2PerDay = number();
+    else if (label == QLatin1String("Total Oil Used")) r.oilUsed = number();
+    else if (label == QLatin1String("Oil Left")) r.oilLeft = number();
+    else if (label == QLatin1String("Oil Used Per day")) r.usePerDay = number();
+    else if (label == QLatin1String("Total Cost")) r.totalCost = money();
+    else if (label == QLatin1String("Cost Per Day")) r.costPerDay = money();
+}
+
+std::vector<SavedReport> SavedReportReader::take() {
+    // A report cut off before its closing line still counts.
+    finish();
+    return std::move(reports_);
+}
+
+}  // namespace tw

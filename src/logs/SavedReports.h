@@ -1,0 +1,37 @@
+#pragma once
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace tw {
+
+// The figures of one report in the results log, read back by their labels.
+struct SavedReport {
+    std::optional<QDate> from, to, runOut;
+    std::optional<double> days, oilUsed, oilLeft, usePerDay, co2, co2PerDay;
+    std::optional<double> totalCost, costPerDay;
+    std::optional<double> predictedMonths, predictedOilUsed, predictedCost;
+};
+
+// Reads the results log's reports line by line: a report starts at its
+// "Use To Date" line and ends at its closing line of dashes. Time stamps, notes,
+// tank lines and start-up records between reports are passed over.
+class SavedReportReader {
+public:
+    explicit SavedReportReader(const QLocale& locale);
+    void addLine(const QString& line);
+    std::vector<SavedReport> take();
+
+private:
+    void finish();
+
+    QLocale locale_;
+    QString symbol_;
+    std::optional<SavedReport> current_;
+    bool inPrediction_ = false;
+    std::vector<SavedReport> reports_;
+};
+
+}  // namespace tw

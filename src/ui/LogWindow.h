@@ -1,0 +1,51 @@
+#pragma once
+#include <QFileSystemWatcher>
+#include <QWidget>
+#include <functional>
+
+#include "logs/LogView.h"
+
+class QChart;
+class QChartView;
+class QLabel;
+class QPlainTextEdit;
+class QTableWidget;
+class QTabWidget;
+
+namespace tw {
+class Program;
+
+// The program's own window for one log: the file as the program wrote it, and
+// for the history a table and a chart. It only shows; it never writes a log.
+class LogWindow : public QWidget {
+public:
+    using Deliver = std::function<void(const std::function<void()>&)>;
+    LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver deliver);
+
+    // Reads the log again, shows the window and brings it to the front.
+    void showRaised();
+    void reload();
+
+    QPlainTextEdit* text() const { return text_; }
+    QTableWidget* table() const { return table_; }
+    QChart* chart() const { return chart_; }
+    QLabel* status() const { return status_; }
+
+private:
+    void fillTable(const LogViewContent& content);
+    void exportCsv();
+
+    Program& p_;
+    LogKind kind_;
+    QString path_;
+    Deliver deliver_;
+    QPlainTextEdit* text_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QChart* chart_ = nullptr;
+    QChartView* chartView_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QLabel* status_ = nullptr;
+    QFileSystemWatcher watcher_;
+};
+
+}  // namespace tw
