@@ -43,7 +43,11 @@ QString Files::absolute(const QString& relPath) const {
 
 QByteArray Files::encode(const QString& text) {
     QStringEncoder encoder("windows-1252");
-    return encoder.encode(text);
+    // Thousands separators such as French's narrow no-break space have no code in
+    // the logs' code page; the no-break space keeps the amount readable, not "?".
+    QString mapped = text;
+    mapped.replace(QChar(0x202F), QChar(0x00A0)).replace(QChar(0x2009), QChar(0x00A0));
+    return encoder.encode(mapped);
 }
 
 QString Files::decode(const QByteArray& bytes) {

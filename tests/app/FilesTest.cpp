@@ -15,7 +15,9 @@ TEST(Files, AppendWritesWindows1252WithCrLfAndNeverCreates) {
     files.createEmpty("Log/a.log");
     files.appendLine("Log/a.log", QString::fromUtf8("£12.50"));
     files.appendLine("Log/a.log", "two\r\nlines");
-    EXPECT_EQ(folder.bytes("Log/a.log"), QByteArray("\xA3" "12.50\r\ntwo\r\nlines\r\n"));
+    files.appendLine("Log/a.log", QString::fromUtf8("1\u202F325,00 \u20AC"));
+    EXPECT_EQ(folder.bytes("Log/a.log"),
+              QByteArray("\xA3" "12.50\r\ntwo\r\nlines\r\n1\xA0" "325,00 \x80\r\n"));
 }
 
 TEST(Files, DeniedAppendLeavesTheFileByteForByte) {
