@@ -12,8 +12,8 @@
 namespace tw {
 
 namespace {
-
 const QString kConfigPath = "Data/Tankwise.ini";
+}  // namespace
 
 ShownSettings SettingsShown(const Program& p) {
     const MainModel& m = p.main;
@@ -41,6 +41,8 @@ ShownSettings SettingsShown(const Program& p) {
     s.VRate = m.text(Ctl::VRate);
     return s;
 }
+
+namespace {
 
 // Everything from creating the file to closing it reports one message and ends the
 // program; the old file is only replaced once the new text is complete on disk.

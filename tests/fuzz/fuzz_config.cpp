@@ -8,8 +8,8 @@
 #include "FakeDesktop.h"
 #include "WorkFolder.h"
 #include "app/Program.h"
+#include "app/SaveData.h"
 #include "config/ConfigReader.h"
-#include "config/ConfigWriter.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ QString ReadAndCompose(tw::WorkFolder& folder) {
     } catch (const std::exception&) {  // ProgramEnded and the fatal dump's ending alike
         return {};
     }
-    return tw::ComposeConfiguration(p);
+    return tw::ComposeConfiguration(tw::SettingsShown(p), "01-Jun-20 12:00:00", desktop.locale());
 }
 
 }  // namespace
