@@ -11,6 +11,7 @@
 #include "calc/Formats.h"
 #include "calc/TankVolume.h"
 #include "logs/LogColumns.h"
+#include "logs/LogView.h"
 
 namespace {
 
@@ -110,7 +111,19 @@ void StartUp(benchmark::State& state) {
 }
 BENCHMARK(StartUp)->Unit(benchmark::kMicrosecond);
 
-// Opening the History window on 10,000 lines belongs here once that window exists.
+// What the History window reads and works out before its first paint: the log's
+// text, the table of periods and the chart's deliveries.
+void HistoryWindowContent(benchmark::State& state) {
+    LongLogs logs(int(state.range(0)));
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const tw::LogViewContent view = tw::ReadLogView(logs.p, tw::LogKind::History);
+        rows = view.rows.size();
+        benchmark::DoNotOptimize(rows);
+    }
+    if (rows < std::size_t(state.range(0)) - 1) state.SkipWithError("history not read");
+}
+BENCHMARK(HistoryWindowContent)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
