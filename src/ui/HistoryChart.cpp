@@ -77,6 +77,9 @@ void FillHistoryChart(QChart* chart, const LogViewContent& content) {
         }
     }
     auto* useArea = new QAreaSeries(bars);
+    // The area does not own its line; as its child the line goes when the chart
+    // removes the area at the next reload.
+    bars->setParent(useArea);
     useArea->setName(perDayTitle);
     useArea->setColor(useColor);
     useArea->setBorderColor(useColor.darker(130));
