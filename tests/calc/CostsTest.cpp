@@ -4,8 +4,7 @@
 #include "calc/Costs.h"
 #include "calc/Prediction.h"
 
-namespace tw {
-namespace {
+using namespace tw;
 
 TEST(Costs, OilUsedFirstInFirstOut) {
     // Opening oil S worth, V1 litres; deliveries L at P; U used; both tax rates 5%.
@@ -41,20 +40,6 @@ TEST(Costs, OilUsedFirstInFirstOut) {
     }
 }
 
-TEST(Costs, DeliveryChargesAndTheirTax) {
-    CostInput in;
-    in.S = 100, in.V1 = 500, in.read1 = 60, in.read2 = 30, in.date1IsDate = true;
-    in.L1 = 1000, in.P1 = 0.5, in.C1 = 25, in.C2 = 10, in.L2 = 200, in.P2 = 0.6, in.U = 300;
-    in.R = 5, in.RD = 20;
-    const PeriodCosts c = PricePeriod(in);
-    EXPECT_DOUBLE_EQ(c.tCost, 95);  // 60 of oil and both charges
-    EXPECT_DOUBLE_EQ(*c.oilVat, 3);
-    EXPECT_DOUBLE_EQ(*c.deliveryVat, 7);
-    EXPECT_DOUBLE_EQ(c.vCost, 10);
-    EXPECT_DOUBLE_EQ(*c.tvCost, 105);
-    EXPECT_DOUBLE_EQ(c.delivery1Cost, 555);  // 500 + 25, with 5% on the oil, 20% on the charge
-}
-
 TEST(Costs, PredictionScaledOrBoughtForTheShortfall) {
     // 600 worth 300, a delivery of 500 at 0.50 (charge 25), 1000 used, 100 left.
     CostInput run;
@@ -79,33 +64,28 @@ TEST(Costs, PredictionScaledOrBoughtForTheShortfall) {
         EXPECT_DOUBLE_EQ(p.tvCostP, r.tCostP + r.vCostP);
         EXPECT_DOUBLE_EQ(p.predictedDeliveries, r.deliveries);
     }
-    EXPECT_EQ(PredictedDeliveryCount(500, 1000), 2);
-    EXPECT_EQ(PredictedDeliveryCount(1000, 1000), 2);
-    EXPECT_EQ(PredictedDeliveryCount(1100, 1000), 3);
-    EXPECT_EQ(PredictedDeliveryCount(1100, 0), 0);
+    EXPECT_EQ(QList<double>({PredictedDeliveryCount(500, 1000), PredictedDeliveryCount(1000, 1000),
+                             PredictedDeliveryCount(1100, 1000), PredictedDeliveryCount(1100, 0)}),
+              QList<double>({2, 2, 3, 0}));
 }
 
 TEST(Prediction, PeriodUseAndRunOut) {
-    EXPECT_EQ(PredictedUse(1000, 40, 181), 4525);  // 4525.0 exactly: halves go up
-    EXPECT_EQ(PredictedUse(1000, 41, 181), 4415);
-    EXPECT_EQ(PredictedUse(1000, 0, 181), 0);
+    // 4525.0 exactly: halves go up.
+    EXPECT_EQ(QList<double>({PredictedUse(1000, 40, 181), PredictedUse(1000, 41, 181), PredictedUse(1000, 0, 181)}),
+              QList<double>({4525, 4415, 0}));
     struct Row { QDate start; int months; QDate end; qint64 days; };
-    const Row rows[] = {{{2009, 8, 31}, 6, {2010, 2, 28}, 181},
-                        {{2011, 8, 31}, 6, {2012, 2, 29}, 182},
-                        {{2010, 3, 1}, 12, {2011, 3, 1}, 365},
-                        {{2010, 11, 15}, 2, {2011, 1, 15}, 61}};
+    const Row rows[] = {{{2009, 8, 31}, 6, {2010, 2, 28}, 181}, {{2011, 8, 31}, 6, {2012, 2, 29}, 182},
+                        {{2010, 3, 1}, 12, {2011, 3, 1}, 365}, {{2010, 11, 15}, 2, {2011, 1, 15}, 61}};
     for (const Row& r : rows) {
         EXPECT_EQ(PredictionEnd(r.start, r.months), r.end);
         EXPECT_EQ(PredictionDays(r.start, r.months), r.days);
     }
-    EXPECT_EQ(DaysUntilEmpty(100, 25.0), 4);
-    EXPECT_EQ(DaysUntilEmpty(99, 25.0), 3);
-    EXPECT_FALSE(DaysUntilEmpty(500, 0.0));
-    EXPECT_FALSE(DaysUntilEmpty(500, -1.0));
-    EXPECT_TRUE(RunsOutBeforeEnd(QDate(2010, 2, 26), {2010, 2, 28}));
-    EXPECT_FALSE(RunsOutBeforeEnd(QDate(2010, 2, 27), {2010, 2, 28}));
-    EXPECT_FALSE(RunsOutBeforeEnd(std::nullopt, {2010, 2, 28}));
+    // Whole days until empty; a use that shows as zero has no run-out date.
+    EXPECT_EQ(QList<qint64>({DaysUntilEmpty(100, 25.0).value_or(-1), DaysUntilEmpty(99, 25.0).value_or(-1),
+                             DaysUntilEmpty(500, 0.0).value_or(-1), DaysUntilEmpty(500, -1.0).value_or(-1)}),
+              QList<qint64>({4, 3, -1, -1}));
+    // Only a run-out more than a day before the period's end counts.
+    const QDate end(2010, 2, 28);
+    EXPECT_EQ(QList<bool>({RunsOutBeforeEnd(QDate(2010, 2, 26), end), RunsOutBeforeEnd(QDate(2010, 2, 27), end),
+                           RunsOutBeforeEnd(std::nullopt, end)}), QList<bool>({true, false, false}));
 }
-
-}  // namespace
-}  // namespace tw

@@ -6,10 +6,9 @@
 #include "calc/Formats.h"
 #include "calc/Tidy.h"
 
-namespace tw {
-namespace {
+using namespace tw;
 
-FieldTexts Tidied(const FieldTexts& f, const QLocale& locale) {
+static FieldTexts Tidied(const FieldTexts& f, const QLocale& locale) {
     const QString symbol = CurrencySymbolOf(locale);
     return FinishedResults(FormattedResults(BareResults(f, symbol, locale), locale), locale);
 }
@@ -20,15 +19,12 @@ TEST(Tidy, ResultsTakeTheirDisplayFormOnce) {
         {"negativeCost", "en_GB", Ctl::TCostP, "-5", "(£5.00)"},
         {"formattedCostKept", "en_GB", Ctl::VCost, "£1,234.50", "£1,234.50"},
         {"wholeLitres", "en_GB", Ctl::TankT, "1234.5", "1235"},
-        {"co2PerDayTenths", "en_GB", Ctl::DCO2, "3.14159", "3.1"},
-        {"zeroBlank", "en_GB", Ctl::TCO2, "0", ""},
-        {"zeroCostBlank", "en_GB", Ctl::DCost, "£0.00", ""},
-        {"zeroLeftShown", "en_GB", Ctl::OLeft, "0", "0"},
+        {"co2PerDayTenths", "en_GB", Ctl::DCO2, "3.14159", "3.1"}, {"zeroBlank", "en_GB", Ctl::TCO2, "0", ""},
+        {"zeroCostBlank", "en_GB", Ctl::DCost, "£0.00", ""}, {"zeroLeftShown", "en_GB", Ctl::OLeft, "0", "0"},
         {"usDollars", "en_US", Ctl::TVCost, "1234.5", "$1,234.50"},
         {"euroAfter", "de_DE", Ctl::TCost, "60", "60,00\u00a0€"},
         {"deThousandthsNotThousands", "de_DE", Ctl::TCost, "1.234", "1,23\u00a0€"},
-        {"deTenths", "de_DE", Ctl::DCO2, "3.14159", "3,1"},
-        {"frEuros", "fr_FR", Ctl::VCostP, "12.5", "12,50\u00a0€"},
+        {"deTenths", "de_DE", Ctl::DCO2, "3.14159", "3,1"}, {"frEuros", "fr_FR", Ctl::VCostP, "12.5", "12,50\u00a0€"},
         {"noSymbolInC", "C", Ctl::TCost, "12.5", "12.50"},
         {"longDateShortened", "en_GB", Ctl::FillDate, "05-March-2011", "05-Mar-2011"},
         {"elevenKept", "en_GB", Ctl::FillDate, "14/10/2009", "14/10/2009"},
@@ -50,10 +46,8 @@ TEST(Tidy, ResultsTakeTheirDisplayFormOnce) {
 
 TEST(Tidy, InputKeepsOnlyReadingsOfOil) {
     struct Row { const char* name; const char* capacityB; bool noOil; const char* tankA, *tankB; };
-    const Row rows[] = {{"tankWithoutCapacity", "", false, "50.0", ""},
-                        {"zeroCapacity", "0", false, "50.0", ""},
-                        {"noOilAtEitherReading", "1000", true, "", ""},
-                        {"bothInUse", "1000", false, "50.0", "50.0"}};
+    const Row rows[] = {{"tankWithoutCapacity", "", false, "50.0", ""}, {"zeroCapacity", "0", false, "50.0", ""},
+                        {"noOilAtEitherReading", "1000", true, "", ""}, {"bothInUse", "1000", false, "50.0", "50.0"}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         FieldTexts f{{Ctl::TankACap, "1200"}, {Ctl::TankBCap, r.capacityB}, {Ctl::Date3, "05-March-2011"}};
@@ -63,27 +57,6 @@ TEST(Tidy, InputKeepsOnlyReadingsOfOil) {
         EXPECT_EQ(t.text(Ctl::TBRead1) + "|" + t.text(Ctl::TBRead2), QString(r.tankB) + "|" + r.tankB);
         EXPECT_EQ(t.text(Ctl::Date3), "05-Mar-2011");
     }
-}
-
-TEST(Currency, TaxCaptionsFollowTheSymbolAndTheOilRate) {
-    EXPECT_EQ(TaxWordOf("£"), "VAT");
-    EXPECT_EQ(TaxWordOf("€"), "VAT");
-    EXPECT_EQ(TaxWordOf("$"), "Tax");
-    EXPECT_EQ(TaxWordOf(""), "Tax");
-    const auto shown = [](const QString& word, bool taxed) {
-        QStringList texts;
-        for (const ControlText& t : TaxTexts(word, taxed))
-            if (t.control == Ctl::VATH || t.control == Ctl::VRate || t.control == Ctl::OCost2 ||
-                t.control == Ctl::TVHead || t.control == Ctl::VCost)
-                texts << QString::number(t.tooltip) + t.text;
-        return texts;
-    };
-    EXPECT_EQ(shown("Tax", true), QStringList({"0Oil Tax:", "1Oil Tax Rate (0 or between 1 and 50%)",
-                                               "1Oil cost for delivery 2 less Tax (0 or between 0.10 and 9.99)",
-                                               "0Cost (inc Tax)", "1Total Tax Cost (including delivery Tax)"}));
-    EXPECT_EQ(shown("VAT", false), QStringList({"0Oil VAT:", "1Oil VAT Rate (0 or between 1 and 50%)",
-                                                "1Oil cost for delivery 2 (0 or between 0.10 and 9.99)",
-                                                "0Total Cost", "1"}));
 }
 
 TEST(Fingerprint, JoinsEveryInputInOrderButTheFirstHeatingBoxes) {
@@ -104,6 +77,3 @@ TEST(Fingerprint, JoinsEveryInputInOrderButTheFirstHeatingBoxes) {
     EXPECT_EQ(InputFingerprint("£", f), print);
     EXPECT_NE(InputFingerprint("€", f), print);
 }
-
-}  // namespace
-}  // namespace tw
