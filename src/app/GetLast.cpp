@@ -4,6 +4,7 @@
 #include "app/FolderChecks.h"
 #include "app/Program.h"
 #include "app/Clearing.h"
+#include "app/RefreshCurrency.h"
 #include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
