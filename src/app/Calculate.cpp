@@ -17,9 +17,9 @@
 #include "calc/TankVolume.h"
 #include "calc/Tidy.h"
 #include "config/TankOilValidation.h"
-#include "logs/DeliveryLog.h"
-#include "logs/HistoryLog.h"
-#include "logs/Report.h"
+#include "app/DeliveryLines.h"
+#include "app/HistoryLine.h"
+#include "app/ResultsReport.h"
 #include "app/SaveCalculation.h"
 
 #include <algorithm>
