@@ -15,9 +15,9 @@
 #include "calc/TankVolume.h"
 #include "app/Tidying.h"
 #include "app/TankOilCheck.h"
-#include "logs/DeliveryLog.h"
-#include "logs/HistoryLog.h"
-#include "logs/Report.h"
+#include "app/DeliveryLines.h"
+#include "app/HistoryLine.h"
+#include "app/ResultsReport.h"
 #include "app/SaveCalculation.h"
 
 #include <algorithm>

@@ -9,7 +9,7 @@
 #include "calc/Fields.h"
 #include "calc/Formats.h"
 #include "logs/LogColumns.h"
-#include "logs/LogFiles.h"
+#include "app/LogFileChecks.h"
 
 namespace tw {
 

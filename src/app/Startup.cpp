@@ -9,8 +9,8 @@
 #include "app/Units.h"
 #include "app/ReadConfiguration.h"
 #include "app/GetLast.h"
-#include "logs/HistoryLog.h"
-#include "logs/LogFiles.h"
+#include "app/TankSetup.h"
+#include "app/LogFileChecks.h"
 #include "app/UpdateWindow.h"
 
 namespace tw {
