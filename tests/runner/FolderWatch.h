@@ -1,7 +1,6 @@
 #pragma once
 #include <QByteArray>
 #include <QMap>
-#include <QString>
 #include <QStringList>
 
 namespace tw {
@@ -11,15 +10,13 @@ namespace tw {
 class FolderWatch {
 public:
     explicit FolderWatch(QString root) : root_(std::move(root)) {}
-
-    // Forgets the changes so far and remembers the folder as it is now.
+    // Remembers the folder as it is now.
     void take() { files_ = read(); }
     // The changes since the last look, as trace lines; then remembers the new state.
     QStringList changes();
 
 private:
     QMap<QString, QByteArray> read() const;
-
     QString root_;
     QMap<QString, QByteArray> files_;
 };

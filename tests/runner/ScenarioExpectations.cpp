@@ -1,141 +1,127 @@
-// Expectations about the windows and about what the program asked of the desktop.
-#include <QRegularExpression>
+// Expectations about the windows, what the program asked of the desktop, and the
+// files in the working folder.
+#include <QFileInfo>
 
-#include "ScenarioRun.h"
+#include "Scenario.h"
 
 namespace tw {
 
 namespace {
 
-QString Flag(bool on, const char* yes, const char* no) { return QString::fromLatin1(on ? yes : no); }
+void ExpectFlag(const QString& expected, bool found, const QString& what, const char* yes, const char* no) {
+    const auto word = [&](bool on) { return QString::fromLatin1(on ? yes : no); };
+    if ((expected == "1") != found)
+        throw Failure("expected " + what + " " + word(expected == "1") + ", found it " + word(found));
+}
 
-void ExpectFlag(bool expected, bool found, const QString& what, const char* yes, const char* no) {
-    if (expected != found)
-        throw StepFailure("expected " + what + " " + Flag(expected, yes, no) + ", found it " +
-                          Flag(found, yes, no));
+void ExpectNoDifference(const QString& difference) {
+    if (!difference.isEmpty()) throw Failure(difference);
 }
 
 }  // namespace
 
-void ScenarioRun::expectText(const ScenarioStep& s) {
+void ScenarioRun::expectControl(const Step& s) {
     const ControlRef ref = control(s.args.at(0));
-    const Kind kind = ref.control().kind;
-    if (kind == Kind::ComboBox || kind == Kind::Picture)
-        throw StepFailure("expected a text box, label, button, group or check box, found " + ref.name +
-                          " a " + KindName(kind));
-    const QString& found = ref.control().text;
-    if (s.hasBlock) {
-        const QString difference =
-            FirstDifference(s.block, found.split(QRegularExpression("\r\n|\n")), ref.name);
-        if (!difference.isEmpty()) throw StepFailure(difference);
-    } else if (found != s.text) {
-        throw StepFailure("expected " + ref.name + " " + Quoted(s.text) + ", found " + Quoted(found));
+    const Control& ctl = ref.control();
+    const QString& c = s.command;
+    const auto need = [&](bool right, const QString& wanted) {
+        if (!right) throw Failure("expected " + wanted + ", found " + ref.name + " a " + KindName(ctl.kind));
+    };
+    if (c == "expect text") {
+        need(ctl.kind != Kind::ComboBox && ctl.kind != Kind::Picture, "a text box, label, button, group or check box");
+        if (s.hasBlock)
+            ExpectNoDifference(FirstDifference(s.block, SplitLines(ctl.text, false), ref.name));
+        else if (ctl.text != s.text)
+            throw Failure("expected " + ref.name + " " + Quoted(s.text) + ", found " + Quoted(ctl.text));
+    } else if (c == "expect tooltip" && ctl.tooltip != s.text) {
+        throw Failure("expected the tooltip of " + ref.name + " " + Quoted(s.text) + ", found " + Quoted(ctl.tooltip));
+    } else if (c == "expect checked") {
+        need(ctl.kind == Kind::CheckBox, "a check box");
+        ExpectFlag(s.args.at(1), ctl.checked, ref.name, "ticked", "unticked");
+    } else if (c == "expect selected") {
+        need(ctl.kind == Kind::ComboBox, "a combo box");
+        if (ctl.index != s.args.at(1).toInt())
+            throw Failure("expected " + ref.name + " to show item " + s.args.at(1) + ", found item " +
+                          QString::number(ctl.index) + " " + Quoted(ref.model->itemText(ref.id)));
+    } else if (c == "expect enabled") {
+        ExpectFlag(s.args.at(1), ctl.enabled, ref.name, "enabled", "disabled");
+    } else if (c == "expect focus" && ref.model->focus() != ref.id) {
+        const int focus = ref.model->focus();
+        throw Failure("expected the focus on " + ref.name + ", found it on " +
+                      (focus >= 0 && focus < ref.model->count() ? ref.model->at(focus).name : QString("no control")));
     }
 }
 
-void ScenarioRun::expectCaption(const ScenarioStep& s) {
-    const QString found = model(windowNamed(s.args.at(0))).caption();
-    if (found != s.text)
-        throw StepFailure("expected the " + s.args.at(0) + " window's caption " + Quoted(s.text) +
-                          ", found " + Quoted(found));
+void ScenarioRun::expectWindow(const Step& s) {
+    const QString& c = s.command;
+    const QString& name = s.args.at(0);
+    const WindowModel& m = model(WindowNamed(name));
+    const QString what = "the " + name + " window";
+    if (c == "expect caption" && m.caption() != s.text)
+        throw Failure("expected " + what + "'s caption " + Quoted(s.text) + ", found " + Quoted(m.caption()));
+    if (c == "expect open") ExpectFlag(s.args.at(1), m.open(), what, "open", "not open");
+    if (c == "expect shown") ExpectFlag(s.args.at(1), m.shown(), what, "shown", "not shown");
+    if (c == "expect topmost")
+        ExpectFlag(s.args.at(1), desktop.topmost.value(WindowNamed(name), false), what, "topmost", "not topmost");
+    if (c == "expect ended" && !started)
+        throw Failure(QString("expected the program ") + (name == "1" ? "ended" : "running") + ", found it not started");
+    if (c == "expect ended") ExpectFlag(name, ended(), "the program", "ended", "running");
 }
 
-void ScenarioRun::expectTooltip(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    const QString& found = ref.control().tooltip;
-    if (found != s.text)
-        throw StepFailure("expected the tooltip of " + ref.name + " " + Quoted(s.text) + ", found " +
-                          Quoted(found));
-}
-
-void ScenarioRun::expectChecked(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    if (ref.control().kind != Kind::CheckBox)
-        throw StepFailure("expected a check box, found " + ref.name + " a " + KindName(ref.control().kind));
-    ExpectFlag(s.args.at(1) == "1", ref.control().checked, ref.name, "ticked", "unticked");
-}
-
-void ScenarioRun::expectSelected(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    if (ref.control().kind != Kind::ComboBox)
-        throw StepFailure("expected a combo box, found " + ref.name + " a " + KindName(ref.control().kind));
-    const int found = ref.control().index;
-    if (found != s.args.at(1).toInt())
-        throw StepFailure("expected " + ref.name + " to show item " + s.args.at(1) + ", found item " +
-                          QString::number(found) + " " + Quoted(ref.model->itemText(ref.id)));
-}
-
-void ScenarioRun::expectEnabled(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    ExpectFlag(s.args.at(1) == "1", ref.control().enabled, ref.name, "enabled", "disabled");
-}
-
-void ScenarioRun::expectFocus(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    const int focus = ref.model->focus();
-    if (focus != ref.id)
-        throw StepFailure("expected the focus on " + ref.name + ", found it on " +
-                          (focus >= 0 && focus < ref.model->count() ? ref.model->at(focus).name
-                                                                    : QString("no control")));
-}
-
-void ScenarioRun::expectOpen(const ScenarioStep& s) {
-    ExpectFlag(s.args.at(1) == "1", model(windowNamed(s.args.at(0))).open(),
-               "the " + s.args.at(0) + " window", "open", "not open");
-}
-
-void ScenarioRun::expectShown(const ScenarioStep& s) {
-    ExpectFlag(s.args.at(1) == "1", model(windowNamed(s.args.at(0))).shown(),
-               "the " + s.args.at(0) + " window", "shown", "not shown");
-}
-
-void ScenarioRun::expectTopmost(const ScenarioStep& s) {
-    ExpectFlag(s.args.at(1) == "1", desktop_.topmost.value(windowNamed(s.args.at(0)), false),
-               "the " + s.args.at(0) + " window", "topmost", "not topmost");
-}
-
-void ScenarioRun::expectMessage(const ScenarioStep& s) {
-    if (matchedMessages_ >= desktop_.messages.size())
-        throw StepFailure("expected the message box " + Quoted(s.text) + ", found no further message box");
-    const ShownMessage& shown = desktop_.messages.at(matchedMessages_++);
-    if (shown.title != s.text)
-        throw StepFailure("expected the message box " + Quoted(s.text) + ", found " + Quoted(shown.title) +
-                          " saying " + Quoted(shown.text));
-    const QString difference =
-        FirstDifference(s.block, MessageLines(shown.text), "the message " + Quoted(shown.title));
-    if (!difference.isEmpty()) throw StepFailure(difference);
-}
-
-void ScenarioRun::expectNoMessage(const ScenarioStep&) {
-    if (matchedMessages_ < desktop_.messages.size()) {
-        const ShownMessage& shown = desktop_.messages.at(matchedMessages_);
-        throw StepFailure("expected no further message box, found " + Quoted(shown.title) + " saying " +
+void ScenarioRun::expectRecord(const Step& s) {
+    const QString& c = s.command;
+    const bool more = c == "expect message" || c == "expect no-message" ? matchedMessages < desktop.messages.size()
+                      : c == "expect opened"                           ? matchedOpened < desktop.opened.size()
+                                                                       : matchedViewers < desktop.viewers.size();
+    if (c == "expect no-message" && more) {
+        const ShownMessage& shown = desktop.messages.at(matchedMessages);
+        throw Failure("expected no further message box, found " + Quoted(shown.title) + " saying " + Quoted(shown.text));
+    } else if (c == "expect message") {
+        if (!more) throw Failure("expected the message box " + Quoted(s.text) + ", found no further message box");
+        const ShownMessage& shown = desktop.messages.at(matchedMessages++);
+        if (shown.title != s.text)
+            throw Failure("expected the message box " + Quoted(s.text) + ", found " + Quoted(shown.title) + " saying " +
                           Quoted(shown.text));
+        ExpectNoDifference(FirstDifference(s.block, SplitLines(shown.text), "the message " + Quoted(shown.title)));
+    } else if (c == "expect opened") {
+        const QString asked = "expected the desktop asked to open " + Quoted(s.text);
+        if (!more) throw Failure(asked + ", found no further request");
+        const QString found = desktop.siteAddress(desktop.opened.at(matchedOpened++));
+        if (found != s.text) throw Failure(asked + ", found " + Quoted(found));
+    } else if (c == "expect viewer") {
+        const QString asked = "expected a viewer started for " + Quoted(s.text);
+        if (!more) throw Failure(asked + ", found no further viewer");
+        const QString found = desktop.viewers.at(matchedViewers++);
+        if (found != s.text) throw Failure(asked + ", found one for " + Quoted(found));
     }
 }
 
-void ScenarioRun::expectOpened(const ScenarioStep& s) {
-    if (matchedOpened_ >= desktop_.opened.size())
-        throw StepFailure("expected the desktop asked to open " + Quoted(s.text) + ", found no further request");
-    const QString found = asSiteAddress(desktop_.opened.at(matchedOpened_++));
-    if (found != s.text)
-        throw StepFailure("expected the desktop asked to open " + Quoted(s.text) + ", found " + Quoted(found));
-}
-
-void ScenarioRun::expectViewer(const ScenarioStep& s) {
-    if (matchedViewers_ >= desktop_.viewers.size())
-        throw StepFailure("expected a viewer started for " + Quoted(s.text) + ", found no further viewer");
-    const QString found = desktop_.viewers.at(matchedViewers_++);
-    if (found != s.text)
-        throw StepFailure("expected a viewer started for " + Quoted(s.text) + ", found one for " + Quoted(found));
-}
-
-void ScenarioRun::expectEnded(const ScenarioStep& s) {
-    const bool expected = s.args.at(0) == "1";
-    if (!started_)
-        throw StepFailure(QString("expected the program ") + (expected ? "ended" : "running") +
-                          ", found it not started");
-    ExpectFlag(expected, ended(), "the program", "ended", "running");
+void ScenarioRun::expectFile(const Step& s) {
+    const QString& c = s.command;
+    const QString& path = s.args.at(0);
+    if (c == "expect exists" && !folder.exists(path)) throw Failure("expected " + path + " to exist, found it missing");
+    if (c == "expect missing" && folder.exists(path)) throw Failure("expected " + path + " missing, found it there");
+    if (c == "expect exists" || c == "expect missing") return;
+    if (!QFileInfo(folder.path() + "/" + path).isFile()) throw Failure("expected the file " + path + ", found no such file");
+    const QStringList lines = folder.lines(path);
+    const QString n = s.args.value(1);
+    if (c == "expect lines" && lines.size() != n.toInt())
+        throw Failure("expected " + n + " line(s) in " + path + ", found " + QString::number(lines.size()));
+    if (c == "expect file" && s.args.size() < 3) ExpectNoDifference(FirstDifference(s.block, lines, path));
+    if (c == "expect file" && s.args.size() == 3) {
+        const QString count = s.args.at(2);
+        if (lines.size() < count.toInt())
+            throw Failure("expected at least " + count + " line(s) in " + path + ", found " + QString::number(lines.size()));
+        ExpectNoDifference(FirstDifference(s.block, lines.mid(lines.size() - count.toInt()),
+                                           "the last " + count + " line(s) of " + path));
+    }
+    if (c == "expect line") {
+        const qsizetype index = n.toInt() > 0 ? n.toInt() - 1 : lines.size() + n.toInt();
+        const QString expected = "expected line " + n + " of " + path + " to be " + Quoted(s.text);
+        if (index < 0 || index >= lines.size())
+            throw Failure(expected + ", found only " + QString::number(lines.size()) + " line(s)");
+        if (lines.at(index) != s.text) throw Failure(expected + ", found " + Quoted(lines.at(index)));
+    }
 }
 
 }  // namespace tw

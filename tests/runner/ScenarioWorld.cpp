@@ -1,30 +1,26 @@
 // Preparing the working folder and the world around the program.
 #include <algorithm>
 
-#include "ScenarioRun.h"
+#include "Scenario.h"
 
 namespace tw {
 
-void ScenarioRun::write(const ScenarioStep& s) {
-    if (!folder_.write(s.args.at(0), s.block))
-        throw StepFailure("expected to write " + s.args.at(0) + ", found it cannot be written (is its folder there?)");
-}
+namespace {
 
 // The default configuration file, changed setting by setting: KEY=VALUE replaces a
 // key's value (or adds the line), -KEY drops its line, +TEXT adds a line at the end.
-void ScenarioRun::config(const ScenarioStep& s) {
+QStringList ChangedConfig(const QString& settings) {
     QStringList lines = WorkFolder::defaultLines("Data/Tankwise.ini");
-    for (const QString& setting : s.text.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& setting : settings.split(' ', Qt::SkipEmptyParts)) {
+        const bool drop = setting.startsWith('-');
+        const QString key = (drop ? setting.mid(1) : setting.section('=', 0, 0)) + "=";
         if (setting.startsWith('+')) {
             lines << setting.mid(1);
             continue;
         }
-        const bool drop = setting.startsWith('-');
-        const QString key = (drop ? setting.mid(1) : setting.section('=', 0, 0)) + "=";
         if (key.size() < 2 || (!drop && !setting.contains('=')))
-            throw StepFailure("expected KEY=VALUE, -KEY or +TEXT, found " + Quoted(setting));
-        const auto at = std::find_if(lines.begin(), lines.end(),
-                                     [&](const QString& line) { return line.startsWith(key); });
+            throw Failure("expected KEY=VALUE, -KEY or +TEXT, found " + Quoted(setting));
+        const auto at = std::find_if(lines.begin(), lines.end(), [&](const QString& l) { return l.startsWith(key); });
         if (drop && at != lines.end())
             lines.erase(at);
         else if (!drop && at != lines.end())
@@ -32,61 +28,44 @@ void ScenarioRun::config(const ScenarioStep& s) {
         else if (!drop)
             lines << setting;
     }
-    if (!folder_.write("Data/Tankwise.ini", lines))
-        throw StepFailure("expected to write Data/Tankwise.ini, found it cannot be written (is Data/ there?)");
+    return lines;
 }
 
-void ScenarioRun::append(const ScenarioStep& s) {
-    const QString& path = s.args.at(0);
-    if (!folder_.exists(path))
-        throw StepFailure("expected " + path + " to exist to append to it, found no such file");
-    if (!folder_.append(path, s.block))
-        throw StepFailure("expected to append to " + path + ", found it cannot be written");
-}
+}  // namespace
 
-void ScenarioRun::remove(const ScenarioStep& s) {
-    if (!folder_.remove(s.args.at(0)))
-        throw StepFailure("expected " + s.args.at(0) + " to remove, found no such file or folder");
-}
-
-void ScenarioRun::folder(const ScenarioStep& s) {
-    if (!folder_.makeFolder(s.args.at(0)))
-        throw StepFailure("expected to create the folder " + s.args.at(0) + ", found it cannot be created");
-}
-
-void ScenarioRun::deny(const ScenarioStep& s) { folder_.deny(s.args.at(0)); }
-void ScenarioRun::denyRead(const ScenarioStep& s) { folder_.denyRead(s.args.at(0)); }
-void ScenarioRun::allow(const ScenarioStep& s) { folder_.allow(s.args.at(0)); }
-
-void ScenarioRun::locale(const ScenarioStep& s) {
-    const QString& name = s.args.at(0);
-    const QLocale chosen(name);
+void ScenarioRun::prepare(const Step& s) {
+    const QString& c = s.command;
+    const QString path = s.args.value(0);
+    if (c == "write" && !folder.write(path, s.block))
+        throw Failure("expected to write " + path + ", found it cannot be written (is its folder there?)");
+    if (c == "config" && !folder.write("Data/Tankwise.ini", ChangedConfig(s.text)))
+        throw Failure("expected to write Data/Tankwise.ini, found it cannot be written (is Data/ there?)");
+    if (c == "append" && !folder.exists(path))
+        throw Failure("expected " + path + " to exist to append to it, found no such file");
+    if (c == "append" && !folder.append(path, s.block))
+        throw Failure("expected to append to " + path + ", found it cannot be written");
+    if (c == "remove" && !folder.remove(path))
+        throw Failure("expected " + path + " to remove, found no such file or folder");
+    if (c == "folder" && !folder.makeFolder(path))
+        throw Failure("expected to create the folder " + path + ", found it cannot be created");
+    if (c == "deny") folder.deny(path);
+    if (c == "deny-read") folder.denyRead(path);
+    if (c == "allow") folder.allow(path);
     // QLocale quietly falls back to C for a name it does not know.
-    if (name != "C" && chosen.language() == QLocale::C)
-        throw StepFailure("expected a locale name such as en_GB, found " + name);
-    desktop_.userLocale = chosen;
-}
-
-void ScenarioRun::clock(const ScenarioStep& s) {
-    desktop_.clock = QDateTime(QDate::fromString(s.args.at(0), "yyyy-MM-dd"),
-                               QTime::fromString(s.args.at(1), "hh:mm:ss"));
-}
-
-void ScenarioRun::serverReply(const ScenarioStep& s) {
-    QByteArray body;
-    for (const QString& line : s.block) body += Files::encode(line) + "\r\n";
-    server_.reply(body);
-}
-
-void ScenarioRun::serverError(const ScenarioStep& s) { server_.error(s.args.at(0).toInt()); }
-void ScenarioRun::serverSilent(const ScenarioStep&) { server_.silent(); }
-void ScenarioRun::serverDown(const ScenarioStep&) { server_.down(); }
-
-void ScenarioRun::desktopFails(const ScenarioStep& s) {
-    if (s.args.at(0) == "open")
-        desktop_.openFails = true;
-    else
-        desktop_.viewerFails = true;
+    if (c == "locale" && path != "C" && QLocale(path).language() == QLocale::C)
+        throw Failure("expected a locale name such as en_GB, found " + path);
+    if (c == "locale") desktop.userLocale = QLocale(path);
+    if (c == "clock")
+        desktop.clock = QDateTime(QDate::fromString(path, "yyyy-MM-dd"), QTime::fromString(s.args.at(1), "hh:mm:ss"));
+    if (c == "server reply") {
+        QByteArray body;
+        for (const QString& line : s.block) body += Files::encode(line) + "\r\n";
+        server.reply(body);
+    }
+    if (c == "server error") server.error(path.toInt());
+    if (c == "server silent") server.silent();
+    if (c == "server down") server.down();
+    if (c == "desktop-fails") (path == "open" ? desktop.openFails : desktop.viewerFails) = true;
 }
 
 }  // namespace tw
