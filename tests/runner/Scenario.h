@@ -1,9 +1,10 @@
 #pragma once
+#include <QMap>
 #include <QStringList>
 #include <stdexcept>
+#include <vector>
 
 #include "FakeDesktop.h"
-#include "FolderWatch.h"
 #include "UpdateServer.h"
 #include "WorkFolder.h"
 #include "app/Program.h"
@@ -26,12 +27,17 @@ struct Script {
 };
 
 // A line that does not follow the scenario language, or a step that did not hold
-// (worded "expected ..., found ..."); line 0 means the step being played.
+// (worded "expected ..., found ..."); line 0 stands for the step being played.
 struct Failure : std::runtime_error {
     Failure(const QString& text, int line = 0) : std::runtime_error(text.toStdString()), text(text), line(line) {}
     QString text;
     int line;
 };
+
+// Throws the failure unless the expectation holds.
+inline void Check(bool holds, const QString& failure) {
+    if (!holds) throw Failure(failure);
+}
 
 Script ParseScenario(const QString& source);
 
@@ -49,12 +55,6 @@ public:
     bool startViewer(const QString& relPath) override;
 };
 
-// When a timer last fired, for the start (generation) it fired in.
-struct FiredTimer {
-    quint64 generation = 0;
-    qint64 at = 0;
-};
-
 // A control of one of the three windows, found by its scenario name.
 struct ControlRef {
     WindowId window;
@@ -70,55 +70,47 @@ struct ScenarioRun {
     explicit ScenarioRun(bool trace);
     // Throws Failure at the first step that does not hold.
     void run(const Script& script);
-
-    void perform(const Step& s);
-    void checkEnd();
-    bool ended() const { return ended_ || program.ended(); }
+    bool ended() const { return endedByEvent || program.ended(); }
     // Runs one event of the program; the end of the program is noted, a question
     // without an answer or any other failure fails the step.
     void event(const std::function<void()>& body);
     WindowModel& model(WindowId window);
     ControlRef control(const QString& name);
+    // A control the user can reach: its window open, the control visible and enabled.
     ControlRef usable(const QString& name, const char* action);
-
-    // Each handles a group of commands (ScenarioWorld, ScenarioActions, ScenarioExpectations).
-    void prepare(const Step& s);
-    void act(const Step& s);
-    void wait(const Step& s);
-    void expectControl(const Step& s);
-    void expectWindow(const Step& s);
-    void expectRecord(const Step& s);
-    void expectFile(const Step& s);
 
     bool trace;
     UpdateServer server;
     WorkFolder folder;
     ScenarioDesktop desktop;
     Program program;
-    FolderWatch watch;
+    QMap<QString, QByteArray> seenFiles;  // the folder as a trace last showed it
     bool started = false;
-    bool ended_ = false;
-    FiredTimer mainFired, updateFired;
+    bool endedByEvent = false;
+    // When each window's timer last fired: the start (generation) it fired in, and when.
+    std::pair<quint64, qint64> mainFired, updateFired;
     std::size_t matchedMessages = 0;
     qsizetype matchedOpened = 0, matchedViewers = 0;
 };
 
-// Which commands a step may be and the handler that plays it.
+// A command of the language: the kinds of its fixed arguments, whether TEXT ends the
+// line or block lines follow, when it may be played, and how.
 struct Command {
-    enum { Text = 1, Block = 2, BeforeStart = 4, AfterEnd = 8 };
+    enum { Text = 1, Block = 2, BeforeStart = 4, AfterEnd = 8, Always = BeforeStart | AfterEnd };
     const char* name;
-    const char* args;  // the kinds of the fixed arguments, separated by blanks
+    const char* args;  // kinds separated by blanks: "NAME INDEX"
     int flags;
-    void (ScenarioRun::*handler)(const Step&);
+    void (*play)(ScenarioRun& r, const Step& s);
 };
+// Preparing the world (ScenarioWorld), acting as the user (ScenarioActions) and expecting.
+extern const std::vector<Command> kWorldCommands, kUserCommands, kExpectCommands;
 const Command* FindCommand(const QString& name);
 
 WindowId WindowNamed(const QString& name);
 QString KindName(Kind kind);
-QString AnswerName(Answer answer);
 // Text for one-line reports: quoted, with line ends and tabs made visible.
 QString Quoted(const QString& text);
-// A text as lines: split at CR LF or LF; a final line break adds none when `dropLast`.
+// A text as lines: split at CR LF or LF; with `dropLast` a final line break adds none.
 QStringList SplitLines(const QString& text, bool dropLast = true);
 // The first difference between expected and found lines, worded for a report, or
 // an empty text when they are equal. `what` names the lines ("Log/Tankwise.log").

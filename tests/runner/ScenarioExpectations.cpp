@@ -8,120 +8,152 @@ namespace tw {
 
 namespace {
 
-void ExpectFlag(const QString& expected, bool found, const QString& what, const char* yes, const char* no) {
+using R = ScenarioRun;
+using S = const Step&;
+constexpr int kBefore = Command::BeforeStart, kAlways = Command::Always;
+
+void Flag(const QString& expected, bool found, const QString& what, const char* yes, const char* no) {
     const auto word = [&](bool on) { return QString::fromLatin1(on ? yes : no); };
-    if ((expected == "1") != found)
-        throw Failure("expected " + what + " " + word(expected == "1") + ", found it " + word(found));
+    Check((expected == "1") == found, "expected " + what + " " + word(expected == "1") + ", found it " + word(found));
 }
 
-void ExpectNoDifference(const QString& difference) {
-    if (!difference.isEmpty()) throw Failure(difference);
+void Same(const QString& expected, const QString& found, const QString& what) {
+    Check(found == expected, "expected " + what + " " + Quoted(expected) + ", found " + Quoted(found));
+}
+
+void NoDifference(const QString& difference) { Check(difference.isEmpty(), difference); }
+
+// The control a control expectation names, of a kind it can be checked on.
+const Control& Of(R& r, S s, bool (*right)(Kind), const char* wanted) {
+    const ControlRef ref = r.control(s.args[0]);
+    Check(right(ref.control().kind), QString("expected ") + wanted + ", found " + ref.name + " a " + KindName(ref.control().kind));
+    return ref.control();
+}
+bool Any(Kind) { return true; }
+
+void WindowState(R& r, S s, bool (WindowModel::*state)() const, const char* yes, const char* no) {
+    Flag(s.args[1], (r.model(WindowNamed(s.args[0])).*state)(), "the " + s.args[0] + " window", yes, no);
+}
+
+// The next record of its kind not yet matched, or a failure saying there is none.
+const QString& Next(const QStringList& records, qsizetype& matched, const QString& expected, const char* none) {
+    Check(matched < records.size(), expected + ", found no further " + none);
+    return records.at(matched++);
+}
+
+// The lines of a file the step names, which must be there.
+QStringList FileLines(R& r, const QString& path) {
+    Check(QFileInfo(r.folder.path() + "/" + path).isFile(), "expected the file " + path + ", found no such file");
+    return r.folder.lines(path);
 }
 
 }  // namespace
 
-void ScenarioRun::expectControl(const Step& s) {
-    const ControlRef ref = control(s.args.at(0));
-    const Control& ctl = ref.control();
-    const QString& c = s.command;
-    const auto need = [&](bool right, const QString& wanted) {
-        if (!right) throw Failure("expected " + wanted + ", found " + ref.name + " a " + KindName(ctl.kind));
-    };
-    if (c == "expect text") {
-        need(ctl.kind != Kind::ComboBox && ctl.kind != Kind::Picture, "a text box, label, button, group or check box");
-        if (s.hasBlock)
-            ExpectNoDifference(FirstDifference(s.block, SplitLines(ctl.text, false), ref.name));
-        else if (ctl.text != s.text)
-            throw Failure("expected " + ref.name + " " + Quoted(s.text) + ", found " + Quoted(ctl.text));
-    } else if (c == "expect tooltip" && ctl.tooltip != s.text) {
-        throw Failure("expected the tooltip of " + ref.name + " " + Quoted(s.text) + ", found " + Quoted(ctl.tooltip));
-    } else if (c == "expect checked") {
-        need(ctl.kind == Kind::CheckBox, "a check box");
-        ExpectFlag(s.args.at(1), ctl.checked, ref.name, "ticked", "unticked");
-    } else if (c == "expect selected") {
-        need(ctl.kind == Kind::ComboBox, "a combo box");
-        if (ctl.index != s.args.at(1).toInt())
-            throw Failure("expected " + ref.name + " to show item " + s.args.at(1) + ", found item " +
-                          QString::number(ctl.index) + " " + Quoted(ref.model->itemText(ref.id)));
-    } else if (c == "expect enabled") {
-        ExpectFlag(s.args.at(1), ctl.enabled, ref.name, "enabled", "disabled");
-    } else if (c == "expect focus" && ref.model->focus() != ref.id) {
-        const int focus = ref.model->focus();
-        throw Failure("expected the focus on " + ref.name + ", found it on " +
-                      (focus >= 0 && focus < ref.model->count() ? ref.model->at(focus).name : QString("no control")));
-    }
-}
-
-void ScenarioRun::expectWindow(const Step& s) {
-    const QString& c = s.command;
-    const QString& name = s.args.at(0);
-    const WindowModel& m = model(WindowNamed(name));
-    const QString what = "the " + name + " window";
-    if (c == "expect caption" && m.caption() != s.text)
-        throw Failure("expected " + what + "'s caption " + Quoted(s.text) + ", found " + Quoted(m.caption()));
-    if (c == "expect open") ExpectFlag(s.args.at(1), m.open(), what, "open", "not open");
-    if (c == "expect shown") ExpectFlag(s.args.at(1), m.shown(), what, "shown", "not shown");
-    if (c == "expect topmost")
-        ExpectFlag(s.args.at(1), desktop.topmost.value(WindowNamed(name), false), what, "topmost", "not topmost");
-    if (c == "expect ended" && !started)
-        throw Failure(QString("expected the program ") + (name == "1" ? "ended" : "running") + ", found it not started");
-    if (c == "expect ended") ExpectFlag(name, ended(), "the program", "ended", "running");
-}
-
-void ScenarioRun::expectRecord(const Step& s) {
-    const QString& c = s.command;
-    const bool more = c == "expect message" || c == "expect no-message" ? matchedMessages < desktop.messages.size()
-                      : c == "expect opened"                           ? matchedOpened < desktop.opened.size()
-                                                                       : matchedViewers < desktop.viewers.size();
-    if (c == "expect no-message" && more) {
-        const ShownMessage& shown = desktop.messages.at(matchedMessages);
-        throw Failure("expected no further message box, found " + Quoted(shown.title) + " saying " + Quoted(shown.text));
-    } else if (c == "expect message") {
-        if (!more) throw Failure("expected the message box " + Quoted(s.text) + ", found no further message box");
-        const ShownMessage& shown = desktop.messages.at(matchedMessages++);
-        if (shown.title != s.text)
-            throw Failure("expected the message box " + Quoted(s.text) + ", found " + Quoted(shown.title) + " saying " +
-                          Quoted(shown.text));
-        ExpectNoDifference(FirstDifference(s.block, SplitLines(shown.text), "the message " + Quoted(shown.title)));
-    } else if (c == "expect opened") {
-        const QString asked = "expected the desktop asked to open " + Quoted(s.text);
-        if (!more) throw Failure(asked + ", found no further request");
-        const QString found = desktop.siteAddress(desktop.opened.at(matchedOpened++));
-        if (found != s.text) throw Failure(asked + ", found " + Quoted(found));
-    } else if (c == "expect viewer") {
-        const QString asked = "expected a viewer started for " + Quoted(s.text);
-        if (!more) throw Failure(asked + ", found no further viewer");
-        const QString found = desktop.viewers.at(matchedViewers++);
-        if (found != s.text) throw Failure(asked + ", found one for " + Quoted(found));
-    }
-}
-
-void ScenarioRun::expectFile(const Step& s) {
-    const QString& c = s.command;
-    const QString& path = s.args.at(0);
-    if (c == "expect exists" && !folder.exists(path)) throw Failure("expected " + path + " to exist, found it missing");
-    if (c == "expect missing" && folder.exists(path)) throw Failure("expected " + path + " missing, found it there");
-    if (c == "expect exists" || c == "expect missing") return;
-    if (!QFileInfo(folder.path() + "/" + path).isFile()) throw Failure("expected the file " + path + ", found no such file");
-    const QStringList lines = folder.lines(path);
-    const QString n = s.args.value(1);
-    if (c == "expect lines" && lines.size() != n.toInt())
-        throw Failure("expected " + n + " line(s) in " + path + ", found " + QString::number(lines.size()));
-    if (c == "expect file" && s.args.size() < 3) ExpectNoDifference(FirstDifference(s.block, lines, path));
-    if (c == "expect file" && s.args.size() == 3) {
-        const QString count = s.args.at(2);
-        if (lines.size() < count.toInt())
-            throw Failure("expected at least " + count + " line(s) in " + path + ", found " + QString::number(lines.size()));
-        ExpectNoDifference(FirstDifference(s.block, lines.mid(lines.size() - count.toInt()),
-                                           "the last " + count + " line(s) of " + path));
-    }
-    if (c == "expect line") {
-        const qsizetype index = n.toInt() > 0 ? n.toInt() - 1 : lines.size() + n.toInt();
-        const QString expected = "expected line " + n + " of " + path + " to be " + Quoted(s.text);
-        if (index < 0 || index >= lines.size())
-            throw Failure(expected + ", found only " + QString::number(lines.size()) + " line(s)");
-        if (lines.at(index) != s.text) throw Failure(expected + ", found " + Quoted(lines.at(index)));
-    }
-}
+const std::vector<Command> kExpectCommands = {
+    {"expect text", "NAME", Command::Text | Command::Block | kBefore,
+     [](R& r, S s) {
+         const Control& c = Of(r, s, [](Kind k) { return k != Kind::ComboBox && k != Kind::Picture; },
+                               "a text box, label, button, group or check box");
+         if (s.hasBlock) NoDifference(FirstDifference(s.block, SplitLines(c.text, false), s.args[0]));
+         if (!s.hasBlock) Same(s.text, c.text, s.args[0]);
+     }},
+    {"expect tooltip", "NAME", Command::Text | kBefore,
+     [](R& r, S s) { Same(s.text, Of(r, s, Any, "").tooltip, "the tooltip of " + s.args[0]); }},
+    {"expect checked", "NAME STATE", kBefore,
+     [](R& r, S s) {
+         Flag(s.args[1], Of(r, s, [](Kind k) { return k == Kind::CheckBox; }, "a check box").checked, s.args[0],
+              "ticked", "unticked");
+     }},
+    {"expect selected", "NAME INDEX", kBefore,
+     [](R& r, S s) {
+         const ControlRef ref = r.control(s.args[0]);
+         const int found = Of(r, s, [](Kind k) { return k == Kind::ComboBox; }, "a combo box").index;
+         Check(found == s.args[1].toInt(), "expected " + s.args[0] + " to show item " + s.args[1] + ", found item " +
+                                               QString::number(found) + " " + Quoted(ref.model->itemText(ref.id)));
+     }},
+    {"expect enabled", "NAME STATE", kBefore,
+     [](R& r, S s) { Flag(s.args[1], Of(r, s, Any, "").enabled, s.args[0], "enabled", "disabled"); }},
+    {"expect focus", "NAME", kBefore,
+     [](R& r, S s) {
+         const ControlRef ref = r.control(s.args[0]);
+         const int focus = ref.model->focus();
+         Check(focus == ref.id, "expected the focus on " + ref.name + ", found it on " +
+                                    (focus >= 0 && focus < ref.model->count() ? ref.model->at(focus).name : "no control"));
+     }},
+    {"expect caption", "WINDOW", Command::Text | kBefore,
+     [](R& r, S s) { Same(s.text, r.model(WindowNamed(s.args[0])).caption(), "the " + s.args[0] + " window's caption"); }},
+    // Every window is closed once the program has ended, which can be checked, and
+    // what the program showed on its way out stays on record.
+    {"expect open", "WINDOW STATE", kAlways, [](R& r, S s) { WindowState(r, s, &WindowModel::open, "open", "not open"); }},
+    {"expect shown", "WINDOW STATE", kAlways, [](R& r, S s) { WindowState(r, s, &WindowModel::shown, "shown", "not shown"); }},
+    {"expect topmost", "WINDOW STATE", kAlways,
+     [](R& r, S s) {
+         Flag(s.args[1], r.desktop.topmost.value(WindowNamed(s.args[0]), false), "the " + s.args[0] + " window",
+              "topmost", "not topmost");
+     }},
+    {"expect ended", "STATE", kAlways,
+     [](R& r, S s) {
+         Check(r.started, QString("expected the program ") + (s.args[0] == "1" ? "ended" : "running") +
+                              ", found it not started");
+         Flag(s.args[0], r.ended(), "the program", "ended", "running");
+     }},
+    {"expect message", "", Command::Text | Command::Block | kAlways,
+     [](R& r, S s) {
+         Check(r.matchedMessages < r.desktop.messages.size(),
+               "expected the message box " + Quoted(s.text) + ", found no further message box");
+         const ShownMessage& shown = r.desktop.messages.at(r.matchedMessages++);
+         Check(shown.title == s.text, "expected the message box " + Quoted(s.text) + ", found " + Quoted(shown.title) +
+                                          " saying " + Quoted(shown.text));
+         NoDifference(FirstDifference(s.block, SplitLines(shown.text), "the message " + Quoted(shown.title)));
+     }},
+    {"expect no-message", "", kAlways,
+     [](R& r, S) {
+         if (r.matchedMessages == r.desktop.messages.size()) return;
+         const ShownMessage& shown = r.desktop.messages.at(r.matchedMessages);
+         throw Failure("expected no further message box, found " + Quoted(shown.title) + " saying " + Quoted(shown.text));
+     }},
+    {"expect opened", "", Command::Text | kAlways,
+     [](R& r, S s) {
+         const QString expected = "expected the desktop asked to open " + Quoted(s.text);
+         const QString found = r.desktop.siteAddress(Next(r.desktop.opened, r.matchedOpened, expected, "request"));
+         Check(found == s.text, expected + ", found " + Quoted(found));
+     }},
+    {"expect viewer", "", Command::Text | kAlways,
+     [](R& r, S s) {
+         const QString expected = "expected a viewer started for " + Quoted(s.text);
+         const QString& found = Next(r.desktop.viewers, r.matchedViewers, expected, "viewer");
+         Check(found == s.text, expected + ", found one for " + Quoted(found));
+     }},
+    // optionally followed by "tail N"
+    {"expect file", "PATH", Command::Block | kAlways,
+     [](R& r, S s) {
+         const QStringList lines = FileLines(r, s.args[0]);
+         if (s.args.size() < 3) return NoDifference(FirstDifference(s.block, lines, s.args[0]));
+         const QString count = s.args[2];
+         Check(lines.size() >= count.toInt(), "expected at least " + count + " line(s) in " + s.args[0] + ", found " +
+                                                  QString::number(lines.size()));
+         NoDifference(FirstDifference(s.block, lines.mid(lines.size() - count.toInt()),
+                                      "the last " + count + " line(s) of " + s.args[0]));
+     }},
+    {"expect lines", "PATH COUNT", kAlways,
+     [](R& r, S s) {
+         const qsizetype found = FileLines(r, s.args[0]).size();
+         Check(found == s.args[1].toInt(),
+               "expected " + s.args[1] + " line(s) in " + s.args[0] + ", found " + QString::number(found));
+     }},
+    {"expect line", "PATH LINE", Command::Text | kAlways,
+     [](R& r, S s) {
+         const QStringList lines = FileLines(r, s.args[0]);
+         const int n = s.args[1].toInt();
+         const qsizetype index = n > 0 ? n - 1 : lines.size() + n;
+         const QString expected = "expected line " + s.args[1] + " of " + s.args[0] + " to be " + Quoted(s.text);
+         Check(index >= 0 && index < lines.size(), expected + ", found only " + QString::number(lines.size()) + " line(s)");
+         Check(lines.at(index) == s.text, expected + ", found " + Quoted(lines.at(index)));
+     }},
+    {"expect exists", "PATH", kAlways,
+     [](R& r, S s) { Check(r.folder.exists(s.args[0]), "expected " + s.args[0] + " to exist, found it missing"); }},
+    {"expect missing", "PATH", kAlways,
+     [](R& r, S s) { Check(!r.folder.exists(s.args[0]), "expected " + s.args[0] + " missing, found it there"); }},
+};
 
 }  // namespace tw

@@ -12,60 +12,75 @@ namespace {
 QStringList ChangedConfig(const QString& settings) {
     QStringList lines = WorkFolder::defaultLines("Data/Tankwise.ini");
     for (const QString& setting : settings.split(' ', Qt::SkipEmptyParts)) {
-        const bool drop = setting.startsWith('-');
+        const bool add = setting.startsWith('+'), drop = setting.startsWith('-');
         const QString key = (drop ? setting.mid(1) : setting.section('=', 0, 0)) + "=";
-        if (setting.startsWith('+')) {
-            lines << setting.mid(1);
-            continue;
-        }
-        if (key.size() < 2 || (!drop && !setting.contains('=')))
-            throw Failure("expected KEY=VALUE, -KEY or +TEXT, found " + Quoted(setting));
+        Check(add || (key.size() >= 2 && (drop || setting.contains('='))),
+              "expected KEY=VALUE, -KEY or +TEXT, found " + Quoted(setting));
         const auto at = std::find_if(lines.begin(), lines.end(), [&](const QString& l) { return l.startsWith(key); });
-        if (drop && at != lines.end())
+        if (add || (!drop && at == lines.end()))
+            lines << setting.mid(add ? 1 : 0);
+        else if (at != lines.end() && drop)
             lines.erase(at);
-        else if (!drop && at != lines.end())
+        else if (at != lines.end())
             *at = setting;
-        else if (!drop)
-            lines << setting;
     }
     return lines;
 }
 
+void Write(ScenarioRun& r, const QString& path, const QStringList& lines, const char* folder) {
+    Check(r.folder.write(path, lines),
+          "expected to write " + path + ", found it cannot be written (is " + folder + " there?)");
+}
+
+using R = ScenarioRun;
+using S = const Step&;
+constexpr int kAlways = Command::Always;
+
 }  // namespace
 
-void ScenarioRun::prepare(const Step& s) {
-    const QString& c = s.command;
-    const QString path = s.args.value(0);
-    if (c == "write" && !folder.write(path, s.block))
-        throw Failure("expected to write " + path + ", found it cannot be written (is its folder there?)");
-    if (c == "config" && !folder.write("Data/Tankwise.ini", ChangedConfig(s.text)))
-        throw Failure("expected to write Data/Tankwise.ini, found it cannot be written (is Data/ there?)");
-    if (c == "append" && !folder.exists(path))
-        throw Failure("expected " + path + " to exist to append to it, found no such file");
-    if (c == "append" && !folder.append(path, s.block))
-        throw Failure("expected to append to " + path + ", found it cannot be written");
-    if (c == "remove" && !folder.remove(path))
-        throw Failure("expected " + path + " to remove, found no such file or folder");
-    if (c == "folder" && !folder.makeFolder(path))
-        throw Failure("expected to create the folder " + path + ", found it cannot be created");
-    if (c == "deny") folder.deny(path);
-    if (c == "deny-read") folder.denyRead(path);
-    if (c == "allow") folder.allow(path);
-    // QLocale quietly falls back to C for a name it does not know.
-    if (c == "locale" && path != "C" && QLocale(path).language() == QLocale::C)
-        throw Failure("expected a locale name such as en_GB, found " + path);
-    if (c == "locale") desktop.userLocale = QLocale(path);
-    if (c == "clock")
-        desktop.clock = QDateTime(QDate::fromString(path, "yyyy-MM-dd"), QTime::fromString(s.args.at(1), "hh:mm:ss"));
-    if (c == "server reply") {
-        QByteArray body;
-        for (const QString& line : s.block) body += Files::encode(line) + "\r\n";
-        server.reply(body);
-    }
-    if (c == "server error") server.error(path.toInt());
-    if (c == "server silent") server.silent();
-    if (c == "server down") server.down();
-    if (c == "desktop-fails") (path == "open" ? desktop.openFails : desktop.viewerFails) = true;
-}
+const std::vector<Command> kWorldCommands = {
+    {"write", "PATH", Command::Block | kAlways, [](R& r, S s) { Write(r, s.args[0], s.block, "its folder"); }},
+    // TEXT: the settings, separated by single blanks
+    {"config", "", Command::Text | kAlways, [](R& r, S s) { Write(r, "Data/Tankwise.ini", ChangedConfig(s.text), "Data/"); }},
+    {"append", "PATH", Command::Block | kAlways,
+     [](R& r, S s) {
+         Check(r.folder.exists(s.args[0]), "expected " + s.args[0] + " to exist to append to it, found no such file");
+         Check(r.folder.append(s.args[0], s.block), "expected to append to " + s.args[0] + ", found it cannot be written");
+     }},
+    {"remove", "PATH", kAlways,
+     [](R& r, S s) {
+         Check(r.folder.remove(s.args[0]), "expected " + s.args[0] + " to remove, found no such file or folder");
+     }},
+    {"folder", "PATH", kAlways,
+     [](R& r, S s) {
+         Check(r.folder.makeFolder(s.args[0]),
+               "expected to create the folder " + s.args[0] + ", found it cannot be created");
+     }},
+    {"deny", "PATH", kAlways, [](R& r, S s) { r.folder.deny(s.args[0]); }},
+    {"deny-read", "PATH", kAlways, [](R& r, S s) { r.folder.denyRead(s.args[0]); }},
+    {"allow", "PATH", kAlways, [](R& r, S s) { r.folder.allow(s.args[0]); }},
+    {"locale", "LOCALE", kAlways,
+     [](R& r, S s) {
+         // QLocale quietly falls back to C for a name it does not know.
+         r.desktop.userLocale = QLocale(s.args[0]);
+         Check(s.args[0] == "C" || r.desktop.userLocale.language() != QLocale::C,
+               "expected a locale name such as en_GB, found " + s.args[0]);
+     }},
+    {"clock", "DATE TIME", kAlways,
+     [](R& r, S s) {
+         r.desktop.clock = QDateTime(QDate::fromString(s.args[0], "yyyy-MM-dd"), QTime::fromString(s.args[1], "hh:mm:ss"));
+     }},
+    {"server reply", "", Command::Block | kAlways,
+     [](R& r, S s) {
+         QByteArray body;
+         for (const QString& line : s.block) body += Files::encode(line) + "\r\n";
+         r.server.reply(body);
+     }},
+    {"server error", "CODE", kAlways, [](R& r, S s) { r.server.error(s.args[0].toInt()); }},
+    {"server silent", "", kAlways, [](R& r, S) { r.server.silent(); }},
+    {"server down", "", kAlways, [](R& r, S) { r.server.down(); }},
+    {"desktop-fails", "SERVICE", kAlways,
+     [](R& r, S s) { (s.args[0] == "open" ? r.desktop.openFails : r.desktop.viewerFails) = true; }},
+};
 
 }  // namespace tw
