@@ -41,20 +41,6 @@ inline void Check(bool holds, const QString& failure) {
 
 Script ParseScenario(const QString& source);
 
-// The scripted desktop of a scenario; when tracing it prints every message box,
-// page and viewer as the program asks for it.
-class ScenarioDesktop : public FakeDesktop {
-public:
-    bool trace = false;
-    QString loopback;  // the update server's address, handed to the program as its site
-    // The page a scenario speaks of: the real site's, for one on the loopback server.
-    QString siteAddress(const QString& url) const;
-    Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
-    bool openUrl(const QString& url) override;
-    bool openFile(const QString& relPath) override;
-    bool startViewer(const QString& relPath) override;
-};
-
 // A control of one of the three windows, found by its scenario name.
 struct ControlRef {
     WindowId window;
@@ -82,9 +68,11 @@ struct ScenarioRun {
     bool trace;
     UpdateServer server;
     WorkFolder folder;
-    ScenarioDesktop desktop;
+    FakeDesktop desktop;
     Program program;
     QMap<QString, QByteArray> seenFiles;  // the folder as a trace last showed it
+    std::size_t tracedMessages = 0;
+    qsizetype tracedOpened = 0, tracedViewers = 0;
     bool started = false;
     bool endedByEvent = false;
     // When each window's timer last fired: the start (generation) it fired in, and when.
@@ -116,5 +104,7 @@ QStringList SplitLines(const QString& text, bool dropLast = true);
 // an empty text when they are equal. `what` names the lines ("Log/Tankwise.log").
 QString FirstDifference(const QStringList& expected, const QStringList& found, const QString& what);
 void Print(const QString& line);
+// The page a scenario speaks of: the real site's, for one on the loopback server.
+QString SiteAddress(const QString& url, const UpdateServer& server);
 
 }  // namespace tw

@@ -115,7 +115,7 @@ const std::vector<Command> kExpectCommands = {
     {"expect opened", "", Command::Text | kAlways,
      [](R& r, S s) {
          const QString expected = "expected the desktop asked to open " + Quoted(s.text);
-         const QString found = r.desktop.siteAddress(Next(r.desktop.opened, r.matchedOpened, expected, "request"));
+         const QString found = SiteAddress(Next(r.desktop.opened, r.matchedOpened, expected, "request"), r.server);
          Check(found == s.text, expected + ", found " + Quoted(found));
      }},
     {"expect viewer", "", Command::Text | kAlways,

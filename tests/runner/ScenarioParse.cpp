@@ -1,6 +1,6 @@
 // Reading a scenario file: comments, command lines in their right form, and block
 // lines below a command that takes them.
-#include <QDate>
+#include <QMap>
 #include <QRegularExpression>
 
 #include "Scenario.h"
@@ -9,78 +9,50 @@ namespace tw {
 
 namespace {
 
-bool Matches(const QString& word, const char* pattern) {
-    return QRegularExpression(QRegularExpression::anchoredPattern(QLatin1String(pattern))).match(word).hasMatch();
-}
-
-// What each kind of argument must look like, and how a word that does not is reported.
-struct ArgKind {
-    const char* kind;
-    bool (*ok)(const QString&);
-    const char* problem;  // followed by the word
-};
-
-const ArgKind kKinds[] = {
-    {"PATH", [](const QString& w) { return !Matches(w, R"(/.*|.*\\.*|(.*/)?\.\.(/.*)?)"); },
-     "PATH must be relative to the working folder and use '/': "},
-    {"WINDOW", [](const QString& w) { return Matches(w, "Main|About|Update"); }, "WINDOW must be Main, About or Update, not "},
-    {"STATE", [](const QString& w) { return Matches(w, "0|1"); }, "expected 0 or 1, not "},
-    {"INDEX", [](const QString& w) { return Matches(w, R"(-1|\d{1,7})"); }, "INDEX must be a number from 0 (or -1), not "},
-    {"COUNT", [](const QString& w) { return Matches(w, R"(\d{1,9})"); }, "COUNT must be a whole number, not "},
-    {"MS", [](const QString& w) { return Matches(w, R"(\d{1,9})"); }, "MS must be a whole number, not "},
-    {"LINE", [](const QString& w) { return Matches(w, R"(-?[1-9]\d{0,8})"); },
-     "LINE must be a line number from 1, or from -1 counting from the end, not "},
-    {"CODE", [](const QString& w) { return Matches(w, R"([1-5]\d\d)"); }, "CODE must be an HTTP status, not "},
-    {"BUTTON", [](const QString& w) { return Matches(w, "OK|Cancel|Yes|No"); }, "BUTTON must be OK, Cancel, Yes or No, not "},
-    {"DATE", [](const QString& w) { return QDate::fromString(w, "yyyy-MM-dd").isValid(); }, "DATE must be YYYY-MM-DD, not "},
-    {"TIME", [](const QString& w) { return QTime::fromString(w, "hh:mm:ss").isValid(); }, "TIME must be hh:mm:ss, not "},
-    {"SERVICE", [](const QString& w) { return Matches(w, "open|viewer"); }, "expected open or viewer, not "},
-};
-
-// Takes the next word of a command line (words are separated by single blanks).
-QString TakeWord(int line, QString& rest, bool& more, const QString& what) {
-    if (!more) throw Failure("missing " + what, line);
-    const qsizetype blank = rest.indexOf(' ');
-    const QString word = rest.left(blank);  // the whole rest when there is no blank
-    if (word.isEmpty()) throw Failure(what + " is empty (two blanks in a row?)", line);
-    more = blank >= 0;
-    rest = more ? rest.mid(blank + 1) : QString();
-    return word;
-}
+// What each kind of argument must look like.
+const QMap<QString, QString> kForms = {
+    {"PATH", R"((?!/)(?!.*\\)(?!(.*/)?\.\.(/|$)).+)"}, {"WINDOW", "Main|About|Update"}, {"STATE", "0|1"},
+    {"INDEX", R"(-1|\d{1,7})"}, {"COUNT", R"(\d{1,9})"}, {"MS", R"(\d{1,9})"}, {"LINE", R"(-?[1-9]\d{0,8})"},
+    {"CODE", R"([1-5]\d\d)"}, {"BUTTON", "OK|Cancel|Yes|No"}, {"DATE", R"(\d{4}-\d\d-\d\d)"},
+    {"TIME", R"(([01]\d|2[0-3]):[0-5]\d:[0-5]\d)"}, {"SERVICE", "open|viewer"}};
 
 void CheckWord(int line, const QString& kind, const QString& word) {
-    for (const ArgKind& k : kKinds)
-        if (kind == QLatin1String(k.kind) && !k.ok(word)) throw Failure(k.problem + word, line);
+    const QRegularExpression form(QRegularExpression::anchoredPattern(kForms.value(kind, ".*")));
+    if (!form.match(word).hasMatch()) throw Failure(kind + " must match " + kForms[kind] + ", not " + word, line);
 }
 
 Step ParseCommand(int line, const QString& text) {
     if (text.startsWith(' ') || text.startsWith('\t'))
         throw Failure("a command line starts with its command word", line);
-    QString rest = text;
-    bool more = true;
+    // Words are separated by single blanks; TEXT is everything after the words taken.
+    const QStringList words = text.split(' ');
+    int taken = 0;
+    const auto word = [&](const QString& what) {
+        if (taken >= words.size()) throw Failure("missing " + what, line);
+        if (words[taken].isEmpty()) throw Failure(what + " is empty (two blanks in a row?)", line);
+        return words[taken++];
+    };
+    const auto rest = [&] { return taken < words.size() ? text.section(' ', taken) : QString(); };
     Step step;
     step.line = line;
-    step.command = TakeWord(line, rest, more, "command");
-    if (step.command == "expect" || step.command == "server")
-        step.command += " " + TakeWord(line, rest, more, "what to " + step.command);
+    step.command = word("command");
+    if (step.command == "expect" || step.command == "server") step.command += " " + word("what to " + step.command);
     const Command* command = FindCommand(step.command);
     if (!command) throw Failure("unknown command \"" + step.command + "\"", line);
     for (const QString& kind : QString::fromLatin1(command->args).split(' ', Qt::SkipEmptyParts)) {
-        step.args << TakeWord(line, rest, more, kind);
+        step.args << word(kind);
         CheckWord(line, kind, step.args.last());
     }
-    const auto blanksLeft = [&] { return !more || rest.trimmed().isEmpty(); };
-    if (step.command == "expect file" && !blanksLeft()) {
-        step.args << TakeWord(line, rest, more, "tail");
-        if (step.args.last() != "tail")
-            throw Failure("expected \"tail N\" after the path, not " + step.args.last(), line);
-        step.args << TakeWord(line, rest, more, "N");
+    if (step.command == "expect file" && !rest().trimmed().isEmpty()) {
+        step.args << word("tail");
+        if (step.args.last() != "tail") throw Failure("expected \"tail N\" after the path, not " + step.args.last(), line);
+        step.args << word("N");
         CheckWord(line, "COUNT", step.args.last());
     }
     if (command->flags & Command::Text)
-        step.text = more ? rest : QString();
-    else if (!blanksLeft())
-        throw Failure("unexpected \"" + rest + "\" after " + step.command, line);
+        step.text = rest();
+    else if (!rest().trimmed().isEmpty())
+        throw Failure("unexpected \"" + rest() + "\" after " + step.command, line);
     return step;
 }
 

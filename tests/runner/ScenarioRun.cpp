@@ -40,6 +40,26 @@ void PrintFolderChanges(const QString& root, QMap<QString, QByteArray>& seen, bo
     seen = now;
 }
 
+// Prints the message boxes, pages and viewers the program asked for since the last look.
+void PrintRecords(ScenarioRun& r) {
+    for (; r.tracedMessages < r.desktop.messages.size(); ++r.tracedMessages) {
+        const ShownMessage& m = r.desktop.messages[r.tracedMessages];
+        Print("  message box (" + QStringList{"OK", "OK/Cancel", "Yes/No", "Yes/No/Cancel"}.at(int(m.buttons)) + "):");
+        Print("  expect message " + m.title);
+        if (!m.text.isEmpty()) PrintBlock(SplitLines(m.text).join("\r\n"));
+        if (m.answer) Print("  answered " + AnswerName(*m.answer));
+    }
+    for (const QString fails = r.desktop.openFails ? "  (fails)" : ""; r.tracedOpened < r.desktop.opened.size();)
+        Print("  expect opened " + SiteAddress(r.desktop.opened[r.tracedOpened++], r.server) + fails);
+    for (const QString fails = r.desktop.viewerFails ? "  (fails)" : ""; r.tracedViewers < r.desktop.viewers.size();)
+        Print("  expect viewer " + r.desktop.viewers[r.tracedViewers++] + fails);
+}
+
+void PrintTrace(ScenarioRun& r) {
+    PrintRecords(r);
+    PrintFolderChanges(r.folder.path(), r.seenFiles, true);
+}
+
 // At the end of a file every record is matched and every queued answer used.
 void CheckEverythingMatched(const ScenarioRun& r) {
     const FakeDesktop& d = r.desktop;
@@ -102,40 +122,11 @@ QString FirstDifference(const QStringList& expected, const QStringList& found, c
     return {};
 }
 
-QString ScenarioDesktop::siteAddress(const QString& url) const {
-    return url.startsWith(loopback) ? kSiteBase + url.mid(loopback.size()) : url;
+QString SiteAddress(const QString& url, const UpdateServer& server) {
+    return url.startsWith(server.baseUrl()) ? kSiteBase + url.mid(server.baseUrl().size()) : url;
 }
 
-Answer ScenarioDesktop::message(const QString& title, const QString& text, Icon icon, Buttons buttons) {
-    if (trace) {
-        Print("  message box (" + QStringList{"OK", "OK/Cancel", "Yes/No", "Yes/No/Cancel"}.at(int(buttons)) + "):");
-        Print("  expect message " + title);
-        if (!text.isEmpty()) PrintBlock(SplitLines(text).join("\r\n"));
-    }
-    const Answer answer = FakeDesktop::message(title, text, icon, buttons);
-    if (trace && buttons != Buttons::Ok) Print("  answered " + AnswerName(answer));
-    return answer;
-}
-
-bool ScenarioDesktop::openUrl(const QString& url) {
-    if (trace) Print("  expect opened " + siteAddress(url) + (openFails ? "  (fails)" : ""));
-    return FakeDesktop::openUrl(url);
-}
-
-bool ScenarioDesktop::openFile(const QString& relPath) {
-    if (trace) Print("  expect opened " + relPath + (openFails ? "  (fails)" : ""));
-    return FakeDesktop::openFile(relPath);
-}
-
-bool ScenarioDesktop::startViewer(const QString& relPath) {
-    if (trace) Print("  expect viewer " + relPath + (viewerFails ? "  (fails)" : ""));
-    return FakeDesktop::startViewer(relPath);
-}
-
-ScenarioRun::ScenarioRun(bool trace) : trace(trace), program(desktop, folder.files(), server.baseUrl()) {
-    desktop.trace = trace;
-    desktop.loopback = server.baseUrl();
-}
+ScenarioRun::ScenarioRun(bool trace) : trace(trace), program(desktop, folder.files(), server.baseUrl()) {}
 
 void ScenarioRun::run(const Script& script) {
     int line = 0;
@@ -156,12 +147,12 @@ void ScenarioRun::run(const Script& script) {
             Check(started || (command->flags & Command::BeforeStart),
                   "expected the program running for " + step.command + ", found it not started");
             command->play(*this, step);
-            if (trace) PrintFolderChanges(folder.path(), seenFiles, true);
+            if (trace) PrintTrace(*this);
         }
         line = script.lastLine;
         CheckEverythingMatched(*this);
     } catch (const Failure& failure) {
-        if (trace) PrintFolderChanges(folder.path(), seenFiles, true);
+        if (trace) PrintTrace(*this);
         throw Failure(failure.text, line);
     }
 }

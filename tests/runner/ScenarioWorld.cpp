@@ -69,16 +69,17 @@ const std::vector<Command> kWorldCommands = {
     {"clock", "DATE TIME", kAlways,
      [](R& r, S s) {
          r.desktop.clock = QDateTime(QDate::fromString(s.args[0], "yyyy-MM-dd"), QTime::fromString(s.args[1], "hh:mm:ss"));
+         Check(r.desktop.clock.isValid(), "expected a date and time on the calendar, found " + s.args.join(' '));
      }},
     {"server reply", "", Command::Block | kAlways,
      [](R& r, S s) {
          QByteArray body;
          for (const QString& line : s.block) body += Files::encode(line) + "\r\n";
-         r.server.reply(body);
+         r.server.set(UpdateServer::Mode::Reply, body);
      }},
-    {"server error", "CODE", kAlways, [](R& r, S s) { r.server.error(s.args[0].toInt()); }},
-    {"server silent", "", kAlways, [](R& r, S) { r.server.silent(); }},
-    {"server down", "", kAlways, [](R& r, S) { r.server.down(); }},
+    {"server error", "CODE", kAlways, [](R& r, S s) { r.server.set(UpdateServer::Mode::Error, {}, s.args[0].toInt()); }},
+    {"server silent", "", kAlways, [](R& r, S) { r.server.set(UpdateServer::Mode::Silent); }},
+    {"server down", "", kAlways, [](R& r, S) { r.server.set(UpdateServer::Mode::Down); }},
     {"desktop-fails", "SERVICE", kAlways,
      [](R& r, S s) { (s.args[0] == "open" ? r.desktop.openFails : r.desktop.viewerFails) = true; }},
 };

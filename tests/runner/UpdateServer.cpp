@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/Program.h"
 #include "app/UpdateWindow.h"
@@ -27,66 +28,59 @@ QByteArray Response(int code, const QByteArray& body) {
 }  // namespace
 
 UpdateServer::UpdateServer() {
-    listener_.listen(QHostAddress::LocalHost);
-    port_ = listener_.serverPort();
-    listener_.close();
-    QObject::connect(&listener_, &QTcpServer::newConnection, [this] {
-        while (QTcpSocket* socket = listener_.nextPendingConnection()) {
+    listener.listen(QHostAddress::LocalHost);
+    port = listener.serverPort();
+    listener.close();
+    QObject::connect(&listener, &QTcpServer::newConnection, [this] {
+        while (QTcpSocket* socket = listener.nextPendingConnection()) {
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             auto request = std::make_shared<QByteArray>();
             QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, request] {
                 request->append(socket->readAll());
                 if (!request->contains("\r\n\r\n")) return;
                 socket->disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
-                answer(socket);
+                if (mode == Mode::Silent || mode == Mode::Down) {  // down after accepting: say nothing
+                    held.emplace_back(socket);
+                    if (requestHeld) requestHeld();
+                    return;
+                }
+                socket->write(mode == Mode::Reply ? Response(200, body) : Response(code, QByteArray()));
+                socket->disconnectFromHost();
             });
         }
     });
 }
 
 UpdateServer::~UpdateServer() {
-    for (const QPointer<QTcpSocket>& socket : held_)
+    for (const QPointer<QTcpSocket>& socket : held)
         if (socket) socket->abort();
 }
 
-void UpdateServer::setMode(Mode mode) {
-    mode_ = mode;
-    if (mode_ == Mode::Down)
-        listener_.close();
-    else if (!listener_.isListening())
-        listener_.listen(QHostAddress::LocalHost, port_);
-}
-
-void UpdateServer::answer(QTcpSocket* socket) {
-    if (mode_ == Mode::Silent || mode_ == Mode::Down) {  // down after accepting: say nothing
-        held_.emplace_back(socket);
-        if (requestHeld_) requestHeld_();
-        return;
-    }
-    socket->write(mode_ == Mode::Reply ? Response(200, body_) : Response(code_, QByteArray()));
-    socket->disconnectFromHost();
-}
-
-bool UpdateServer::holdingRequest() const {
-    for (const QPointer<QTcpSocket>& socket : held_)
-        if (socket && socket->state() == QAbstractSocket::ConnectedState) return true;
-    return false;
+void UpdateServer::set(Mode next, const QByteArray& replyBody, int status) {
+    mode = next;
+    body = replyBody;
+    code = status;
+    if (mode == Mode::Down)
+        listener.close();
+    else if (!listener.isListening())
+        listener.listen(QHostAddress::LocalHost, port);
 }
 
 void UpdateServer::deliver(Program& p) {
     QCoreApplication::processEvents();
     UrlGet& get = p.update->urlGet1;
-    if (p.ended() || !get.Busy() || holdingRequest()) return;
+    const bool holding = std::any_of(held.begin(), held.end(), [](const QPointer<QTcpSocket>& socket) {
+        return socket && socket->state() == QAbstractSocket::ConnectedState;
+    });
+    if (p.ended() || !get.Busy() || holding) return;
     // Wait until the download ends, or a silent server has taken the request.
     QEventLoop loop;
     QTimer::singleShot(kDeliveryLimitMs, &loop, &QEventLoop::quit);
-    const auto done = QObject::connect(&get, &UrlGet::DownloadComplete, &loop, &QEventLoop::quit);
-    const auto failed = QObject::connect(&get, &UrlGet::DownloadFailed, &loop, &QEventLoop::quit);
-    requestHeld_ = [&loop] { loop.quit(); };
+    QObject::connect(&get, &UrlGet::DownloadComplete, &loop, &QEventLoop::quit);
+    QObject::connect(&get, &UrlGet::DownloadFailed, &loop, &QEventLoop::quit);
+    requestHeld = [&loop] { loop.quit(); };
     loop.exec();
-    requestHeld_ = nullptr;
-    QObject::disconnect(done);
-    QObject::disconnect(failed);
+    requestHeld = nullptr;
     QCoreApplication::processEvents();
 }
 

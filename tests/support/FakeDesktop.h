@@ -2,6 +2,7 @@
 #include <QMap>
 #include <QStringList>
 #include <deque>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct ShownMessage {
     QString text;
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
+    std::optional<Answer> answer;  // the queued answer it took, when it asked a question
 };
 
 // Thrown when the program asks a question that the script did not answer.

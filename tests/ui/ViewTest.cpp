@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QTableWidget>
 #include <QTest>
 #include <QXYSeries>
@@ -46,16 +47,16 @@ protected:
 
 TEST_F(View, EveryControlOfTheModelsIsAWidgetOfItsKind) {
     const char* classes[] = {"QLineEdit", "QLabel", "QPushButton", "QCheckBox", "QComboBox", "QGroupBox", "QLabel"};
-    for (const WindowModel* m : {static_cast<WindowModel*>(&p.main), static_cast<WindowModel*>(p.about.get()),
-                                 &p.update->model}) {
-        const WindowId id = m == &p.main ? WindowId::Main : m == p.about.get() ? WindowId::About : WindowId::Update;
+    const std::pair<WindowId, const WindowModel*> windows[] = {
+        {WindowId::Main, &p.main}, {WindowId::About, p.about.get()}, {WindowId::Update, &p.update->model}};
+    for (const auto& [id, m] : windows) {
         EXPECT_EQ(view.binder(id).missingControls(), QStringList());
         for (int c = 0; c < m->count(); ++c) {
             // The update window's message runs over several lines.
             const bool lines = id == WindowId::Update && m->at(c).name == "Message";
-            if (const QWidget* w = widget(c, id))
-                EXPECT_STREQ(w->metaObject()->className(), lines ? "QPlainTextEdit" : classes[int(m->at(c).kind)])
-                    << m->at(c).name.toStdString();
+            const QWidget* w = widget(c, id);
+            EXPECT_STREQ(w ? w->metaObject()->className() : "", lines ? "QPlainTextEdit" : classes[int(m->at(c).kind)])
+                << m->at(c).name.toStdString();
         }
     }
 }
