@@ -54,43 +54,38 @@ using S = const Step&;
 }  // namespace
 
 const std::vector<Command> kUserCommands = {
-    {"start", "", Command::Text | Command::BeforeStart,
-     [](R& r, S s) {
-         Check(!r.started, "expected one start in a scenario, found the program already started");
-         r.started = true;
-         r.event([&] { r.program.start(s.text); });
-     }},
-    {"type", "NAME", Command::Text,
-     [](R& r, S s) {
-         const ControlRef c = Usable(r, s.args[0], "type into", [](Kind k) { return k == Kind::TextBox; }, "a text box");
-         r.event([&] { r.program.typed(c.window, c.id, s.text); });
-     }},
-    {"click", "NAME", 0,
-     [](R& r, S s) {
-         const ControlRef c = Usable(
-             r, s.args[0], "click", [](Kind k) { return k != Kind::TextBox && k != Kind::ComboBox && k != Kind::Group; },
-             "a button, picture, label or check box");
-         r.event([&] { r.program.click(c.window, c.id); });
-     }},
-    {"select", "NAME INDEX", 0,
-     [](R& r, S s) {
-         const ControlRef c = Usable(r, s.args[0], "select in", [](Kind k) { return k == Kind::ComboBox; }, "a combo box");
-         const int index = s.args[1].toInt();
-         const qsizetype items = c.control().items.size();
-         Check(index >= 0 && index < items,
-               "expected item " + s.args[1] + " in " + c.name + ", found " + QString::number(items) + " item(s)");
-         r.event([&] { r.program.selected(c.window, c.id, index); });
-     }},
+    {"start", "", Command::Text | Command::BeforeStart, [](R& r, S s) {
+        Check(!r.started, "expected one start in a scenario, found the program already started");
+        r.started = true;
+        r.event([&] { r.program.start(s.text); });
+    }},
+    {"type", "NAME", Command::Text, [](R& r, S s) {
+        const ControlRef c = Usable(r, s.args[0], "type into", [](Kind k) { return k == Kind::TextBox; }, "a text box");
+        r.event([&] { r.program.typed(c.window, c.id, s.text); });
+    }},
+    {"click", "NAME", 0, [](R& r, S s) {
+        const ControlRef c = Usable(
+            r, s.args[0], "click", [](Kind k) { return k != Kind::TextBox && k != Kind::ComboBox && k != Kind::Group; },
+            "a button, picture, label or check box");
+        r.event([&] { r.program.click(c.window, c.id); });
+    }},
+    {"select", "NAME INDEX", 0, [](R& r, S s) {
+        const ControlRef c = Usable(r, s.args[0], "select in", [](Kind k) { return k == Kind::ComboBox; }, "a combo box");
+        const int index = s.args[1].toInt();
+        const qsizetype items = c.control().items.size();
+        Check(index >= 0 && index < items,
+              "expected item " + s.args[1] + " in " + c.name + ", found " + QString::number(items) + " item(s)");
+        r.event([&] { r.program.selected(c.window, c.id, index); });
+    }},
     {"activate", "", 0, [](R& r, S) { r.event([&] { r.program.activate(); }); }},
-    {"close", "WINDOW", 0,
-     [](R& r, S s) {
-         const WindowId window = WindowNamed(s.args[0]);
-         Check(r.model(window).open(), "expected the " + s.args[0] + " window open to close it, found it closed");
-         r.event([&] { r.program.close(window); });
-     }},
+    {"close", "WINDOW", 0, [](R& r, S s) {
+        const WindowId window = WindowNamed(s.args[0]);
+        Check(r.model(window).open(), "expected the " + s.args[0] + " window open to close it, found it closed");
+        r.event([&] { r.program.close(window); });
+    }},
     {"wait", "MS", Command::BeforeStart, [](R& r, S s) { Wait(r, s.args[0].toLongLong()); }},
     {"answer", "BUTTON", Command::BeforeStart,
-     [](R& r, S s) { r.desktop.answers.push_back(Answer(QStringList{"OK", "Cancel", "Yes", "No"}.indexOf(s.args[0]))); }},
+        [](R& r, S s) { r.desktop.answers.push_back(Answer(QStringList{"OK", "Cancel", "Yes", "No"}.indexOf(s.args[0]))); }},
 };
 
 }  // namespace tw

@@ -50,110 +50,97 @@ QStringList FileLines(R& r, const QString& path) {
 }  // namespace
 
 const std::vector<Command> kExpectCommands = {
-    {"expect text", "NAME", Command::Text | Command::Block | kBefore,
-     [](R& r, S s) {
-         const Control& c = Of(r, s, [](Kind k) { return k != Kind::ComboBox && k != Kind::Picture; },
-                               "a text box, label, button, group or check box");
-         if (s.hasBlock) NoDifference(FirstDifference(s.block, SplitLines(c.text, false), s.args[0]));
-         if (!s.hasBlock) Same(s.text, c.text, s.args[0]);
-     }},
+    {"expect text", "NAME", Command::Text | Command::Block | kBefore, [](R& r, S s) {
+        const Control& c = Of(r, s, [](Kind k) { return k != Kind::ComboBox && k != Kind::Picture; },
+                              "a text box, label, button, group or check box");
+        if (s.hasBlock) NoDifference(FirstDifference(s.block, SplitLines(c.text, false), s.args[0]));
+        if (!s.hasBlock) Same(s.text, c.text, s.args[0]);
+    }},
     {"expect tooltip", "NAME", Command::Text | kBefore,
-     [](R& r, S s) { Same(s.text, Of(r, s, Any, "").tooltip, "the tooltip of " + s.args[0]); }},
-    {"expect checked", "NAME STATE", kBefore,
-     [](R& r, S s) {
-         Flag(s.args[1], Of(r, s, [](Kind k) { return k == Kind::CheckBox; }, "a check box").checked, s.args[0],
-              "ticked", "unticked");
-     }},
-    {"expect selected", "NAME INDEX", kBefore,
-     [](R& r, S s) {
-         const ControlRef ref = r.control(s.args[0]);
-         const int found = Of(r, s, [](Kind k) { return k == Kind::ComboBox; }, "a combo box").index;
-         Check(found == s.args[1].toInt(), "expected " + s.args[0] + " to show item " + s.args[1] + ", found item " +
-                                               QString::number(found) + " " + Quoted(ref.model->itemText(ref.id)));
-     }},
+        [](R& r, S s) { Same(s.text, Of(r, s, Any, "").tooltip, "the tooltip of " + s.args[0]); }},
+    {"expect checked", "NAME STATE", kBefore, [](R& r, S s) {
+        Flag(s.args[1], Of(r, s, [](Kind k) { return k == Kind::CheckBox; }, "a check box").checked, s.args[0],
+             "ticked", "unticked");
+    }},
+    {"expect selected", "NAME INDEX", kBefore, [](R& r, S s) {
+        const ControlRef ref = r.control(s.args[0]);
+        const int found = Of(r, s, [](Kind k) { return k == Kind::ComboBox; }, "a combo box").index;
+        Check(found == s.args[1].toInt(), "expected " + s.args[0] + " to show item " + s.args[1] + ", found item " +
+                                              QString::number(found) + " " + Quoted(ref.model->itemText(ref.id)));
+    }},
     {"expect enabled", "NAME STATE", kBefore,
-     [](R& r, S s) { Flag(s.args[1], Of(r, s, Any, "").enabled, s.args[0], "enabled", "disabled"); }},
-    {"expect focus", "NAME", kBefore,
-     [](R& r, S s) {
-         const ControlRef ref = r.control(s.args[0]);
-         const int focus = ref.model->focus();
-         Check(focus == ref.id, "expected the focus on " + ref.name + ", found it on " +
-                                    (focus >= 0 && focus < ref.model->count() ? ref.model->at(focus).name : "no control"));
-     }},
+        [](R& r, S s) { Flag(s.args[1], Of(r, s, Any, "").enabled, s.args[0], "enabled", "disabled"); }},
+    {"expect focus", "NAME", kBefore, [](R& r, S s) {
+        const ControlRef ref = r.control(s.args[0]);
+        const int focus = ref.model->focus();
+        Check(focus == ref.id, "expected the focus on " + ref.name + ", found it on " +
+                                   (focus >= 0 && focus < ref.model->count() ? ref.model->at(focus).name : "no control"));
+    }},
     {"expect caption", "WINDOW", Command::Text | kBefore,
-     [](R& r, S s) { Same(s.text, r.model(WindowNamed(s.args[0])).caption(), "the " + s.args[0] + " window's caption"); }},
+        [](R& r, S s) { Same(s.text, r.model(WindowNamed(s.args[0])).caption(), "the " + s.args[0] + " window's caption"); }},
     // Every window is closed once the program has ended, which can be checked, and
     // what the program showed on its way out stays on record.
     {"expect open", "WINDOW STATE", kAlways, [](R& r, S s) { WindowState(r, s, &WindowModel::open, "open", "not open"); }},
     {"expect shown", "WINDOW STATE", kAlways, [](R& r, S s) { WindowState(r, s, &WindowModel::shown, "shown", "not shown"); }},
-    {"expect topmost", "WINDOW STATE", kAlways,
-     [](R& r, S s) {
-         Flag(s.args[1], r.desktop.topmost.value(WindowNamed(s.args[0]), false), "the " + s.args[0] + " window",
-              "topmost", "not topmost");
-     }},
-    {"expect ended", "STATE", kAlways,
-     [](R& r, S s) {
-         Check(r.started, QString("expected the program ") + (s.args[0] == "1" ? "ended" : "running") +
-                              ", found it not started");
-         Flag(s.args[0], r.ended(), "the program", "ended", "running");
-     }},
-    {"expect message", "", Command::Text | Command::Block | kAlways,
-     [](R& r, S s) {
-         Check(r.matchedMessages < r.desktop.messages.size(),
-               "expected the message box " + Quoted(s.text) + ", found no further message box");
-         const ShownMessage& shown = r.desktop.messages.at(r.matchedMessages++);
-         Check(shown.title == s.text, "expected the message box " + Quoted(s.text) + ", found " + Quoted(shown.title) +
-                                          " saying " + Quoted(shown.text));
-         NoDifference(FirstDifference(s.block, SplitLines(shown.text), "the message " + Quoted(shown.title)));
-     }},
-    {"expect no-message", "", kAlways,
-     [](R& r, S) {
-         if (r.matchedMessages == r.desktop.messages.size()) return;
-         const ShownMessage& shown = r.desktop.messages.at(r.matchedMessages);
-         throw Failure("expected no further message box, found " + Quoted(shown.title) + " saying " + Quoted(shown.text));
-     }},
-    {"expect opened", "", Command::Text | kAlways,
-     [](R& r, S s) {
-         const QString expected = "expected the desktop asked to open " + Quoted(s.text);
-         const QString found = SiteAddress(Next(r.desktop.opened, r.matchedOpened, expected, "request"), r.server);
-         Check(found == s.text, expected + ", found " + Quoted(found));
-     }},
-    {"expect viewer", "", Command::Text | kAlways,
-     [](R& r, S s) {
-         const QString expected = "expected a viewer started for " + Quoted(s.text);
-         const QString& found = Next(r.desktop.viewers, r.matchedViewers, expected, "viewer");
-         Check(found == s.text, expected + ", found one for " + Quoted(found));
-     }},
+    {"expect topmost", "WINDOW STATE", kAlways, [](R& r, S s) {
+        Flag(s.args[1], r.desktop.topmost.value(WindowNamed(s.args[0]), false), "the " + s.args[0] + " window",
+             "topmost", "not topmost");
+    }},
+    {"expect ended", "STATE", kAlways, [](R& r, S s) {
+        Check(r.started, QString("expected the program ") + (s.args[0] == "1" ? "ended" : "running") +
+                             ", found it not started");
+        Flag(s.args[0], r.ended(), "the program", "ended", "running");
+    }},
+    {"expect message", "", Command::Text | Command::Block | kAlways, [](R& r, S s) {
+        Check(r.matchedMessages < r.desktop.messages.size(),
+              "expected the message box " + Quoted(s.text) + ", found no further message box");
+        const ShownMessage& shown = r.desktop.messages.at(r.matchedMessages++);
+        Check(shown.title == s.text, "expected the message box " + Quoted(s.text) + ", found " + Quoted(shown.title) +
+                                         " saying " + Quoted(shown.text));
+        NoDifference(FirstDifference(s.block, SplitLines(shown.text), "the message " + Quoted(shown.title)));
+    }},
+    {"expect no-message", "", kAlways, [](R& r, S) {
+        if (r.matchedMessages == r.desktop.messages.size()) return;
+        const ShownMessage& shown = r.desktop.messages.at(r.matchedMessages);
+        throw Failure("expected no further message box, found " + Quoted(shown.title) + " saying " + Quoted(shown.text));
+    }},
+    {"expect opened", "", Command::Text | kAlways, [](R& r, S s) {
+        const QString expected = "expected the desktop asked to open " + Quoted(s.text);
+        const QString found = SiteAddress(Next(r.desktop.opened, r.matchedOpened, expected, "request"), r.server);
+        Check(found == s.text, expected + ", found " + Quoted(found));
+    }},
+    {"expect viewer", "", Command::Text | kAlways, [](R& r, S s) {
+        const QString expected = "expected a viewer started for " + Quoted(s.text);
+        const QString& found = Next(r.desktop.viewers, r.matchedViewers, expected, "viewer");
+        Check(found == s.text, expected + ", found one for " + Quoted(found));
+    }},
     // optionally followed by "tail N"
-    {"expect file", "PATH", Command::Block | kAlways,
-     [](R& r, S s) {
-         const QStringList lines = FileLines(r, s.args[0]);
-         if (s.args.size() < 3) return NoDifference(FirstDifference(s.block, lines, s.args[0]));
-         const QString count = s.args[2];
-         Check(lines.size() >= count.toInt(), "expected at least " + count + " line(s) in " + s.args[0] + ", found " +
-                                                  QString::number(lines.size()));
-         NoDifference(FirstDifference(s.block, lines.mid(lines.size() - count.toInt()),
-                                      "the last " + count + " line(s) of " + s.args[0]));
-     }},
-    {"expect lines", "PATH COUNT", kAlways,
-     [](R& r, S s) {
-         const qsizetype found = FileLines(r, s.args[0]).size();
-         Check(found == s.args[1].toInt(),
-               "expected " + s.args[1] + " line(s) in " + s.args[0] + ", found " + QString::number(found));
-     }},
-    {"expect line", "PATH LINE", Command::Text | kAlways,
-     [](R& r, S s) {
-         const QStringList lines = FileLines(r, s.args[0]);
-         const int n = s.args[1].toInt();
-         const qsizetype index = n > 0 ? n - 1 : lines.size() + n;
-         const QString expected = "expected line " + s.args[1] + " of " + s.args[0] + " to be " + Quoted(s.text);
-         Check(index >= 0 && index < lines.size(), expected + ", found only " + QString::number(lines.size()) + " line(s)");
-         Check(lines.at(index) == s.text, expected + ", found " + Quoted(lines.at(index)));
-     }},
+    {"expect file", "PATH", Command::Block | kAlways, [](R& r, S s) {
+        const QStringList lines = FileLines(r, s.args[0]);
+        if (s.args.size() < 3) return NoDifference(FirstDifference(s.block, lines, s.args[0]));
+        const QString count = s.args[2];
+        Check(lines.size() >= count.toInt(), "expected at least " + count + " line(s) in " + s.args[0] + ", found " +
+                                                 QString::number(lines.size()));
+        NoDifference(FirstDifference(s.block, lines.mid(lines.size() - count.toInt()),
+                                     "the last " + count + " line(s) of " + s.args[0]));
+    }},
+    {"expect lines", "PATH COUNT", kAlways, [](R& r, S s) {
+        const qsizetype found = FileLines(r, s.args[0]).size();
+        Check(found == s.args[1].toInt(),
+              "expected " + s.args[1] + " line(s) in " + s.args[0] + ", found " + QString::number(found));
+    }},
+    {"expect line", "PATH LINE", Command::Text | kAlways, [](R& r, S s) {
+        const QStringList lines = FileLines(r, s.args[0]);
+        const int n = s.args[1].toInt();
+        const qsizetype index = n > 0 ? n - 1 : lines.size() + n;
+        const QString expected = "expected line " + s.args[1] + " of " + s.args[0] + " to be " + Quoted(s.text);
+        Check(index >= 0 && index < lines.size(), expected + ", found only " + QString::number(lines.size()) + " line(s)");
+        Check(lines.at(index) == s.text, expected + ", found " + Quoted(lines.at(index)));
+    }},
     {"expect exists", "PATH", kAlways,
-     [](R& r, S s) { Check(r.folder.exists(s.args[0]), "expected " + s.args[0] + " to exist, found it missing"); }},
+        [](R& r, S s) { Check(r.folder.exists(s.args[0]), "expected " + s.args[0] + " to exist, found it missing"); }},
     {"expect missing", "PATH", kAlways,
-     [](R& r, S s) { Check(!r.folder.exists(s.args[0]), "expected " + s.args[0] + " missing, found it there"); }},
+        [](R& r, S s) { Check(!r.folder.exists(s.args[0]), "expected " + s.args[0] + " missing, found it there"); }},
 };
 
 }  // namespace tw

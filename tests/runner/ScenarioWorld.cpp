@@ -42,46 +42,40 @@ const std::vector<Command> kWorldCommands = {
     {"write", "PATH", Command::Block | kAlways, [](R& r, S s) { Write(r, s.args[0], s.block, "its folder"); }},
     // TEXT: the settings, separated by single blanks
     {"config", "", Command::Text | kAlways, [](R& r, S s) { Write(r, "Data/Tankwise.ini", ChangedConfig(s.text), "Data/"); }},
-    {"append", "PATH", Command::Block | kAlways,
-     [](R& r, S s) {
-         Check(r.folder.exists(s.args[0]), "expected " + s.args[0] + " to exist to append to it, found no such file");
-         Check(r.folder.append(s.args[0], s.block), "expected to append to " + s.args[0] + ", found it cannot be written");
-     }},
-    {"remove", "PATH", kAlways,
-     [](R& r, S s) {
-         Check(r.folder.remove(s.args[0]), "expected " + s.args[0] + " to remove, found no such file or folder");
-     }},
-    {"folder", "PATH", kAlways,
-     [](R& r, S s) {
-         Check(r.folder.makeFolder(s.args[0]),
-               "expected to create the folder " + s.args[0] + ", found it cannot be created");
-     }},
+    {"append", "PATH", Command::Block | kAlways, [](R& r, S s) {
+        Check(r.folder.exists(s.args[0]), "expected " + s.args[0] + " to exist to append to it, found no such file");
+        Check(r.folder.append(s.args[0], s.block), "expected to append to " + s.args[0] + ", found it cannot be written");
+    }},
+    {"remove", "PATH", kAlways, [](R& r, S s) {
+        Check(r.folder.remove(s.args[0]), "expected " + s.args[0] + " to remove, found no such file or folder");
+    }},
+    {"folder", "PATH", kAlways, [](R& r, S s) {
+        Check(r.folder.makeFolder(s.args[0]),
+              "expected to create the folder " + s.args[0] + ", found it cannot be created");
+    }},
     {"deny", "PATH", kAlways, [](R& r, S s) { r.folder.deny(s.args[0]); }},
     {"deny-read", "PATH", kAlways, [](R& r, S s) { r.folder.denyRead(s.args[0]); }},
     {"allow", "PATH", kAlways, [](R& r, S s) { r.folder.allow(s.args[0]); }},
-    {"locale", "LOCALE", kAlways,
-     [](R& r, S s) {
-         // QLocale quietly falls back to C for a name it does not know.
-         r.desktop.userLocale = QLocale(s.args[0]);
-         Check(s.args[0] == "C" || r.desktop.userLocale.language() != QLocale::C,
-               "expected a locale name such as en_GB, found " + s.args[0]);
-     }},
-    {"clock", "DATE TIME", kAlways,
-     [](R& r, S s) {
-         r.desktop.clock = QDateTime(QDate::fromString(s.args[0], "yyyy-MM-dd"), QTime::fromString(s.args[1], "hh:mm:ss"));
-         Check(r.desktop.clock.isValid(), "expected a date and time on the calendar, found " + s.args.join(' '));
-     }},
-    {"server reply", "", Command::Block | kAlways,
-     [](R& r, S s) {
-         QByteArray body;
-         for (const QString& line : s.block) body += Files::encode(line) + "\r\n";
-         r.server.set(UpdateServer::Mode::Reply, body);
-     }},
+    {"locale", "LOCALE", kAlways, [](R& r, S s) {
+        // QLocale quietly falls back to C for a name it does not know.
+        r.desktop.userLocale = QLocale(s.args[0]);
+        Check(s.args[0] == "C" || r.desktop.userLocale.language() != QLocale::C,
+              "expected a locale name such as en_GB, found " + s.args[0]);
+    }},
+    {"clock", "DATE TIME", kAlways, [](R& r, S s) {
+        r.desktop.clock = QDateTime(QDate::fromString(s.args[0], "yyyy-MM-dd"), QTime::fromString(s.args[1], "hh:mm:ss"));
+        Check(r.desktop.clock.isValid(), "expected a date and time on the calendar, found " + s.args.join(' '));
+    }},
+    {"server reply", "", Command::Block | kAlways, [](R& r, S s) {
+        QByteArray body;
+        for (const QString& line : s.block) body += Files::encode(line) + "\r\n";
+        r.server.set(UpdateServer::Mode::Reply, body);
+    }},
     {"server error", "CODE", kAlways, [](R& r, S s) { r.server.set(UpdateServer::Mode::Error, {}, s.args[0].toInt()); }},
     {"server silent", "", kAlways, [](R& r, S) { r.server.set(UpdateServer::Mode::Silent); }},
     {"server down", "", kAlways, [](R& r, S) { r.server.set(UpdateServer::Mode::Down); }},
     {"desktop-fails", "SERVICE", kAlways,
-     [](R& r, S s) { (s.args[0] == "open" ? r.desktop.openFails : r.desktop.viewerFails) = true; }},
+        [](R& r, S s) { (s.args[0] == "open" ? r.desktop.openFails : r.desktop.viewerFails) = true; }},
 };
 
 }  // namespace tw
