@@ -15,13 +15,8 @@ void WriteRaw(WorkFolder& folder, const QString& relPath, const QByteArray& byte
 }
 
 TEST(Files, AppendEncodesTheLineAndEndsACutLastLineFirst) {
-    const struct {
-        const char* name;
-        QByteArray old;
-        QString line;
-        QByteArray appended;
-        QStringList lastTwo;  // before the append; a cut last line is left out
-    } rows[] = {
+    // lastTwo: the last two lines before the append; a cut last line is left out.
+    const struct { const char* name; QByteArray old; QString line; QByteArray appended; QStringList lastTwo; } rows[] = {
         {"whole line", "a\r\n", "new", "a\r\nnew\r\n", {"a"}},
         {"cut line", "a\r\n12/03/20", "new", "a\r\n12/03/20\r\nnew\r\n", {"a"}},
         {"NUL tail", QByteArray("a\r\n\0\0\0", 6), "new", QByteArray("a\r\n\0\0\0\r\nnew\r\n", 13), {"a"}},

@@ -9,17 +9,13 @@
 #include "app/CommandLine.h"
 #include "app/Launch.h"
 #include "app/WorkingFolder.h"
+#include "platform/Files.h"
 
 namespace tw {
 namespace {
 
 TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
-    const struct {
-        const char* name;
-        QStringList arguments;
-        QString folder, switches;
-        bool refused;
-    } rows[] = {
+    const struct { const char* name; QStringList arguments; QString folder, switches; bool refused; } rows[] = {
         {"switch after folder", {"--folder", "/t w", "-InhibitUpdate"}, "/t w", "-InhibitUpdate", false},
         {"folder after switch", {"-InhibitErrorCheck", "--folder=/t"}, "/t", "-InhibitErrorCheck", false},
         {"words stay joined", {"-InhibitErrorCheck", "more"}, "", "-InhibitErrorCheck more", false},
@@ -55,10 +51,7 @@ protected:
         f.flush();  // a write still buffered at close would stamp the file with now
         f.setFileTime(QDateTime::currentDateTime().addDays(-ageInDays), QFileDevice::FileModificationTime);
     }
-    QByteArray read(const QString& relPath) const {
-        QFile f(at(relPath));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : "<missing>";
-    }
+    QByteArray read(const QString& relPath) const { return Files(home.path()).readLines(relPath).join("\n").toLatin1(); }
     std::optional<Launch> launch(const QStringList& arguments) {
         return PrepareLaunch(desktop, {arguments, {}, at("user"), {at("none"), at("defaults")}});
     }
@@ -86,18 +79,11 @@ TEST_F(Launching, AFirstStartCopiesTheDefaultsAndALaterOneOnlyNewerHelp) {
 }
 
 TEST_F(Launching, RefusalsTellTheUserOnceAndTouchNothing) {
-    const struct {
-        const char* name;
-        const char* folder;
-        const char* title;
-        const char* firstLine;  // %1 is the folder
-    } rows[] = {
-        {"folder inside a file", "file/sub", "Tankwise Working Folder Error",
-         "The working folder %1 cannot be used.\r\nIt cannot be created."},
-        {"folder is a file", "file", "Tankwise Working Folder Error",
-         "The working folder %1 cannot be used.\r\nIt is a file, not a folder."},
-        {"second copy in the same folder", "mine", "Tankwise Already Running",
-         "Tankwise is already running in the working folder\r\n%1."},
+    // The first line of each text has %1 for the folder.
+    const struct { const char* name, *folder, *title, *firstLine; } rows[] = {
+        {"inside a file", "file/sub", "Tankwise Working Folder Error", "The working folder %1 cannot be used.\r\nIt cannot be created."},
+        {"a file", "file", "Tankwise Working Folder Error", "The working folder %1 cannot be used.\r\nIt is a file, not a folder."},
+        {"in use", "mine", "Tankwise Already Running", "Tankwise is already running in the working folder\r\n%1."},
     };
     put("file", "x", 0);
     const auto running = launch({"--folder", at("mine")});
