@@ -17,8 +17,7 @@ struct Step {
     QString command;        // "click", "expect text", "server reply" ...
     QStringList args;       // the fixed arguments in order ("expect file" keeps "tail" N)
     QString text;           // TEXT at the end of the line, exactly as written
-    QStringList block;      // the block lines that belong to the command
-    bool hasBlock = false;  // at least one block line was given
+    QStringList block;      // the block lines that belong to the command (a lone "|" is one)
 };
 
 struct Script {

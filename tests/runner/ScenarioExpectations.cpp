@@ -53,8 +53,8 @@ const std::vector<Command> kExpectCommands = {
     {"expect text", "NAME", Command::Text | Command::Block | kBefore, [](R& r, S s) {
         const Control& c = Of(r, s, [](Kind k) { return k != Kind::ComboBox && k != Kind::Picture; },
                               "a text box, label, button, group or check box");
-        if (s.hasBlock) NoDifference(FirstDifference(s.block, SplitLines(c.text, false), s.args[0]));
-        if (!s.hasBlock) Same(s.text, c.text, s.args[0]);
+        if (!s.block.isEmpty()) NoDifference(FirstDifference(s.block, SplitLines(c.text, false), s.args[0]));
+        if (s.block.isEmpty()) Same(s.text, c.text, s.args[0]);
     }},
     {"expect tooltip", "NAME", Command::Text | kBefore,
         [](R& r, S s) { Same(s.text, Of(r, s, Any, "").tooltip, "the tooltip of " + s.args[0]); }},

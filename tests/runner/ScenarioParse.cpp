@@ -61,7 +61,7 @@ void CheckWhole(const Step& s) {
     if ((s.command == "expect message" || s.command == "expect opened" || s.command == "expect viewer") &&
         s.text.isEmpty())
         throw Failure(s.command + " needs its text", s.line);
-    if (s.command == "expect text" && s.hasBlock && !s.text.isEmpty())
+    if (s.command == "expect text" && !s.block.isEmpty() && !s.text.isEmpty())
         throw Failure("expect text takes either TEXT or block lines, not both", s.line);
     if (s.command == "expect file" && s.args.size() == 3 && s.block.size() != s.args.at(2).toInt())
         throw Failure("tail " + s.args.at(2) + " needs exactly that many block lines, found " +
@@ -88,7 +88,6 @@ Script ParseScenario(const QString& source) {
             if (!(FindCommand(owner.command)->flags & Command::Block))
                 throw Failure(owner.command + " takes no block lines", number);
             owner.block << line.mid(2);
-            owner.hasBlock = true;
         } else if (!line.trimmed().isEmpty() && !line.trimmed().startsWith('#')) {
             script.steps << ParseCommand(number, line);
         }

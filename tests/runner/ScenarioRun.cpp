@@ -40,8 +40,8 @@ void PrintFolderChanges(const QString& root, QMap<QString, QByteArray>& seen, bo
     seen = now;
 }
 
-// Prints the message boxes, pages and viewers the program asked for since the last look.
-void PrintRecords(ScenarioRun& r) {
+// Prints the message boxes, pages, viewers and file changes of the step just played.
+void PrintTrace(ScenarioRun& r) {
     for (; r.tracedMessages < r.desktop.messages.size(); ++r.tracedMessages) {
         const ShownMessage& m = r.desktop.messages[r.tracedMessages];
         Print("  message box (" + QStringList{"OK", "OK/Cancel", "Yes/No", "Yes/No/Cancel"}.at(int(m.buttons)) + "):");
@@ -53,10 +53,6 @@ void PrintRecords(ScenarioRun& r) {
         Print("  expect opened " + SiteAddress(r.desktop.opened[r.tracedOpened++], r.server) + fails);
     for (const QString fails = r.desktop.viewerFails ? "  (fails)" : ""; r.tracedViewers < r.desktop.viewers.size();)
         Print("  expect viewer " + r.desktop.viewers[r.tracedViewers++] + fails);
-}
-
-void PrintTrace(ScenarioRun& r) {
-    PrintRecords(r);
     PrintFolderChanges(r.folder.path(), r.seenFiles, true);
 }
 

@@ -20,8 +20,8 @@ int main(int argc, char** argv) {
     int passed = 0;
     for (const QString& path : paths) {
         QString outcome = "PASS " + QFileInfo(path).fileName();
+        QFile file(path);
         try {
-            QFile file(path);
             if (!file.open(QIODevice::ReadOnly)) throw tw::Failure("expected a readable scenario file, found none");
             const tw::Script script = tw::ParseScenario(QString::fromUtf8(file.readAll()));
             tw::ScenarioRun(trace).run(script);
@@ -31,7 +31,6 @@ int main(int argc, char** argv) {
         }
         tw::Print(outcome);
     }
-    const qsizetype failed = paths.size() - passed;
-    tw::Print(QString::number(passed) + " passed, " + QString::number(failed) + " failed");
-    return failed == 0 ? 0 : 1;
+    tw::Print(QString::number(passed) + " passed, " + QString::number(paths.size() - passed) + " failed");
+    return passed == paths.size() ? 0 : 1;
 }
