@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/Program.h"
-#include "logs/LogFiles.h"
+#include "app/ViewLog.h"
 #include "ui/HistoryChart.h"
 
 namespace tw {
