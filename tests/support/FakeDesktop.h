@@ -33,9 +33,8 @@ public:
     bool openFile(const QString& relPath) override { return open(relPath); }
     // A viewer that cannot be started is no started viewer.
     bool startViewer(const QString& relPath) override {
-        if (viewerFails) return false;
-        viewers << relPath;
-        return true;
+        if (!viewerFails) viewers << relPath;
+        return !viewerFails;
     }
     // The program's own log window counts as a started viewer of the log.
     void showLogWindow(LogKind, const QString& relPath) override { viewers << relPath; }
@@ -44,10 +43,7 @@ public:
     qint64 ticks() override { return tickCount; }
     // As the real desktop: the bare C locale stands for British English.
     QLocale locale() override { return userLocale.language() == QLocale::C ? QLocale("en_GB") : userLocale; }
-    void advance(qint64 ms) {
-        clock = clock.addMSecs(ms);
-        tickCount += ms;
-    }
+    void advance(qint64 ms) { tickCount += ms; clock = clock.addMSecs(ms); }
 
     QDateTime clock{QDate(2020, 6, 1), QTime(12, 0, 0)};
     qint64 tickCount = 0;

@@ -30,13 +30,10 @@ protected:
         view.quit = [this](int exitCode) { quitCodes.push_back(exitCode); };
         ASSERT_TRUE(view.start(QString()));
     }
-    template <class W = QWidget>
-    W* widget(auto control, WindowId window = WindowId::Main) const {
+    template <class W = QWidget> W* widget(auto control, WindowId window = WindowId::Main) const {
         return qobject_cast<W*>(view.binder(window).widget(int(control)));
     }
-    void click(auto control, WindowId window = WindowId::Main) {
-        QTest::mouseClick(widget(control, window), Qt::LeftButton);
-    }
+    void click(auto control, WindowId window = WindowId::Main) { QTest::mouseClick(widget(control, window), Qt::LeftButton); }
 
     WorkFolder work;
     FakeDesktop desktop;
