@@ -1,6 +1,7 @@
 #include "app/Calculate.h"
 
 #include "app/FatalDump.h"
+#include "app/OilPriceInTank.h"
 #include "app/Program.h"
 #include "platform/TankControls.h"
 #include "app/Clearing.h"
@@ -251,6 +252,7 @@ void Calculation::run() {
     p.step(104);
     m.setText(Ctl::Status, QString());
     writeUse();
+    PriceOilInTank(p);
     const CostInput in = costInput();
     writeCosts(in);
 

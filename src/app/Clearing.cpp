@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "app/FatalDump.h"
+#include "app/OilPriceInTank.h"
 #include "app/Program.h"
 #include "app/RefreshCurrency.h"
 
@@ -22,7 +23,8 @@ void ClearInputFields(Program& p) {
         [&] {
             EmptyFields(p, {Ctl::Date1, Ctl::Date2, Ctl::Date3, Ctl::Date4, Ctl::TARead1,
                             Ctl::TARead2, Ctl::TBRead1, Ctl::TBRead2, Ctl::LAdd1, Ctl::LAdd2,
-                            Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2, Ctl::Notes});
+                            Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2, Ctl::OCost0,
+                            Ctl::Notes});
             p.st.RetrievedDelivery1.clear();
             p.st.RetrievedDelivery2.clear();
         },
@@ -59,6 +61,7 @@ void ClearClick(Program& p) {
     p.st.InputFingerprint.clear();
     p.st.LastInputFingerprint.clear();
     p.st.OilValue = QStringLiteral("0");
+    OfferOilPriceInTank(p);
     RefreshCurrency(p, true, true);
     p.setStatus(QStringLiteral("Data Cleared"));
     p.main.setFocus(Ctl::Date1);

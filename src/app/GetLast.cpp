@@ -2,6 +2,7 @@
 
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
+#include "app/OilPriceInTank.h"
 #include "app/Program.h"
 #include "app/Clearing.h"
 #include "app/RefreshCurrency.h"
@@ -107,6 +108,7 @@ void GetLastClick(Program& p) {
             p.step(144);
             RestoreDelivery(p, deliveryLast);
         }
+        OfferOilPriceInTank(p);
         RefreshCurrency(p, true, true);
         st.ReadingRestored = true;
 

@@ -10,7 +10,7 @@ namespace tw {
 
 namespace {
 
-const Ctl kPriceFields[] = {Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2};
+const Ctl kPriceFields[] = {Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2, Ctl::OCost0};
 
 }  // namespace
 

@@ -26,6 +26,11 @@ const VolumeText kVolumeTexts[] = {
     {Ctl::LAdd1, true, "Number gallons added (1 - 9999)", "Number litres added (1 - 9999)"},
     {Ctl::LAdd2, true, "Number gallons added (1 - 9999)", "Number litres added (1 - 9999)"},
     {Ctl::VDay, true, "Gallons of oil used per day", "Litres of oil used per day"},
+    {Ctl::OCost0, true,
+     "The price paid for the oil already in the tank at Tank Reading 1, per gallon before VAT: "
+     "costs can then be worked out from the first calculation",
+     "The price paid for the oil already in the tank at Tank Reading 1, per litre before VAT: "
+     "costs can then be worked out from the first calculation"},
 };
 
 struct ReadingTip {

@@ -4,6 +4,7 @@
 
 #include "calc/Fields.h"
 #include "calc/Formats.h"
+#include "calc/ShownValue.h"
 
 #include <cmath>
 
@@ -18,6 +19,10 @@ double Written(double value) { return NumberValue(GeneralNumber(value)); }
 double LatestCharge(const CostInput& in) { return in.C2 > 0 ? in.C2 : in.C1; }
 
 }  // namespace
+
+double OpeningOilValue(float oilAtReading1, double price) {
+    return Written(FloatDecimal(oilAtReading1) * price);
+}
 
 bool CostsCannotBePriced(const CostInput& in) {
     return (in.read2 != 0 && in.read1 != 0 && in.S == 0) || in.U == 0;

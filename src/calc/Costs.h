@@ -36,6 +36,10 @@ struct PeriodCosts {
     std::optional<double> tvCost;  // total with tax; none unless tCost is above 0
 };
 
+// The value of the oil in both tanks at reading 1 bought at the given price, when no
+// value was carried from the last saved calculation.
+double OpeningOilValue(float oilAtReading1, double price);
+
 // The period can be priced only when the oil at reading 1 has a value (or Tank A
 // read nothing at one end) and some oil was used.
 bool CostsCannotBePriced(const CostInput& in);

@@ -15,7 +15,7 @@ inline constexpr Ctl kFingerprintFields[] = {
     Ctl::Notes,    Ctl::TankACap, Ctl::TankBCap, Ctl::TankAS,  Ctl::TankBS,   Ctl::TankAD,
     Ctl::TankBD,   Ctl::TankAU,   Ctl::TankBU,   Ctl::TankOffA, Ctl::TankOffB, Ctl::TUnitsAT,
     Ctl::TUnitsBT, Ctl::TUnitsCT, Ctl::DCharge1, Ctl::CORate,  Ctl::Predict,  Ctl::VRate,
-    Ctl::DCharge2, Ctl::OCost1,   Ctl::OCost2,   Ctl::DVRate,  Ctl::NoHistory};
+    Ctl::DCharge2, Ctl::OCost1,   Ctl::OCost2,   Ctl::DVRate,  Ctl::NoHistory, Ctl::OCost0};
 
 // Everything a calculation depends on, joined into one text, so that a second click
 // on unchanged data can be refused.

@@ -65,6 +65,7 @@ const Amount kAmounts[] = {
     {Ctl::OCost2, 0.1, 9.99, "Delivery 2 oil cost must be either empty or between 0.10 and 9.99"},
     {Ctl::DCharge1, 5, 100, "Delivery Charge 1 must be either empty or between 5 and 100"},
     {Ctl::DCharge2, 5, 100, "Delivery Charge 2 must be either empty or between 5 and 100"},
+    {Ctl::OCost0, 0.1, 9.99, "Price of oil in tank must be either empty or between 0.10 and 9.99"},
 };
 
 
@@ -144,8 +145,9 @@ void CheckFields(QStringList& fails, const FieldTexts& f, const QLocale& locale)
 }  // namespace
 
 bool NothingToCalculate(const FieldTexts& f) {
+    // A price for the oil in the tank alone gives nothing to work out.
     for (Ctl c : kInputFields)
-        if (!f.text(c).isEmpty()) return false;
+        if (c != Ctl::OCost0 && !f.text(c).isEmpty()) return false;
     return true;
 }
 
@@ -162,7 +164,8 @@ FieldTexts NumbersWritten(const FieldTexts& in, const QLocale& locale) {
     for (const Reading& r : kReadings)
         f.setText(r.field, FixedNumber(TruncatedToHundredths(value(r.field)), 1, locale));
     for (Ctl c : {Ctl::LAdd1, Ctl::LAdd2}) f.setText(c, FixedNumber(std::floor(value(c)), 0, locale));
-    for (Ctl c : {Ctl::OCost1, Ctl::OCost2}) f.setText(c, FixedNumber(value(c), 4, locale));
+    for (Ctl c : {Ctl::OCost0, Ctl::OCost1, Ctl::OCost2})
+        f.setText(c, FixedNumber(value(c), 4, locale));
     for (Ctl c : {Ctl::DCharge1, Ctl::DCharge2}) f.setText(c, FixedNumber(value(c), 2, locale));
     return f;
 }
@@ -187,7 +190,8 @@ FieldTexts NormalisedNumbers(const FieldTexts& in, const QLocale& locale) {
             f.setText(second, QString());
         }
     }
-    for (Ctl c : {Ctl::LAdd1, Ctl::LAdd2, Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2})
+    for (Ctl c : {Ctl::LAdd1, Ctl::LAdd2, Ctl::OCost0, Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1,
+                  Ctl::DCharge2})
         if (value(c) == 0) f.setText(c, QString());
     return f;
 }

@@ -6,12 +6,13 @@
 
 namespace tw {
 
-// The reading and delivery fields the checks read and rewrite, and the reading-mode
-// boxes (ticked: the tank is read as a volume).
+// The reading and delivery fields (the price of the oil already in the tank among
+// them) the checks read and rewrite, and the reading-mode boxes (ticked: the tank is
+// read as a volume).
 inline constexpr Ctl kInputFields[] = {
     Ctl::Date1,   Ctl::Date2,  Ctl::TARead1, Ctl::TARead2,  Ctl::TBRead1,  Ctl::TBRead2,
     Ctl::Date3,   Ctl::Date4,  Ctl::LAdd1,   Ctl::LAdd2,    Ctl::OCost1,   Ctl::OCost2,
-    Ctl::DCharge1, Ctl::DCharge2, Ctl::TankAU, Ctl::TankBU};
+    Ctl::DCharge1, Ctl::DCharge2, Ctl::OCost0, Ctl::TankAU, Ctl::TankBU};
 
 // True when not one reading or delivery field holds text.
 bool NothingToCalculate(const FieldTexts& fields);

@@ -65,6 +65,8 @@ namespace tw {
     X(OCost2, TextBox, "", "")                                                           \
     X(DCharge1, TextBox, "", "")                                                         \
     X(DCharge2, TextBox, "", "")                                                         \
+    X(OCost0, TextBox, "", "")                                                           \
+    X(OCost0L, Label, "Price o&f oil in tank:", "")                                      \
     X(Notes, TextBox, "", "Notes relating to calculation (max 75 characters)")           \
     X(TDays, TextBox, "", "Number of days")                                              \
     X(TDaysP, TextBox, "", "Number of days in prediction period")                        \

@@ -54,12 +54,14 @@ TEST(InputChecks, MessagesOfEachField) {
         {"chargeBounds", {{Ctl::DCharge1, "5"}, {Ctl::DCharge2, "100"}}, {}},
         {"chargeBelow", {{Ctl::DCharge1, "4.99"}}, {"Delivery Charge 1 must be either empty or between 5 and 100"}},
         {"chargeAbove", {{Ctl::DCharge2, "100.01"}}, {"Delivery Charge 2 must be either empty or between 5 and 100"}},
+        {"tankPriceBelow", {{Ctl::TARead1, "50"}, {Ctl::OCost0, "0.09"}}, {"Price of oil in tank must be either empty or between 0.10 and 9.99"}},
+        {"tankPriceAlone", {{Ctl::OCost0, "0.5"}}, {"No Tank Readings or Deliveries to Calculate"}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const FieldTexts f = Ticked(r.typed, r.volumeA);
         EXPECT_EQ(InputFieldMessages(f, r.locale), r.messages);
-        EXPECT_EQ(NothingToCalculate(f), r.typed.texts().empty());
+        EXPECT_EQ(NothingToCalculate(f), r.messages == QStringList{"No Tank Readings or Deliveries to Calculate"});
     }
 }
 
@@ -71,8 +73,8 @@ TEST(InputChecks, NormalForms) {
         {"exactHundredths", {{Ctl::TARead1, "1.15"}, {Ctl::TARead2, "2"}}, {{Ctl::TARead1, "1.2"}, {Ctl::TARead2, "2.0"}}},
         {"tankReadEmptyTwice", {{Ctl::TARead1, "0.0"}, {Ctl::TARead2, "0"}}, {{Ctl::TARead1, ""}, {Ctl::TARead2, ""}}},
         {"volumesWhole", {{Ctl::TARead1, "1234.6"}, {Ctl::TARead2, "500"}}, {{Ctl::TARead1, "1234"}, {Ctl::TARead2, "500"}}, true},
-        {"deliveryForms", {{Ctl::LAdd1, "500.9"}, {Ctl::OCost1, "0.65"}, {Ctl::DCharge1, "20.5"}, {Ctl::OCost2, "0"}},
-         {{Ctl::LAdd1, "500"}, {Ctl::OCost1, "0.6500"}, {Ctl::DCharge1, "20.50"}}},
+        {"deliveryForms", {{Ctl::LAdd1, "500.9"}, {Ctl::OCost1, "0.65"}, {Ctl::DCharge1, "20.5"}, {Ctl::OCost2, "0"}, {Ctl::OCost0, "0.5"}},
+         {{Ctl::LAdd1, "500"}, {Ctl::OCost1, "0.6500"}, {Ctl::DCharge1, "20.50"}, {Ctl::OCost0, "0.5000"}}},
         {"datesInFull", {{Ctl::Date1, "5-3-10"}, {Ctl::Date3, "05-Mar-2010"}}, {{Ctl::Date1, "05/03/2010"}, {Ctl::Date3, "05/03/2010"}}},
         {"usDate", {{Ctl::Date2, "12/31/50"}}, {{Ctl::Date2, "12/31/1950"}}, false, kUs},
         {"deCommas", {{Ctl::TARead1, "95,5"}, {Ctl::TARead2, "45.678"}, {Ctl::OCost1, "0,65"}, {Ctl::DCharge1, "20,5"}},

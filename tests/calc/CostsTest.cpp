@@ -38,6 +38,8 @@ TEST(Costs, OilUsedFirstInFirstOut) {
         EXPECT_EQ(c.tvCost.has_value(), r.tCost > 0);
         EXPECT_DOUBLE_EQ(c.tvCost.value_or(0), r.tCost > 0 ? r.tCost + r.vat : 0);
     }
+    // A price for the opening oil: the volume as worked out (761.2, not 761.2000122) times it.
+    EXPECT_DOUBLE_EQ(OpeningOilValue(761.2f, 0.45), 342.54);
 }
 
 TEST(Costs, PredictionScaledOrBoughtForTheShortfall) {

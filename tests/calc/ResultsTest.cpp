@@ -65,7 +65,7 @@ TEST(Fingerprint, JoinsEveryInputInOrderButTheFirstHeatingBoxes) {
     for (Ctl c : kFingerprintFields) f.setText(c, QString::number(++n % 10));
     for (Ctl c : {Ctl::CHeat2, Ctl::TankBU, Ctl::NoHistory}) f.setTicked(c, true);
     const QString print = InputFingerprint("£", f);
-    EXPECT_EQ(print, "£1234567810123456789012,3000789012341.");
+    EXPECT_EQ(print, "£1234567810123456789012,30007890123416.");
     for (Ctl c : kFingerprintFields) {
         FieldTexts changed = f;
         changed.setText(c, f.text(c) + "x");

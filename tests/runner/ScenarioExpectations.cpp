@@ -70,6 +70,8 @@ const std::vector<Command> kExpectCommands = {
     }},
     {"expect enabled", "NAME STATE", kBefore,
         [](R& r, S s) { Flag(s.args[1], Of(r, s, Any, "").enabled, s.args[0], "enabled", "disabled"); }},
+    {"expect visible", "NAME STATE", kBefore,
+        [](R& r, S s) { Flag(s.args[1], Of(r, s, Any, "").visible, s.args[0], "visible", "hidden"); }},
     {"expect focus", "NAME", kBefore, [](R& r, S s) {
         const ControlRef ref = r.control(s.args[0]);
         const int focus = ref.model->focus();
