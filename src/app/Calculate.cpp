@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "platform/TankControls.h"
 #include "app/Clearing.h"
+#include "app/ForecastRun.h"
 #include "calc/Costs.h"
 #include "calc/CrossChecks.h"
 #include "calc/Currency.h"
@@ -274,6 +275,7 @@ void Calculation::run() {
         std::trunc(value(Ctl::Predict)) >= 1 && days > 0)
         writePrediction(in);
     finish();
+    ShowOrderBy(p);
 }
 
 }  // namespace

@@ -37,6 +37,17 @@ std::optional<ProfileRead> ReadProfileFile(const Files& files) {
     }
 }
 
+// A missing log holds nothing yet; one that cannot be read throws FileError.
+std::vector<HistoryTableRow> ReadHistoryRows(const Files& files, const LogPaths& paths,
+                                             const QLocale& locale) {
+    SavedHistoryReader reader(locale);
+    if (files.fileExists(paths.history))
+        files.forEachLine(paths.history, [&](const QString& line) { reader.addHistoryLine(line); });
+    if (files.fileExists(paths.delivery))
+        files.forEachLine(paths.delivery, [&](const QString& line) { reader.addDeliveryLine(line); });
+    return BuildHistoryTable(reader.take());
+}
+
 }  // namespace
 
 ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale& locale,
@@ -49,12 +60,12 @@ ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale
     run.status = chosen.status;
     if (run.status.isEmpty() && !read.problems.isEmpty()) run.status = read.problems.first();
 
-    // The logs' own operations report a log that is missing or cannot be read; the
-    // forecast only says so when it has nothing else to go on.
+    // The logs' own operations report a log that cannot be read; the forecast only
+    // says so when it has nothing else to go on.
     std::vector<HistoryTableRow> rows;
     bool logsRead = true;
     try {
-        rows = BuildHistoryTable(ReadSavedHistory(files, paths.history, paths.delivery, locale));
+        rows = ReadHistoryRows(files, paths, locale);
     } catch (const FileError&) {
         logsRead = false;
     }

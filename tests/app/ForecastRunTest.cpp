@@ -79,8 +79,8 @@ class ForecastFiles : public testing::TestWithParam<FileCase> {};
 TEST_P(ForecastFiles, UnusableFilesFallBackWithOneStatusLine) {
     const FileCase& c = GetParam();
     WorkFolder work;
-    if (!c.settings.isEmpty()) ASSERT_TRUE(work.write(kForecastSettingsPath, c.settings));
-    if (c.csv) ASSERT_TRUE(work.write(kDegreeDaysPath, *c.csv));
+    ASSERT_TRUE(c.settings.isEmpty() || work.write(kForecastSettingsPath, c.settings));
+    ASSERT_TRUE(!c.csv || work.write(kDegreeDaysPath, *c.csv));
     if (c.csvUnreadable) work.denyRead(kDegreeDaysPath);
     const ForecastRun run = RunForecast(work.files(), LogPaths{}, QLocale(c.locale), 1200, kNewer);
     EXPECT_EQ(run.profile.name, c.profile);
