@@ -108,6 +108,12 @@ QString DescribeForecast(Program& p, const ForecastRun& run) {
     return OrderByTooltip(run.fit, run.dates, run.profile, unit, p.desktop.locale());
 }
 
+QString SummariseForecast(Program& p, const ForecastRun& run) {
+    const QString orderBy = OrderByText(run, p.desktop.locale());
+    const QString about = DescribeForecast(p, run);
+    return orderBy.isEmpty() ? about : QStringLiteral("Order by ") + orderBy + ".\n" + about;
+}
+
 void ShowOrderBy(Program& p) {
     const ForecastRun run = RunForecast(p);
     p.main.setText(Ctl::OrderBy, OrderByText(run, p.desktop.locale()));

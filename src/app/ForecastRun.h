@@ -45,6 +45,9 @@ QString OrderByText(const ForecastRun& run, const QLocale& locale);
 // forecast (the Order By tooltip).
 QString DescribeForecast(Program& p, const ForecastRun& run);
 
+// The History window's words on the forecast: the order-by date, then the above.
+QString SummariseForecast(Program& p, const ForecastRun& run);
+
 // Writes Data/Forecast.ini; empty on success, else the line saying why not.
 QString SaveForecastSettings(Program& p, const ForecastSettings& settings);
 

@@ -168,9 +168,7 @@ void LogWindow::showForecast(const ForecastRun& run) {
     reserve_->setValue(run.settings.reservePercent);
     lead_->setValue(run.settings.leadDays);
     profile_->setCurrentIndex(int(run.settings.profile));
-    const QString orderBy = OrderByText(run, p_.desktop.locale());
-    const QString about = DescribeForecast(p_, run);
-    forecast_->setText(orderBy.isEmpty() ? about : QStringLiteral("Order by ") + orderBy + ".\n" + about);
+    forecast_->setText(SummariseForecast(p_, run));
 }
 
 void LogWindow::saveForecastSettings() {
