@@ -11,7 +11,7 @@
 #include "calc/Formats.h"
 #include "calc/TankVolume.h"
 #include "logs/LogColumns.h"
-#include "logs/LogView.h"
+#include "app/ViewLog.h"
 
 namespace {
 

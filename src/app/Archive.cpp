@@ -6,7 +6,7 @@
 #include "app/Startup.h"
 #include "platform/Version.h"
 #include "logs/LogColumns.h"
-#include "logs/LogFiles.h"
+#include "app/LogFileChecks.h"
 
 namespace tw {
 

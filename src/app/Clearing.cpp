@@ -4,7 +4,7 @@
 
 #include "app/FatalDump.h"
 #include "app/Program.h"
-#include "calc/Currency.h"
+#include "app/RefreshCurrency.h"
 
 namespace tw {
 

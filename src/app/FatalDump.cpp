@@ -2,7 +2,7 @@
 
 #include "app/Startup.h"
 #include "platform/Version.h"
-#include "logs/LogFiles.h"
+#include "app/LogFileChecks.h"
 
 namespace tw {
 

@@ -1,5 +1,6 @@
 #include "app/ForecastRun.h"
 
+#include "app/LogFileChecks.h"
 #include "app/Program.h"
 #include "calc/Fields.h"
 #include "calc/ForecastProfile.h"

@@ -8,7 +8,7 @@
 #include "calc/ForecastFit.h"
 #include "calc/ForecastSettings.h"
 #include "logs/ForecastBasis.h"
-#include "logs/LogView.h"
+#include "logs/LogFiles.h"
 
 namespace tw {
 class Files;

@@ -4,11 +4,12 @@
 #include "app/FolderChecks.h"
 #include "app/Program.h"
 #include "app/Clearing.h"
+#include "app/RefreshCurrency.h"
 #include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
 #include "logs/LogColumns.h"
-#include "logs/LogFiles.h"
+#include "app/LogFileChecks.h"
 
 namespace tw {
 

@@ -14,7 +14,7 @@
 #include "app/SaveData.h"
 #include "app/Archive.h"
 #include "app/GetLast.h"
-#include "logs/LogFiles.h"
+#include "app/ViewLog.h"
 #include "app/SaveCalculation.h"
 #include "app/UpdateWindow.h"
 

@@ -2,8 +2,8 @@
 
 #include "app/Clearing.h"
 #include "app/Program.h"
-#include "calc/Currency.h"
-#include "config/ConfigReader.h"
+#include "app/RefreshCurrency.h"
+#include "app/ReadConfiguration.h"
 
 namespace tw {
 

@@ -1,7 +1,7 @@
 #include "app/SaveCalculation.h"
 
 #include "app/Program.h"
-#include "logs/LogFiles.h"
+#include "app/LogFileChecks.h"
 
 namespace tw {
 

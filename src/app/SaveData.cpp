@@ -3,11 +3,11 @@
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
-#include "calc/Currency.h"
+#include "app/RefreshCurrency.h"
 #include "calc/Formats.h"
-#include "calc/Tidy.h"
+#include "app/Tidying.h"
 #include "config/ConfigWriter.h"
-#include "config/TankOilValidation.h"
+#include "app/TankOilCheck.h"
 
 namespace tw {
 

@@ -4,13 +4,13 @@
 #include "app/FolderChecks.h"
 #include "app/Program.h"
 #include "platform/Version.h"
-#include "calc/Currency.h"
+#include "app/RefreshCurrency.h"
 #include "calc/Formats.h"
 #include "app/Units.h"
-#include "config/ConfigReader.h"
+#include "app/ReadConfiguration.h"
 #include "app/GetLast.h"
-#include "logs/HistoryLog.h"
-#include "logs/LogFiles.h"
+#include "app/TankSetup.h"
+#include "app/LogFileChecks.h"
 #include "app/UpdateWindow.h"
 
 namespace tw {

@@ -6,7 +6,7 @@
 #include "app/Program.h"
 #include "platform/ProgramEnded.h"
 #include "platform/Version.h"
-#include "update/UpdaterLog.h"
+#include "app/UpdaterLogging.h"
 
 namespace tw {
 

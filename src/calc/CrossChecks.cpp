@@ -5,7 +5,6 @@
 #include <cmath>
 #include <optional>
 
-#include "app/Program.h"
 #include "calc/Fields.h"
 
 namespace tw {
@@ -25,25 +24,26 @@ QDate AddedMonths(const QDate& date, double months) {
 // Reads the fields of one check run; every check reads the same texts.
 class Combination {
 public:
-    Combination(Program& p, const EmptyReadings& typed)
-        : typed(typed), p_(p), locale_(p.desktop.locale()) {}
+    Combination(const FieldTexts& fields, const EmptyReadings& typed, const QLocale& locale)
+        : typed(typed), fields_(fields), locale_(locale) {}
 
     const EmptyReadings typed;
+    QStringList messages;
 
-    QString text(Ctl c) const { return p_.main.text(c); }
+    QString text(Ctl c) const { return fields_.text(c); }
     bool empty(Ctl c) const { return text(c).isEmpty(); }
     double value(Ctl c) const { return NumberValue(text(c), locale_); }
     std::optional<QDate> date(Ctl c) const { return ParseDate(text(c), locale_); }
-    bool volumeMode(Ctl box) const { return p_.main.checked(box); }
+    bool volumeMode(Ctl box) const { return fields_.ticked(box); }
     // A reading that counts as given: not empty, with value 0 or more.
     bool readingGiven(Ctl c) const { return !empty(c) && value(c) >= 0; }
 
     void failIf(bool failed, const char* message) {
-        if (failed) p_.st.SaveError += QString::fromLatin1(message) + QLatin1Char('\n');
+        if (failed) messages << QString::fromLatin1(message);
     }
 
 private:
-    Program& p_;
+    const FieldTexts& fields_;
     QLocale locale_;
 };
 
@@ -52,19 +52,15 @@ bool Earlier(const std::optional<QDate>& later, const std::optional<QDate>& earl
     return later && earlier && DaysBetween(*earlier, *later) < 0;
 }
 
-void CheckDates(Program& p, Combination& c) {
+void CheckDates(Combination& c) {
     const auto d1 = c.date(Ctl::Date1), d2 = c.date(Ctl::Date2);
     const auto d3 = c.date(Ctl::Date3), d4 = c.date(Ctl::Date4);
     c.failIf(d1 && d2 && DaysBetween(*d1, *d2) < 3,
              "Date 2 must be at least 3 days later than Date 1");
-
-    p.step(112);
     c.failIf(Earlier(d3, d1), "Delivery Date 1 cannot be earlier than Tank Reading 1 Date");
     c.failIf(Earlier(d2, d3), "Delivery Date 1 cannot be later than Tank Reading 2 Date");
     c.failIf(Earlier(d4, d1), "Delivery Date 2 cannot be earlier than Tank Reading 1 Date");
     c.failIf(Earlier(d2, d4), "Delivery Date 2 cannot be later than Tank Reading 2 Date");
-
-    p.step(113);
     c.failIf(Earlier(d4, d3), "Delivery Date 2 cannot be earlier than Delivery Date 1");
 }
 
@@ -98,7 +94,7 @@ void CheckReadingDates(Combination& c) {
              "Tank B Reading 2 must be set if Tank B Reading 1 is set");
 }
 
-void CheckReadingsFitTanks(Program& p, Combination& c) {
+void CheckReadingsFitTanks(Combination& c) {
     const double depthA = c.value(Ctl::TankAD) + c.value(Ctl::TankOffA);
     const double depthB = c.value(Ctl::TankBD) + c.value(Ctl::TankOffB);
     const bool depthModeA = !c.volumeMode(Ctl::TankAU);
@@ -122,8 +118,6 @@ void CheckReadingsFitTanks(Program& p, Combination& c) {
              "Tank B Reading 1 must be less than or equal to Tank B Capacity");
     c.failIf(!depthModeB && c.value(Ctl::TBRead2) > capacityB,
              "Tank B Reading 2 must be less than or equal to Tank B Capacity");
-
-    p.step(116);
     c.failIf((c.value(Ctl::TARead1) > 0 || c.value(Ctl::TARead2) > 0) && capacityA == 0,
              "Tank A Readings cannot be set if Tank A Capacity is not set");
     c.failIf((c.value(Ctl::TBRead1) > 0 || c.value(Ctl::TBRead2) > 0) && capacityB == 0,
@@ -142,34 +136,23 @@ void CheckPrediction(Combination& c) {
 
 }  // namespace
 
-EmptyReadings TakeEmptyReadings(const Program& p) {
-    const auto empty = [&](Ctl c) { return p.main.text(c).isEmpty(); };
+EmptyReadings EmptyReadingsOf(const FieldTexts& f) {
+    const auto empty = [&](Ctl c) { return f.text(c).isEmpty(); };
     return {empty(Ctl::TARead1), empty(Ctl::TARead2), empty(Ctl::TBRead1), empty(Ctl::TBRead2)};
 }
 
-void CheckCombinations(Program& p) { CheckCombinations(p, TakeEmptyReadings(p)); }
-
-void CheckCombinations(Program& p, const EmptyReadings& typed) {
-    p.step(111);
-    Combination c(p, typed);
-    CheckDates(p, c);
+QStringList CrossCheckMessages(const FieldTexts& fields, const EmptyReadings& typed,
+                               const QLocale& locale) {
+    Combination c(fields, typed, locale);
+    CheckDates(c);
     CheckDeliveries(c);
-
-    p.step(114);
     CheckReadingDates(c);
-
-    p.step(115);
-    CheckReadingsFitTanks(p, c);
-
-    p.step(117);
+    CheckReadingsFitTanks(c);
     CheckPrediction(c);
-
-    p.step(118);
     c.failIf(
         c.value(Ctl::LAdd1) + c.value(Ctl::LAdd2) > c.value(Ctl::TankACap) + c.value(Ctl::TankBCap),
         "The amount of oil added is greater than the capacity of the tank(s)");
-
-    if (p.st.InhibitMode == 1) p.st.SaveError.clear();
+    return c.messages;
 }
 
 }  // namespace tw

@@ -1,49 +1,10 @@
 #include "calc/Currency.h"
 
-#include "app/FatalDump.h"
-#include "app/Program.h"
-#include "calc/Formats.h"
-#include "calc/ShownValue.h"
-
 namespace tw {
 
 namespace {
 
 bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F); }
-
-const Ctl kPriceFields[] = {Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2};
-
-// Captions and tooltips that name the tax, in the column for no oil tax or with it.
-void SetTaxTexts(Program& p, bool oilTaxed) {
-    MainModel& m = p.main;
-    const QString w = p.st.TaxWord;
-    auto choose = [&](const QString& none, const QString& taxed) { return oilTaxed ? taxed : none; };
-    for (int n : {1, 2}) {
-        const QString d = QString::number(n);
-        m.setTooltip(n == 1 ? Ctl::DCharge1 : Ctl::DCharge2,
-                     choose("Delivery cost for delivery " + d + " ( 0 or between 5 and 100)",
-                            "Delivery cost for delivery " + d + " less " + w +
-                                " ( 0 or between 5 and 100)"));
-        m.setTooltip(n == 1 ? Ctl::OCost1 : Ctl::OCost2,
-                     choose("Oil cost for delivery " + d + " (0 or between 0.10 and 9.99)",
-                            "Oil cost for delivery " + d + " less " + w +
-                                " (0 or between 0.10 and 9.99)"));
-    }
-    m.setText(Ctl::THead, choose(QString(), "Cost"));
-    m.setText(Ctl::TVHead, choose("Total Cost", "Cost (inc " + w + ")"));
-    m.setTooltip(Ctl::TVCost, choose("Total Cost", "Total Cost (inc " + w + ")"));
-    m.setTooltip(Ctl::TVCostP,
-                 choose("Predicted Total Cost", "Predicted Total Cost (inc " + w + ")"));
-    m.setTooltip(Ctl::TCost,
-                 choose(QString(), "Total Cost before " + w + " (including delivery costs)"));
-    m.setTooltip(Ctl::TCostP, choose(QString(), "Predicted Total Cost before " + w +
-                                                    " (including delivery costs)"));
-    m.setText(Ctl::VCostL, choose(QString(), "Total " + w));
-    m.setTooltip(Ctl::VCost, choose(QString(), "Total " + w + " Cost (including delivery " +
-                                                   w + ")"));
-    m.setTooltip(Ctl::VCostP, choose(QString(), "Total Predicted " + w +
-                                                    " Cost (including delivery " + w + ")"));
-}
 
 }  // namespace
 
@@ -75,32 +36,47 @@ QString StripCurrencySymbol(const QString& text, const QString& symbol) {
     return text;
 }
 
-void RefreshCurrency(Program& p, bool stripSymbols, bool addSymbols) {
-    Trapped(p, "Currency Format Error", [&] {
-        State& st = p.st;
-        MainModel& m = p.main;
-        p.step(221);
-        if (st.SaveError.isEmpty() && stripSymbols)
-            for (Ctl c : kPriceFields) m.setText(c, StripCurrencySymbol(m.text(c), st.CurrencySymbol));
+QString TaxWordOf(const QString& currencySymbol) {
+    const bool vat = currencySymbol == QStringLiteral("£") || currencySymbol == QStringLiteral("€");
+    return vat ? QStringLiteral("VAT") : QStringLiteral("Tax");
+}
 
-        p.step(222);
-        const QLocale locale = p.desktop.locale();
-        st.CurrencySymbol = CurrencySymbolOf(locale);
-
-        if (st.SaveError.isEmpty() && addSymbols)
-            for (Ctl c : kPriceFields)
-                if (!m.text(c).isEmpty()) m.setText(c, st.CurrencySymbol + m.text(c));
-
-        p.step(223);
-        const bool vat = st.CurrencySymbol == QStringLiteral("£") ||
-                         st.CurrencySymbol == QStringLiteral("€");
-        m.setText(Ctl::VATH, vat ? "Oil VAT:" : "Oil Tax:");
-        m.setText(Ctl::DVATH, vat ? "Del VAT:" : "Del Tax:");
-        st.TaxWord = vat ? "VAT" : "Tax";
-        m.setTooltip(Ctl::DVRate, "Delivery " + st.TaxWord + " Rate (0 or between 1 and 50%)");
-        m.setTooltip(Ctl::VRate, "Oil " + st.TaxWord + " Rate (0 or between 1 and 50%)");
-        SetTaxTexts(p, ShownValue(m.text(Ctl::VRate), locale) != 0);
-    });
+std::vector<ControlText> TaxTexts(const QString& w, bool oilTaxed) {
+    auto choose = [&](const QString& none, const QString& taxed) { return oilTaxed ? taxed : none; };
+    std::vector<ControlText> t = {
+        {Ctl::VATH, false, "Oil " + w + ":"},
+        {Ctl::DVATH, false, "Del " + w + ":"},
+        {Ctl::DVRate, true, "Delivery " + w + " Rate (0 or between 1 and 50%)"},
+        {Ctl::VRate, true, "Oil " + w + " Rate (0 or between 1 and 50%)"},
+    };
+    for (int n : {1, 2}) {
+        const QString d = QString::number(n);
+        t.push_back({n == 1 ? Ctl::DCharge1 : Ctl::DCharge2, true,
+                     choose("Delivery cost for delivery " + d + " ( 0 or between 5 and 100)",
+                            "Delivery cost for delivery " + d + " less " + w +
+                                " ( 0 or between 5 and 100)")});
+        t.push_back({n == 1 ? Ctl::OCost1 : Ctl::OCost2, true,
+                     choose("Oil cost for delivery " + d + " (0 or between 0.10 and 9.99)",
+                            "Oil cost for delivery " + d + " less " + w +
+                                " (0 or between 0.10 and 9.99)")});
+    }
+    t.push_back({Ctl::THead, false, choose(QString(), "Cost")});
+    t.push_back({Ctl::TVHead, false, choose("Total Cost", "Cost (inc " + w + ")")});
+    t.push_back({Ctl::TVCost, true, choose("Total Cost", "Total Cost (inc " + w + ")")});
+    t.push_back({Ctl::TVCostP, true,
+                 choose("Predicted Total Cost", "Predicted Total Cost (inc " + w + ")")});
+    t.push_back({Ctl::TCost, true,
+                 choose(QString(), "Total Cost before " + w + " (including delivery costs)")});
+    t.push_back({Ctl::TCostP, true,
+                 choose(QString(),
+                        "Predicted Total Cost before " + w + " (including delivery costs)")});
+    t.push_back({Ctl::VCostL, false, choose(QString(), "Total " + w)});
+    t.push_back({Ctl::VCost, true,
+                 choose(QString(), "Total " + w + " Cost (including delivery " + w + ")")});
+    t.push_back({Ctl::VCostP, true,
+                 choose(QString(),
+                        "Total Predicted " + w + " Cost (including delivery " + w + ")")});
+    return t;
 }
 
 }  // namespace tw

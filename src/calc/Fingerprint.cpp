@@ -1,30 +1,25 @@
 #include "calc/Fingerprint.h"
 
-#include "app/Program.h"
-
 namespace tw {
 
-QString BuildInputFingerprint(Program& p) {
-    const MainModel& m = p.main;
-    QString f = p.st.CurrencySymbol;
-    auto texts = [&](std::initializer_list<Ctl> fields) {
-        for (Ctl c : fields) f += m.text(c);
-    };
-    auto states = [&](std::initializer_list<Ctl> boxes) {
-        for (Ctl c : boxes) f += QString::number(m.state(c));
-    };
-    texts({Ctl::Date1, Ctl::Date2, Ctl::Date3, Ctl::Date4, Ctl::TARead1, Ctl::TARead2,
-           Ctl::TBRead1, Ctl::TBRead2});
-    states({Ctl::CHeat2, Ctl::WHeat2});
-    texts({Ctl::LAdd1, Ctl::LAdd2, Ctl::Notes, Ctl::TankACap, Ctl::TankBCap});
-    f += m.itemText(Ctl::TankAS) + m.itemText(Ctl::TankBS);
-    texts({Ctl::TankAD, Ctl::TankBD});
-    states({Ctl::TankAU, Ctl::TankBU});
-    f += m.text(Ctl::TankOffA) + QLatin1Char(',') + m.text(Ctl::TankOffB);
-    states({Ctl::TUnitsAT, Ctl::TUnitsBT, Ctl::TUnitsCT});
-    texts({Ctl::DCharge1, Ctl::CORate, Ctl::Predict, Ctl::VRate, Ctl::DCharge2, Ctl::OCost1,
-           Ctl::OCost2, Ctl::DVRate});
-    states({Ctl::NoHistory});
+namespace {
+
+bool IsBox(Ctl c) {
+    for (Ctl box : {Ctl::CHeat2, Ctl::WHeat2, Ctl::TankAU, Ctl::TankBU, Ctl::TUnitsAT,
+                    Ctl::TUnitsBT, Ctl::TUnitsCT, Ctl::NoHistory})
+        if (c == box) return true;
+    return false;
+}
+
+}  // namespace
+
+QString InputFingerprint(const QString& currencySymbol, const FieldTexts& fields) {
+    QString f = currencySymbol;
+    for (Ctl c : kFingerprintFields) {
+        f += IsBox(c) ? QString::number(fields.ticked(c) ? 1 : 0) : fields.text(c);
+        // The two offsets are kept apart, so that "1" + "12" differs from "11" + "2".
+        if (c == Ctl::TankOffA) f += QLatin1Char(',');
+    }
     f += QLatin1Char('.');
     return f;
 }

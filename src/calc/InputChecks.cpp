@@ -5,8 +5,6 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/FatalDump.h"
-#include "app/Program.h"
 #include "calc/FieldDate.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
@@ -69,19 +67,15 @@ const Amount kAmounts[] = {
     {Ctl::DCharge2, 5, 100, "Delivery Charge 2 must be either empty or between 5 and 100"},
 };
 
-const Ctl kCheckedFields[] = {Ctl::Date1,   Ctl::Date2,  Ctl::TARead1,  Ctl::TARead2, Ctl::TBRead1,
-                              Ctl::TBRead2, Ctl::Date3,  Ctl::Date4,    Ctl::LAdd1,   Ctl::LAdd2,
-                              Ctl::OCost1,  Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2};
-
-void Fail(Program& p, const QString& message) { p.st.SaveError += message + QLatin1Char('\n'); }
 
 bool OutsideRange(const QDate& date, const DateRange& range) {
     return DaysBetween(range.first, date) < 0 || DaysBetween(range.last, date) > 0;
 }
 
-void CheckDateRange(Program& p, const DateRange& range, const QLocale& locale) {
-    const auto date = ParseDate(p.main.text(range.field), locale);
-    if (date && OutsideRange(*date, range)) Fail(p, QString::fromLatin1(range.message));
+void CheckDateRange(QStringList& fails, const FieldTexts& f, const DateRange& range,
+                    const QLocale& locale) {
+    const auto date = ParseDate(f.text(range.field), locale);
+    if (date && OutsideRange(*date, range)) fails << QString::fromLatin1(range.message);
 }
 
 // A reading that is not a number has value 0; only the zero forms of its mode may
@@ -115,109 +109,95 @@ double TruncatedToHundredths(double value) {
     return hundredths / 100;
 }
 
-void CheckFields(Program& p, const QLocale& locale) {
-    const auto text = [&](Ctl c) { return p.main.text(c); };
-
+void CheckFields(QStringList& fails, const FieldTexts& f, const QLocale& locale) {
     for (const DateRange& range : kReadingDates) {
-        const QString t = text(range.field);
+        const QString t = f.text(range.field);
         if (!t.isEmpty() && !IsDateText(t, locale))
-            Fail(p, QStringLiteral("Tank Reading Date %1 must be a valid date")
-                        .arg(range.field == Ctl::Date1 ? 1 : 2));
+            fails << QStringLiteral("Tank Reading Date %1 must be a valid date")
+                         .arg(range.field == Ctl::Date1 ? 1 : 2);
     }
-    for (const DateRange& range : kReadingDates) CheckDateRange(p, range, locale);
+    for (const DateRange& range : kReadingDates) CheckDateRange(fails, f, range, locale);
 
-    p.step(122);
     for (const Reading& r : kReadings) {
-        if (p.main.checked(r.modeBox) && ReadingFails(text(r.field), 9999, {"0"}, locale))
-            Fail(p, QString::fromLatin1(r.name) + " must be between 0 and 9999");
+        if (f.ticked(r.modeBox) && ReadingFails(f.text(r.field), 9999, {"0"}, locale))
+            fails << QString::fromLatin1(r.name) + " must be between 0 and 9999";
     }
     for (const Reading& r : kReadings) {
-        if (!p.main.checked(r.modeBox) && ReadingFails(text(r.field), 300, {"0.0", "0"}, locale))
-            Fail(p, QString::fromLatin1(r.name) + " must be between 0 and 300");
+        if (!f.ticked(r.modeBox) && ReadingFails(f.text(r.field), 300, {"0.0", "0"}, locale))
+            fails << QString::fromLatin1(r.name) + " must be between 0 and 300";
     }
 
-    p.step(123);
     for (const DateRange& range : kDeliveryDates) {
-        const QString t = text(range.field);
+        const QString t = f.text(range.field);
         if (!t.isEmpty() && !IsDateText(t, locale))
-            Fail(p, QStringLiteral("Delivery Date %1 must be empty or a valid date")
-                        .arg(range.field == Ctl::Date3 ? 1 : 2));
+            fails << QStringLiteral("Delivery Date %1 must be empty or a valid date")
+                         .arg(range.field == Ctl::Date3 ? 1 : 2);
     }
-    for (const DateRange& range : kDeliveryDates) CheckDateRange(p, range, locale);
+    for (const DateRange& range : kDeliveryDates) CheckDateRange(fails, f, range, locale);
 
-    p.step(124);
     for (const Amount& amount : kAmounts) {
-        if (AmountFails(text(amount.field), amount, locale))
-            Fail(p, QString::fromLatin1(amount.message));
-    }
-}
-
-void EmptyWhenZero(Program& p, std::initializer_list<Ctl> fields, const QLocale& locale) {
-    for (Ctl c : fields) {
-        if (NumberValue(p.main.text(c), locale) == 0) p.main.setText(c, QString());
+        if (AmountFails(f.text(amount.field), amount, locale))
+            fails << QString::fromLatin1(amount.message);
     }
 }
 
 }  // namespace
 
-void NormaliseInputFields(Program& p) {
-    p.st.FieldsTyped = false;
-    const QLocale locale = p.desktop.locale();
-    const auto value = [&](Ctl c) { return NumberValue(p.main.text(c), locale); };
+bool NothingToCalculate(const FieldTexts& f) {
+    for (Ctl c : kInputFields)
+        if (!f.text(c).isEmpty()) return false;
+    return true;
+}
 
+QStringList InputFieldMessages(const FieldTexts& f, const QLocale& locale) {
+    QStringList fails;
+    if (NothingToCalculate(f)) fails << QStringLiteral("No Tank Readings or Deliveries to Calculate");
+    else CheckFields(fails, f, locale);
+    return fails;
+}
+
+FieldTexts NumbersWritten(const FieldTexts& in, const QLocale& locale) {
+    FieldTexts f = in;
+    const auto value = [&](Ctl c) { return NumberValue(f.text(c), locale); };
     for (const Reading& r : kReadings)
-        p.main.setText(r.field, FixedNumber(TruncatedToHundredths(value(r.field)), 1, locale));
-    for (Ctl c : {Ctl::LAdd1, Ctl::LAdd2})
-        p.main.setText(c, FixedNumber(std::floor(value(c)), 0, locale));
-    for (Ctl c : {Ctl::OCost1, Ctl::OCost2}) p.main.setText(c, FixedNumber(value(c), 4, locale));
-    for (Ctl c : {Ctl::DCharge1, Ctl::DCharge2})
-        p.main.setText(c, FixedNumber(value(c), 2, locale));
+        f.setText(r.field, FixedNumber(TruncatedToHundredths(value(r.field)), 1, locale));
+    for (Ctl c : {Ctl::LAdd1, Ctl::LAdd2}) f.setText(c, FixedNumber(std::floor(value(c)), 0, locale));
+    for (Ctl c : {Ctl::OCost1, Ctl::OCost2}) f.setText(c, FixedNumber(value(c), 4, locale));
+    for (Ctl c : {Ctl::DCharge1, Ctl::DCharge2}) f.setText(c, FixedNumber(value(c), 2, locale));
+    return f;
+}
+
+FieldTexts NormalisedNumbers(const FieldTexts& in, const QLocale& locale) {
+    FieldTexts f = NumbersWritten(in, locale);
+    const auto value = [&](Ctl c) { return NumberValue(f.text(c), locale); };
 
     // Volume readings are whole: the "0.0" text just written is read back by the locale.
     for (const Reading& r : kReadings) {
-        if (!p.main.checked(r.modeBox)) continue;
-        const QString t = p.main.text(r.field);
+        if (!f.ticked(r.modeBox)) continue;
+        const QString t = f.text(r.field);
         const double volume = LocaleNumber(t, locale).value_or(NumberValue(t, locale));
-        p.main.setText(r.field, FixedNumber(std::floor(volume), 0, locale));
+        f.setText(r.field, FixedNumber(std::floor(volume), 0, locale));
     }
 
     // A tank read as empty twice is a tank not in use.
     for (auto [first, second] :
          {std::pair{Ctl::TARead1, Ctl::TARead2}, std::pair{Ctl::TBRead1, Ctl::TBRead2}}) {
         if (value(first) == 0 && value(second) == 0) {
-            p.main.setText(first, QString());
-            p.main.setText(second, QString());
+            f.setText(first, QString());
+            f.setText(second, QString());
         }
     }
-    EmptyWhenZero(p,
-                  {Ctl::LAdd1, Ctl::LAdd2, Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2},
-                  locale);
-
-    p.step(127);
-    for (Ctl c : {Ctl::Date1, Ctl::Date2, Ctl::Date3, Ctl::Date4}) {
-        if (const auto date = ParseDate(p.main.text(c), locale))
-            p.main.setText(c, FieldDateText(*date, locale));
-    }
+    for (Ctl c : {Ctl::LAdd1, Ctl::LAdd2, Ctl::OCost1, Ctl::OCost2, Ctl::DCharge1, Ctl::DCharge2})
+        if (value(c) == 0) f.setText(c, QString());
+    return f;
 }
 
-void CheckInputFields(Program& p) {
-    Trapped(p, "Check Data Error", [&] {
-        p.step(121);
-        const QLocale locale = p.desktop.locale();
-        QString all;
-        for (Ctl c : kCheckedFields) all += p.main.text(c);
-        if (all.isEmpty()) {
-            Fail(p, QStringLiteral("No Tank Readings or Deliveries to Calculate"));
-        } else {
-            CheckFields(p, locale);
-        }
-
-        p.step(125);
-        if (p.st.InhibitMode == 1) p.st.SaveError.clear();
-
-        p.step(126);
-        if (p.st.SaveError.isEmpty()) NormaliseInputFields(p);
-    });
+FieldTexts NormalisedDates(const FieldTexts& in, const QLocale& locale) {
+    FieldTexts f = in;
+    for (Ctl c : {Ctl::Date1, Ctl::Date2, Ctl::Date3, Ctl::Date4}) {
+        if (const auto date = ParseDate(f.text(c), locale)) f.setText(c, FieldDateText(*date, locale));
+    }
+    return f;
 }
 
 }  // namespace tw

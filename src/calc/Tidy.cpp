@@ -1,7 +1,5 @@
 #include "calc/Tidy.h"
 
-#include "app/FatalDump.h"
-#include "app/Program.h"
 #include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
@@ -46,59 +44,56 @@ QString Formatted(double value, Pattern pattern, const QLocale& locale) {
     return {};
 }
 
-// A date text longer than the "dd-mmm-yyyy" form is shortened to it; shorter texts
-// and texts that hold no date stay as they are.
-void ShortenLongDate(Program& p, Ctl field, const QLocale& locale) {
-    const QString text = p.main.text(field);
-    if (text.size() <= 11) return;
-    if (const auto date = ParseDate(text, locale)) p.main.setText(field, LongDate(*date, locale));
-}
-
 }  // namespace
 
-void TidyOutput(Program& p) {
-    Trapped(p, "Tidy Output Error", [&] {
-        MainModel& m = p.main;
-        const QLocale locale = p.desktop.locale();
-        p.step(231);
-        for (Ctl c : kCurrencyFields)
-            m.setText(c, StripCurrencySymbol(m.text(c), p.st.CurrencySymbol));
-        for (Ctl c : kBlankedWhenZero)
-            if (ShownValue(m.text(c), locale) == 0) m.setText(c, QString());
-
-        p.step(232);
-        for (const FieldPattern& fp : kResultPatterns) {
-            const QString text = m.text(fp.field);
-            if (text.isEmpty()) continue;
-            m.setText(fp.field, Formatted(ShownValue(text, locale), fp.pattern, locale));
-        }
-
-        p.step(233);
-        ShortenLongDate(p, Ctl::FillDate, locale);
-        // Without oil tax only the costs including tax are shown.
-        if (ShownValue(m.text(Ctl::VRate), locale) == 0) {
-            m.setText(Ctl::TCost, QString());
-            m.setText(Ctl::TCostP, QString());
-        }
-    });
+QString ShortenedDate(const QString& text, const QLocale& locale) {
+    if (text.size() <= 11) return text;
+    if (const auto date = ParseDate(text, locale)) return LongDate(*date, locale);
+    return text;
 }
 
-void TidyInput(Program& p) {
-    Trapped(p, "Tidy Input Error", [&] {
-        MainModel& m = p.main;
-        const QLocale locale = p.desktop.locale();
-        p.step(261);
-        const bool noOil = p.st.OilAtReading1 == 0 && p.st.OilAtReading2 == 0;
-        if (ShownValue(m.text(Ctl::TankACap), locale) == 0 || noOil) {
-            m.setText(Ctl::TARead1, QString());
-            m.setText(Ctl::TARead2, QString());
-        }
-        if (ShownValue(m.text(Ctl::TankBCap), locale) == 0 || noOil) {
-            m.setText(Ctl::TBRead1, QString());
-            m.setText(Ctl::TBRead2, QString());
-        }
-        for (Ctl c : {Ctl::Date1, Ctl::Date2, Ctl::Date3, Ctl::Date4}) ShortenLongDate(p, c, locale);
-    });
+FieldTexts BareResults(const FieldTexts& results, const QString& currencySymbol,
+                       const QLocale& locale) {
+    FieldTexts r = results;
+    for (Ctl c : kCurrencyFields) r.setText(c, StripCurrencySymbol(r.text(c), currencySymbol));
+    for (Ctl c : kBlankedWhenZero)
+        if (ShownValue(r.text(c), locale) == 0) r.setText(c, QString());
+    return r;
+}
+
+FieldTexts FormattedResults(const FieldTexts& results, const QLocale& locale) {
+    FieldTexts r = results;
+    for (const FieldPattern& fp : kResultPatterns) {
+        const QString text = r.text(fp.field);
+        if (!text.isEmpty()) r.setText(fp.field, Formatted(ShownValue(text, locale), fp.pattern, locale));
+    }
+    return r;
+}
+
+FieldTexts FinishedResults(const FieldTexts& results, const QLocale& locale) {
+    FieldTexts r = results;
+    r.setText(Ctl::FillDate, ShortenedDate(r.text(Ctl::FillDate), locale));
+    // Without oil tax only the costs including tax are shown.
+    if (ShownValue(r.text(Ctl::VRate), locale) == 0) {
+        r.setText(Ctl::TCost, QString());
+        r.setText(Ctl::TCostP, QString());
+    }
+    return r;
+}
+
+FieldTexts TidiedInput(const FieldTexts& fields, bool noOil, const QLocale& locale) {
+    FieldTexts f = fields;
+    if (ShownValue(f.text(Ctl::TankACap), locale) == 0 || noOil) {
+        f.setText(Ctl::TARead1, QString());
+        f.setText(Ctl::TARead2, QString());
+    }
+    if (ShownValue(f.text(Ctl::TankBCap), locale) == 0 || noOil) {
+        f.setText(Ctl::TBRead1, QString());
+        f.setText(Ctl::TBRead2, QString());
+    }
+    for (Ctl c : {Ctl::Date1, Ctl::Date2, Ctl::Date3, Ctl::Date4})
+        f.setText(c, ShortenedDate(f.text(c), locale));
+    return f;
 }
 
 }  // namespace tw

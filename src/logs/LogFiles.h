@@ -1,36 +1,35 @@
 #pragma once
 #include <QString>
-#include <functional>
+#include <vector>
 
 #include "platform/Desktop.h"
 
 namespace tw {
-class Program;
+class Files;
 
-QString LogKindWord(LogKind kind);          // "results", "history", "delivery"
-QString LogFileName(Program& p, LogKind kind);
-QString LogPath(Program& p, LogKind kind);  // "Log/" + name
+// Where the three logs are, relative to the working folder.
+struct LogPaths {
+    QString results = QStringLiteral("Log/Tankwise.log");
+    QString history = QStringLiteral("Log/Tankwise_H.log");
+    QString delivery = QStringLiteral("Log/Tankwise_D.log");
+    QString of(LogKind kind) const;
+};
+
+QString LogKindWord(LogKind kind);  // "results", "history", "delivery"
+// "Log/" + the log's file name.
+QString LogPathFor(const QString& fileName);
 
 // "Tankwise History Log File Error" and its sisters.
 QString LogErrorTitle(LogKind kind);
 
-// Creates each missing log with its header block; the program ends when it cannot.
-void CreateLogFiles(Program& p);
-// True (after warning the user) when the log is missing.
-bool CheckLogFile(Program& p, LogKind kind);
-// Each appends its pending text and clears it once written; false (after the log's
-// own warning) when a write failed.
-bool AppendReport(Program& p, bool always);
-bool AppendHistory(Program& p);
-bool AppendDeliveries(Program& p);
-// Runs a read of a log under its own trap: when the read fails the user is told
-// (the log's error title, the given first line, the permissions hint) and false
-// comes back.
-bool ReadLogOrWarn(Program& p, LogKind kind, const QString& failureLine,
-                   const std::function<void()>& read);
-// The Results, History and Deliveries buttons: show the program's window for the log.
-void ViewLogFile(Program& p, LogKind kind);
-// The log window's "Open with...": hand the log to the desktop's own handler.
-void OpenLogWith(Program& p, LogKind kind);
+// The header block a fresh log starts with, time stamp included.
+QString LogCreationBlock(LogKind kind, const QString& stamp);
+// Writes the header block of each log that is missing or empty; false when one
+// could not be written.
+bool CreateMissingLogs(Files& files, const LogPaths& paths, const QString& stamp);
+// Appends the pending texts to the log, skipping empty ones; each text is cleared
+// once it is in the file, so a later save writes only what is missing. False when
+// a write failed.
+bool AppendPending(Files& files, const QString& path, const std::vector<QString*>& texts);
 
 }  // namespace tw

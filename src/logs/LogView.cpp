@@ -1,9 +1,7 @@
 #include "logs/LogView.h"
 
 #include "platform/Files.h"
-#include "app/Program.h"
 #include "logs/CsvExport.h"
-#include "logs/LogFiles.h"
 #include "logs/SavedReports.h"
 
 namespace tw {
@@ -34,20 +32,6 @@ QString WindowTitle(LogKind kind) {
 }
 
 }  // namespace
-
-QString LogPaths::of(LogKind kind) const {
-    switch (kind) {
-    case LogKind::Results: return results;
-    case LogKind::History: return history;
-    case LogKind::Delivery: return delivery;
-    }
-    return {};
-}
-
-LogPaths LogPathsOf(Program& p) {
-    return {LogPath(p, LogKind::Results), LogPath(p, LogKind::History),
-            LogPath(p, LogKind::Delivery)};
-}
 
 LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind kind,
                            const QLocale& locale) {
@@ -84,13 +68,6 @@ LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind ki
     return view;
 }
 
-LogViewContent ReadLogView(Program& p, LogKind kind) {
-    LogViewContent view = ReadLogView(p.files, LogPathsOf(p), kind, p.desktop.locale());
-    view.volumeUnit = p.st.VolumeUnit == QLatin1String("Gal") ? QStringLiteral("gallons")
-                                                             : QStringLiteral("litres");
-    return view;
-}
-
 QString CsvFileName(LogKind kind) {
     switch (kind) {
     case LogKind::Results: return QStringLiteral("Tankwise_Results.csv");
@@ -123,25 +100,6 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
     }
     if (rowCount) *rowCount = rows;
     return text;
-}
-
-bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath) {
-    QString reason;
-    try {
-        const QString text = LogCsv(p.files, LogPathsOf(p), kind, p.desktop.locale());
-        try {
-            WriteCsvFile(absolutePath, text);
-            return true;
-        } catch (const FileError& e) {
-            reason = "Unable to write the file " + absolutePath + ".";
-            if (*e.what()) reason += QStringLiteral("\r\n") + QString::fromStdString(e.what());
-        }
-    } catch (const FileError&) {
-        reason = "Unable to read from log file " + LogFileName(p, kind) +
-                 ".\r\nThis may be a permissions problem.";
-    }
-    p.say("Tankwise Export Error", reason.split(QStringLiteral("\r\n")), Icon::Warning);
-    return false;
 }
 
 }  // namespace tw

@@ -6,20 +6,11 @@
 
 #include "platform/Desktop.h"
 #include "logs/HistoryTable.h"
+#include "logs/LogFiles.h"
 #include "logs/SavedHistory.h"
 
 namespace tw {
 class Files;
-class Program;
-
-// Where the three logs are, relative to the working folder.
-struct LogPaths {
-    QString results = QStringLiteral("Log/Tankwise.log");
-    QString history = QStringLiteral("Log/Tankwise_H.log");
-    QString delivery = QStringLiteral("Log/Tankwise_D.log");
-    QString of(LogKind kind) const;
-};
-LogPaths LogPathsOf(Program& p);
 
 // What the log window shows: the file as the program wrote it and, for the
 // history, the table and the chart's data.
@@ -36,8 +27,6 @@ struct LogViewContent {
 
 // Reads a log for its window; a log that cannot be read gives read == false and
 // says so in the status line. Never writes anything.
-LogViewContent ReadLogView(Program& p, LogKind kind);
-// The same without a running program (also what the benchmark measures).
 LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind kind,
                            const QLocale& locale);
 
@@ -47,7 +36,5 @@ QString CsvFileName(LogKind kind);
 // cannot be read.
 QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
                int* rowCount = nullptr);
-// The log window's "Export CSV...": writes the file, or tells the user why not.
-bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath);
 
 }  // namespace tw

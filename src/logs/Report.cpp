@@ -1,8 +1,5 @@
 #include "logs/Report.h"
 
-#include "app/FatalDump.h"
-#include "app/Program.h"
-#include "app/Startup.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
 #include "logs/LogColumns.h"
@@ -22,112 +19,98 @@ QString Label(const QString& words) { return words.leftJustified(26, QLatin1Char
 
 class ReportWriter {
 public:
-    explicit ReportWriter(Program& p) : p_(p), locale_(p.desktop.locale()) {}
+    ReportWriter(const ReportInput& in, const QLocale& locale) : in_(in), locale_(locale) {}
 
-    QString field(Ctl c) const { return p_.main.text(c); }
     // Amounts keep their digits in their columns (group separators go first).
-    QString aligned(Ctl c, int width) const {
-        return RightAlign(FitCurrency(field(c), width, locale_), width);
+    QString aligned(const QString& text, int width) const {
+        return RightAlign(FitCurrency(text, width, locale_), width);
     }
     QString currency(const QString& number) const {
         return RightAlign(FitCurrency(CurrencyText(NumberValue(number), locale_), 9, locale_), 9);
     }
-    QString percent(Ctl rate) const { return field(rate) + "%"; }
 
-    QString quantity(const QString& label, Ctl c, int width, const QString& unit) const {
-        return Label(label) + aligned(c, width) + QString(10 - width, QLatin1Char(' ')) + unit;
+    QString quantity(const QString& label, const QString& text, int width,
+                     const QString& unit) const {
+        return Label(label) + aligned(text, width) + QString(10 - width, QLatin1Char(' ')) + unit;
     }
 
     // The cost lines of one section, each starting with its own line break.
     QString costLines(bool predicted) const {
-        const State& st = p_.st;
-        const QString tax = st.TaxWord;
-        const bool oil = IsSet(st.OilValue, locale_);
-        const bool vat = IsSet(field(Ctl::VRate), locale_) && oil;
-        const bool deliveryVat = IsSet(field(Ctl::DVRate), locale_) && oil && st.DeliveryChargeTotal != 0;
-        const bool charges = st.DeliveryChargeTotal != 0;
+        const ReportCosts& c = predicted ? in_.predicted : in_.period;
+        const QString& tax = in_.taxWord;
+        const bool charges = in_.deliveryChargeTotal != 0;
+        const bool oil = IsSet(in_.oilValue, locale_);
+        const bool vat = IsSet(in_.vatRate, locale_) && oil;
+        const bool deliveryVat = IsSet(in_.deliveryVatRate, locale_) && oil && charges;
         const QString phrase = predicted ? predictedChargePhrase() : periodChargePhrase();
         QString text;
         if (vat)
-            text += kEnd + Label("Cost Before " + tax) +
-                    aligned(predicted ? Ctl::TCostP : Ctl::TCost, 9) + phrase;
+            text += kEnd + Label("Cost Before " + tax) + aligned(c.costBeforeTax, 9) + phrase;
         if (vat)
-            text += kEnd + Label(tax + " Cost - Oil") +
-                    currency(predicted ? st.PredictedOilVat : st.OilVat) + " at " +
-                    percent(Ctl::VRate);
+            text += kEnd + Label(tax + " Cost - Oil") + currency(c.oilVat) + " at " +
+                    in_.vatRate + "%";
         if (deliveryVat)
-            text += kEnd + Label(tax + " Cost - Delivery") +
-                    currency(predicted ? st.PredictedDeliveryVat : st.DeliveryVat) + " at " +
-                    percent(Ctl::DVRate);
-        if (vat && charges)
-            text += kEnd + Label(tax + " Cost - Total") +
-                    aligned(predicted ? Ctl::VCostP : Ctl::VCost, 9);
-        if (oil)
-            text += kEnd + Label("Total Cost") + aligned(predicted ? Ctl::TVCostP : Ctl::TVCost, 9) +
-                    phrase;
+            text += kEnd + Label(tax + " Cost - Delivery") + currency(c.deliveryVat) + " at " +
+                    in_.deliveryVatRate + "%";
+        if (vat && charges) text += kEnd + Label(tax + " Cost - Total") + aligned(c.taxTotal, 9);
+        if (oil) text += kEnd + Label("Total Cost") + aligned(c.totalCost, 9) + phrase;
         if (oil && !predicted)
-            text += kEnd + Label("Cost Per Day") + aligned(Ctl::DCost, 9) + " (inc " + tax + ")";
+            text += kEnd + Label("Cost Per Day") + aligned(in_.costPerDay, 9) + " (inc " + tax + ")";
         return text;
     }
 
 private:
     QString periodChargePhrase() const {
-        if (p_.st.DeliveryChargeTotal == 0) return {};
-        return p_.st.RetrievedDelivery2.isEmpty() ? " (inc Delivery Charge)"
-                                                  : " (inc Delivery Charges)";
+        if (in_.deliveryChargeTotal == 0) return {};
+        return in_.secondDeliveryRestored ? " (inc Delivery Charges)" : " (inc Delivery Charge)";
     }
     QString predictedChargePhrase() const {
-        const State& st = p_.st;
-        if (st.DeliveryChargeTotal == 0 || st.PredictedDeliveries == 0) return {};
-        return " (inc " + GeneralNumber(st.PredictedDeliveries) + " Delivery " +
-               (st.PredictedDeliveries > 1 ? "Charges" : "Charge") + ")";
+        const double n = in_.predictedDeliveries;
+        if (in_.deliveryChargeTotal == 0 || n == 0) return {};
+        return " (inc " + GeneralNumber(n) + " Delivery " + (n > 1 ? "Charges" : "Charge") + ")";
     }
 
-    Program& p_;
+    const ReportInput& in_;
     QLocale locale_;
 };
 
 }  // namespace
 
-void BuildReport(Program& p) {
-    Trapped(p, "Generate Log 1 Error", [&] {
-        p.step(241);
-        const ReportWriter w(p);
-        const QString volumes = VolumeWord(p) + "s";
-        const QString mass = p.st.MassUnit;
-        QString r;
-        r += NowStamp(p) + kEnd;
-        r += w.field(Ctl::Notes) + kEnd;
-        r += TankLine(p, false) + kEnd;
-        r += TankLine(p, true) + kEnd;
-        r += kEnd;
-        r += "Use To Date (" + w.aligned(Ctl::TDays, 3) + " Days)" + kEnd;
-        r += QString(22, QLatin1Char('-')) + kEnd;
-        r += Label("From") + w.field(Ctl::Date1) + kEnd;
-        r += Label("To") + w.field(Ctl::Date2) + kEnd;
-        r += w.quantity("CO2 Generated", Ctl::TCO2, 6, mass) + kEnd;
-        r += w.quantity("CO2 Generated Per Day", Ctl::DCO2, 8, mass) + kEnd;
-        r += w.quantity("Total Oil Used", Ctl::TankT, 6, volumes) + kEnd;
-        r += w.quantity("Oil Left", Ctl::OLeft, 6, volumes) + kEnd;
-        r += w.quantity("Oil Used Per day", Ctl::VDay, 8, volumes);
-        r += w.costLines(false) + kEnd;
+QString BuildReport(const ReportInput& in, const QLocale& locale) {
+    const ReportWriter w(in, locale);
+    const QString volumes = VolumeWord(in.volumeUnit) + "s";
+    const QString& mass = in.massUnit;
+    QString r;
+    r += in.stamp + kEnd;
+    r += in.notes + kEnd;
+    r += in.tankLineA + kEnd;
+    r += in.tankLineB + kEnd;
+    r += kEnd;
+    r += "Use To Date (" + w.aligned(in.days, 3) + " Days)" + kEnd;
+    r += QString(22, QLatin1Char('-')) + kEnd;
+    r += Label("From") + in.date1 + kEnd;
+    r += Label("To") + in.date2 + kEnd;
+    r += w.quantity("CO2 Generated", in.co2, 6, mass) + kEnd;
+    r += w.quantity("CO2 Generated Per Day", in.co2PerDay, 8, mass) + kEnd;
+    r += w.quantity("Total Oil Used", in.oilUsed, 6, volumes) + kEnd;
+    r += w.quantity("Oil Left", in.oilLeft, 6, volumes) + kEnd;
+    r += w.quantity("Oil Used Per day", in.oilPerDay, 8, volumes);
+    r += w.costLines(false) + kEnd;
 
-        p.step(242);
-        if (IsSet(w.field(Ctl::Predict), p.desktop.locale())) {
-            r += kEnd;
-            r += "Prediction Over " + w.aligned(Ctl::Predict, 2) + " Month(s) (" +
-                 w.aligned(Ctl::TDaysP, 3) + " Days)" + kEnd;
-            r += QString(38, QLatin1Char('-')) + kEnd;
-            r += Label("From") + w.field(Ctl::Date1) + kEnd;
-            r += Label("Date Tank(s) Empty") + w.field(Ctl::FillDate) + kEnd;
-            r += w.quantity("CO2 Generated", Ctl::TCO2P, 6, mass) + kEnd;
-            r += w.quantity("Total Oil Used", Ctl::TankTP, 6, volumes);
-            r += w.costLines(true) + kEnd;
-        }
-        r += QString(58, QLatin1Char('-')) + kEnd;
+    if (IsSet(in.months, locale)) {
         r += kEnd;
-        p.st.ReportText = r;
-    });
+        r += "Prediction Over " + w.aligned(in.months, 2) + " Month(s) (" +
+             w.aligned(in.predictedDays, 3) + " Days)" + kEnd;
+        r += QString(38, QLatin1Char('-')) + kEnd;
+        r += Label("From") + in.date1 + kEnd;
+        r += Label("Date Tank(s) Empty") + in.emptyDate + kEnd;
+        r += w.quantity("CO2 Generated", in.predictedCo2, 6, mass) + kEnd;
+        r += w.quantity("Total Oil Used", in.predictedOilUsed, 6, volumes);
+        r += w.costLines(true) + kEnd;
+    }
+    r += QString(58, QLatin1Char('-')) + kEnd;
+    r += kEnd;
+    return r;
 }
 
 }  // namespace tw

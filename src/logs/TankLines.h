@@ -1,13 +1,22 @@
 #pragma once
+#include <QLocale>
 #include <QString>
 
 namespace tw {
-class Program;
+
+// One tank as its header line describes it: the field texts and the unit names.
+struct TankLineInput {
+    bool tankB = false;
+    QString capacity, shape, depth, offset;
+    bool readsVolume = false;
+    QString volumeUnit;  // "Litre" or "Gal", as the units are shown
+    QString depthUnit;   // "cm" or "inches"
+};
 
 // The volume unit as the logs write it: "litre" or "gal", always followed by "s".
-QString VolumeWord(Program& p);
+QString VolumeWord(const QString& volumeUnit);
 // "Tank A: 1200litres Cylindrical (H), Depth: 120cm Offset: 2.0cm (Depth)"; a tank
 // without capacity shows only its depth phrase ("Tank B: Not Set").
-QString TankLine(Program& p, bool tankB);
+QString TankLine(const TankLineInput& tank, const QLocale& locale);
 
 }  // namespace tw

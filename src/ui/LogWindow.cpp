@@ -24,8 +24,8 @@
 #include <QVBoxLayout>
 
 #include "app/Program.h"
+#include "app/ViewLog.h"
 #include "calc/ForecastChart.h"
-#include "logs/LogFiles.h"
 #include "ui/HistoryChart.h"
 
 namespace tw {

@@ -1,25 +1,23 @@
 #pragma once
 #include <QString>
 
+#include "platform/Files.h"
+
 namespace tw {
-class Program;
 
 // The updater log records every step of an update check, but only while the switch
 // file "Log/LogOn.txt" exists.
 inline constexpr const char* kUpdaterLogPath = "Log/Updater.log";
 inline constexpr const char* kUpdaterSwitchPath = "Log/LogOn.txt";
 
-bool UpdaterLogOn(Program& p);
+bool UpdaterLogOn(const Files& files);
 
-// Creates the log with its header block when the switch is on and the log is
-// missing. A log that cannot be created ends the program.
-void CreateUpdaterLog(Program& p);
+// Creates the log with its header block (stamped `stamp`) when the switch is on and
+// the log is missing. Throws FileError when it cannot.
+void CreateUpdaterLogFile(Files& files, const QString& stamp);
 
-// Appends one entry and a line end while the switch is on. A log that cannot be
-// written ends the program.
-void WriteUpdaterLog(Program& p, const QString& entry);
-
-// "dd-mmm-yy hh:mm:ss", the updater log's time stamp.
-QString UpdaterStamp(Program& p);
+// Appends one entry and a line end; a log that is not `present` is made anew first,
+// as appending always did on the desktop. Throws FileError when it cannot.
+void AppendUpdaterLog(Files& files, const QString& entry, bool present);
 
 }  // namespace tw

@@ -9,7 +9,7 @@
 #include "WorkFolder.h"
 #include "app/Program.h"
 #include "app/SaveData.h"
-#include "config/ConfigReader.h"
+#include "app/ReadConfiguration.h"
 
 namespace {
 

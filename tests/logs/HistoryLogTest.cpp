@@ -1,171 +1,70 @@
 #include "logs/HistoryLog.h"
 
 #include "LogTestSupport.h"
-#include "logs/LogColumns.h"
-#include "logs/LogFiles.h"
 
 namespace tw {
 namespace {
 
-const QString kHistory = "Log/Tankwise_H.log";
-const QString kTankA = "Tank A: 1200litres Cylindrical (V), Depth: 120cm Offset: 2.0cm (Depth)";
-const QString kTankB = "Tank B: Not Set";
-
 // A vertical tank read by depth, so the volumes are exact whole numbers:
 // 1200 litres over 120 cm, readings less the 2 cm offset.
-class HistoryLog : public StartedLogs {
-protected:
-    void SetUp() override {
-        StartedLogs::SetUp();
-        type(Ctl::TankACap, "1200");
-        type(Ctl::TankAD, "120");
-        p.main.setIndex(Ctl::TankAS, 1);
-        type(Ctl::TankOffA, "2");
-        tick(Ctl::TankAU, false);
-        type(Ctl::TankBCap, "");
-        type(Ctl::TankBD, "");
-        type(Ctl::TankOffB, "");
-        p.st.TankSignature = CurrentTankSignature(p);
-        p.st.TaxWord = "VAT";
-        type(Ctl::Date1, "01/01/2013");
-        type(Ctl::Date2, "15/02/2013");
-        type(Ctl::TARead1, "80.5");
-        type(Ctl::TARead2, "47.0");
-        type(Ctl::TBRead1, "");
-        type(Ctl::TBRead2, "");
-        tick(Ctl::CHeat2, true);
-        tick(Ctl::WHeat2, false);
-        tick(Ctl::NoHistory, false);
-        p.st.RemainingOilValue = "£123.45";
-        p.st.SaveError.clear();
+const HistoryReadings kReadings{"01/01/2013", "15/02/2013", {"1200", "120", "2", "80.5", "47.0", 1, false},
+                                {},           "£123.45",    true,         false};
+
+TEST(HistoryLog, ReadingRowsFollowTheTanks) {
+    const struct { HistoryTank a, b; QString value, line2; } rows[] = {
+        {kReadings.tankA, {}, "£123.45", " 15/02/2013,     450,       0,   47.0,       ,   £123.45,  On, Off"},
+        {kReadings.tankA, {}, "£0.00", " 15/02/2013,     450,       0,   47.0,       ,          ,  On, Off"},
+        {kReadings.tankA, {}, "(£132.70)", " 15/02/2013,     450,       0,   47.0,       ,          ,  On, Off"},
+        {{"1200", "120", "2", "", "450.4", 1, true}, {}, "", " 15/02/2013,     450,       0,   47.0,       ,          ,  On, Off"},
+        {{"1200", "", "2", "", "450.4", 1, true}, {}, "", " 15/02/2013,     450,       0,       ,       ,          ,  On, Off"},
+        {kReadings.tankA, {"600", "60", "", "", "30.0", 2, false}, "", " 15/02/2013,     450,     300,   47.0,   30.0,          ,  On, Off"},
+        {kReadings.tankA, {"600", "60", "", "0.0", "", 2, false}, "", " 15/02/2013,     450,       0,   47.0,       ,          ,  On, Off"},
+    };
+    for (const auto& row : rows) {
+        HistoryReadings r = kReadings;
+        r.tankA = row.a, r.tankB = row.b, r.remainingOilValue = row.value;
+        EXPECT_EQ(HistoryDataLine(ReadingRow(r, 2, kUk)), row.line2);
     }
+    EXPECT_EQ(FirstReadingLine(ReadingRow(kReadings, 1, kUk)),
+              " 01/01/2013,     785,       0,   80.5,       ,                    ");
+}
 
-    // A header block and `count` data lines dated in 2012, as earlier saves left them.
-    void saved(int count) {
-        QStringList lines{"", "", kTankA, kTankB, ""};
-        lines << HistoryColumnLines("VAT");
-        for (int i = 0; i < count; ++i)
-            lines << HistoryDataLine({"01/01/2012", "500", "0", "52.0", "", "", true, true});
-        folder.append(kHistory, lines);
+// Which of header block (H), first reading (F) and data line (D) a save writes,
+// after how many saved lines, with what date fault and setup change.
+TEST(HistoryLog, HeaderFirstReadingAndDateRules) {
+    const QString parts[] = {"\r\n\r\nA\r\nB\r\n\r\n" + HistoryColumnLines("VAT").join("\r\n"),
+                             FirstReadingLine(ReadingRow(kReadings, 1, kUk)),
+                             HistoryDataLine(ReadingRow(kReadings, 2, kUk))};
+    const QString late = " 15/02/2013,     500,       0,   52.0,       ,          ,  On,  On";
+    const QString fault = "Tank Reading Date 2 must be later than the last Tank Reading date saved\n";
+    const struct {
+        HistoryLogEnd end;
+        bool checkDate, changed;
+        QString signature, error, written, errorAfter;
+        bool changedAfter;
+    } rows[] = {
+        {{0, false, ""}, true, false, "s", "", "HFD", "", false},
+        {{0, true, ""}, true, false, "s", "", "D", "", false},
+        {{39, true, ""}, true, false, "s", "", "D", "", false},
+        {{40, true, ""}, true, false, "s", "", "HD", "", false},
+        {{3, true, ""}, true, true, "s", "", "HD", "", true},
+        {{3, true, ""}, true, false, "t", "", "HD", "", true},
+        {{3, true, late}, true, false, "t", "", "", fault, false},
+        {{3, true, late}, false, false, "s", "", "D", "", false},
+        {{3, true, " 14/02/2013"}, true, false, "s", "", "D", "", false},
+        {{0, false, ""}, true, false, "s", "x\n", "H", "x\n", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.written.toStdString());
+        const HistoryLineResult out = ComposeHistoryLine(
+            {kReadings, {2013, 2, 15}, row.end, row.checkDate, row.error, row.changed, row.signature, "s", "A", "B", "VAT"},
+            kUk);
+        QStringList expected;
+        for (const QChar part : row.written) expected << parts[QString("HFD").indexOf(part)];
+        EXPECT_EQ(out.text, expected.join("\r\n"));
+        EXPECT_EQ(std::tuple(out.saveError, out.setupChanged, out.savedSignature),
+                  std::tuple(row.errorAfter, row.changedAfter, row.errorAfter.isEmpty() ? row.signature : "s"));
     }
-
-    bool startsWithHeader() const { return p.st.HistoryLine.startsWith("\r\n\r\nTank A: "); }
-
-    const QString line2 = " 15/02/2013,     450,       0,   47.0,       ,   £123.45,  On, Off";
-};
-
-struct HeaderRuleRow {
-    const char* name;
-    int savedLines;
-    bool header;
-};
-void PrintTo(const HeaderRuleRow& row, std::ostream* os) { *os << row.name; }
-
-class HeaderRule : public HistoryLog, public testing::WithParamInterface<HeaderRuleRow> {};
-
-TEST_P(HeaderRule, HeaderBlockPrecedesEveryFortiethLine) {
-    saved(GetParam().savedLines);
-    BuildHistoryLine(p);
-    EXPECT_EQ(startsWithHeader(), GetParam().header);
-    // A log with data lines never gets a second first-reading line.
-    EXPECT_TRUE(p.st.HistoryLine.endsWith(HistoryColumnLines("VAT")[2] + "\r\n" + line2) ||
-                p.st.HistoryLine == line2)
-        << p.st.HistoryLine.toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Counts, HeaderRule,
-    testing::Values(HeaderRuleRow{"line39", 39, false}, HeaderRuleRow{"line40", 40, true},
-                    HeaderRuleRow{"line41", 41, false}, HeaderRuleRow{"line80", 80, true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(HistoryLog, LinesOfVolumeOneAndHeaderLinesAreNotCounted) {
-    saved(39);
-    // Lines that fail the data-line test do not bring the count to 40.
-    folder.append(kHistory, {"01/01/2012,       1,       0,       ,       ,          ,  On,  On",
-                             "01/01/2012 12:00:00", ""});
-    BuildHistoryLine(p);
-    EXPECT_FALSE(startsWithHeader());
-}
-
-TEST_F(HistoryLog, ReadingModeChangeCountsAsASetupChange) {
-    saved(5);
-    tick(Ctl::TankAU, true);
-    type(Ctl::TARead1, "785");
-    type(Ctl::TARead2, "450");
-    BuildHistoryLine(p);
-    EXPECT_TRUE(startsWithHeader());
-}
-
-// Reading 2 on the last saved date is refused; the day after is written.
-TEST_F(HistoryLog, Reading2MustBeLaterThanTheLastSavedLine) {
-    saved(3);
-    folder.append(kHistory, {HistoryDataLine({"10/02/2013", "500", "0", "52.0", "", "", true, true})});
-    type(Ctl::Date2, "10/02/2013");
-    BuildHistoryLine(p);
-    EXPECT_EQ(p.st.SaveError,
-              "Tank Reading Date 2 must be later than the last Tank Reading date saved\n");
-    EXPECT_FALSE(p.st.HistoryLine.contains("10/02/2013"));
-
-    p.st.SaveError.clear();
-    type(Ctl::Date2, "11/02/2013");
-    BuildHistoryLine(p);
-    EXPECT_EQ(p.st.SaveError, "");
-    EXPECT_EQ(p.st.HistoryLine, " 11/02/2013" + line2.mid(11));
-}
-
-TEST_F(HistoryLog, Date2ThatIsNoDateComposesNothing) {
-    type(Ctl::Date2, "");
-    BuildHistoryLine(p);
-    EXPECT_EQ(p.st.HistoryLine, "");
-    EXPECT_EQ(p.st.SaveError, "");
-}
-
-TEST_F(HistoryLog, ZeroOrNegativeOilValueLeavesTheColumnBlank) {
-    saved(1);
-    for (const QString value : {"£0.00", "-£132.70", "(£132.70)"}) {
-        p.st.RemainingOilValue = value;
-        BuildHistoryLine(p);
-        EXPECT_EQ(p.st.HistoryLine,
-                  " 15/02/2013,     450,       0,   47.0,       ,          ,  On, Off");
-    }
-}
-
-TEST_F(HistoryLog, VolumeReadingsWithoutTankDepthLeaveTheDepthBlank) {
-    saved(1);
-    tick(Ctl::TankAU, true);
-    type(Ctl::TankAD, "");
-    p.st.TankSignature = CurrentTankSignature(p);
-    type(Ctl::TARead2, "450.4");
-    BuildHistoryLine(p);
-    EXPECT_EQ(p.st.HistoryLine.left(37), " 15/02/2013,     450,       0,       ");
-}
-
-// A second tank with a reading 2 shows its volume and depth; with only a zero
-// reading 1 it holds nothing and shows no depth.
-TEST_F(HistoryLog, SecondTankShowsItsVolumeAndDepth) {
-    saved(1);
-    type(Ctl::TankBCap, "600");
-    type(Ctl::TankBD, "60");
-    p.main.setIndex(Ctl::TankBS, 2);
-    p.st.TankSignature = CurrentTankSignature(p);
-    type(Ctl::TBRead2, "30.0");
-    BuildHistoryLine(p);
-    EXPECT_EQ(p.st.HistoryLine.left(45), " 15/02/2013,     450,     300,   47.0,   30.0");
-
-    type(Ctl::TBRead1, "0.0");
-    type(Ctl::TBRead2, "");
-    BuildHistoryLine(p);
-    EXPECT_EQ(p.st.HistoryLine.left(45), " 15/02/2013,     450,       0,   47.0,       ");
-}
-
-TEST_F(HistoryLog, FailureAfterReadingTheLogEndsInTheFatalDump) {
-    p.failAtStep(212);
-    EXPECT_THROW(BuildHistoryLine(p), ProgramEnded);
-    ASSERT_FALSE(desktop.messages.empty());
-    EXPECT_EQ(desktop.messages.back().text,
-              "Error Number 212\r\nA Fatal Generate History Log Error Has Occurred\r\n"
-              "The Program Will Now Terminate");
 }
 
 }  // namespace

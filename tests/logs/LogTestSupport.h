@@ -1,4 +1,5 @@
 #pragma once
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -15,35 +16,6 @@ static inline void PrintTo(const QStringList& lines, std::ostream* os) {
 
 #include <gtest/gtest.h>
 
-#include "FakeDesktop.h"
-#include "WorkFolder.h"
-#include "app/Program.h"
-#include "platform/ProgramEnded.h"
-
 namespace tw {
-
-// A started program over a fresh working folder: the three logs hold only their
-// creation blocks, and no message is pending.
-class StartedLogs : public testing::Test {
-protected:
-    void SetUp() override {
-        p.start("-InhibitUpdate");
-        desktop.messages.clear();
-    }
-
-    // The texts of the messages shown so far, as "title|text".
-    QStringList shown() const {
-        QStringList texts;
-        for (const ShownMessage& m : desktop.messages) texts << m.title + "|" + m.text;
-        return texts;
-    }
-
-    void type(Ctl c, const QString& text) { p.main.setText(c, text); }
-    void tick(Ctl c, bool on) { p.main.setChecked(c, on); }
-
-    FakeDesktop desktop;
-    WorkFolder folder;
-    Program p{desktop, folder.files()};
-};
-
+inline const QLocale kUk(QLocale::English, QLocale::UnitedKingdom);
 }  // namespace tw

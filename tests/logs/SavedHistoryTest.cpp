@@ -1,118 +1,73 @@
 #include "logs/SavedHistory.h"
 
-#include <gtest/gtest.h>
+#include <QDir>
 
 #include "LogTestSupport.h"
-#include "logs/HistoryTable.h"
+#include "WorkFolder.h"
+#include "app/CsvCommand.h"
+#include "logs/CsvExport.h"
+#include "logs/LogColumns.h"
+#include "logs/LogView.h"
 
 namespace tw {
 namespace {
 
-const QLocale kUk(QLocale::English, QLocale::UnitedKingdom);
-
 const QString kFirst = "01-Jan-2013,     910,       0,   78.5,       ,                    ";
 const QString kSecond = "15-Feb-2013,     460,     120,   45.0,       , £1,123.45,  On, Off";
-const QString kDelivery =
-    " 20/01/2013,      1000, £0.4500,    £25.00, 17.5%,  £556.25,    5%, Off,  On";
+const QString kDelivery = " 20/01/2013,      1000, £0.4500,    £25.00, 17.5%,  £556.25,    5%, Off,  On";
 
-struct ParseCase {
-    const char* name;
-    QStringList history, delivery;
-    int readings, deliveries, skippedHistory, skippedDelivery;
-};
-
-class SavedHistoryParsing : public testing::TestWithParam<ParseCase> {};
-
-TEST_P(SavedHistoryParsing, KeepsDataLinesAndCountsOnlyDamagedOnes) {
-    const ParseCase& c = GetParam();
-    SavedHistoryReader reader(kUk);
-    for (const QString& line : c.history) reader.addHistoryLine(line);
-    for (const QString& line : c.delivery) reader.addDeliveryLine(line);
-    const SavedHistory& h = reader.result();
-    EXPECT_EQ(int(h.readings.size()), c.readings);
-    EXPECT_EQ(int(h.deliveries.size()), c.deliveries);
-    EXPECT_EQ(h.skippedHistoryLines, c.skippedHistory);
-    EXPECT_EQ(h.skippedDeliveryLines, c.skippedDelivery);
+// Own header lines pass silently; any other line that is no whole data line is skipped.
+TEST(SavedHistory, KeepsDataLinesAndCountsOnlyDamagedOnes) {
+    const struct {
+        QStringList history, delivery;
+        std::vector<int> counts;  // readings, deliveries, skipped history and delivery lines
+    } rows[] = {
+        {QStringList{"Tankwise History Log", "01/06/2020 12:00:00", "", "Tank B: Not Set"} +
+             HistoryColumnLines("VAT"), DeliveryColumnLines("VAT"), {0, 0, 0, 0}},
+        {{kFirst, kSecond.left(50)}, {kDelivery.left(60)}, {1, 0, 1, 1}},
+        {{"2013-02-15" + kSecond.mid(10), "\t#~~ 12, ,, ", QString(66, ',')}, {"x"}, {0, 0, 3, 1}},
+        {{kFirst.left(16) + "  0" + kFirst.mid(19), kFirst.left(16) + "  ?" + kFirst.mid(19)}, {}, {1, 0, 1, 0}},
+        {{QString(10 * 1024 * 1024, 'x'), kSecond + QString(100000, '9')}, {}, {0, 0, 2, 0}},
+    };
+    for (const auto& row : rows) {
+        SavedHistoryReader reader(kUk);
+        for (const QString& line : row.history) reader.addHistoryLine(line);
+        for (const QString& line : row.delivery) reader.addDeliveryLine(line);
+        const SavedHistory& h = reader.result();
+        EXPECT_EQ(std::vector<int>({int(h.readings.size()), int(h.deliveries.size()),
+                                    h.skippedHistoryLines, h.skippedDeliveryLines}), row.counts);
+    }
+    EXPECT_EQ(MoneyValue("1.234,50 €", "€", QLocale("de_DE")), 1234.5);
 }
 
-const QStringList kHistoryHeader = {
-    "Tankwise History Log", "Version 3.0", "File Created", "01/06/2020 12:00:00", "", "",
-    "Tank A: 1200litres Cylindrical (H), Depth: 120cm Offset: 2.0cm (Depth)", "Tank B: Not Set", "",
-    "Date       , Tank A , Tank B , Tank A, Tank B, Oil Value, CH , HW ",
-    "           , Volume , Volume , Depth , Depth , (no VAT) ,    ,    ",
-    "-----------, -------, -------, ------, ------, ---------, ---, ---"};
-const QStringList kDeliveryHeader = {
-    "Tankwise Delivery Log", "Version 3.0", "File Created", "01/06/2020 12:00:00", "", "",
-    "Delivery   , Amount   , Oil    , Delivery , Oil  , Total   , Del  , CH , HW ",
-    "Date       , Delivered, Cost   , Charge   , VAT  , Cost    , VAT  ,    ,    ",
-    "-----------, ---------, -------, ---------, -----, --------, -----, ---, ---"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, SavedHistoryParsing,
-    testing::Values(
-        ParseCase{"OnlyHeaders", kHistoryHeader, kDeliveryHeader, 0, 0, 0, 0},
-        ParseCase{"FirstReadingAndDataLine", kHistoryHeader + QStringList{kFirst, kSecond},
-                  kDeliveryHeader + QStringList{kDelivery}, 2, 1, 0, 0},
-        ParseCase{"LastLineCutShort", {kFirst, kSecond.left(50)}, {kDelivery.left(60)}, 1, 0, 1, 1},
-        ParseCase{"DateOfAnotherLocale", {"2013-02-15" + kSecond.mid(10)}, {}, 0, 0, 1, 0},
-        ParseCase{"GarbageAndTabs", {"\t#~~ 12, ,, ", QString(66, ',')}, {"x"}, 0, 0, 2, 1},
-        ParseCase{"EmptyTankIsAReading", {kFirst.left(16) + "  0" + kFirst.mid(19)}, {}, 1, 0, 0, 0},
-        ParseCase{"VolumeNotANumber", {kFirst.left(16) + "  ?" + kFirst.mid(19)}, {}, 0, 0, 1, 0},
-        ParseCase{"TenMegabyteLine", {kFirst, QString(10 * 1024 * 1024, 'x')}, {}, 1, 0, 1, 0},
-        ParseCase{"DataLineRunningOn", {kSecond + QString(100000, '9')}, {}, 0, 0, 1, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SavedHistoryParsing, ReadsOilBothTanksValueAndDeliveryCost) {
-    SavedHistoryReader reader(kUk);
-    reader.addHistoryLine(kFirst);
-    reader.addHistoryLine(kSecond);
-    reader.addDeliveryLine(kDelivery);
-    const SavedHistory& h = reader.result();
-    ASSERT_EQ(h.readings.size(), 2u);
-    EXPECT_EQ(h.readings[0].date, QDate(2013, 1, 1));
-    EXPECT_EQ(h.readings[0].oil, 910);
-    EXPECT_FALSE(h.readings[0].value);
-    EXPECT_EQ(h.readings[1].oil, 580);
-    EXPECT_DOUBLE_EQ(h.readings[1].value.value_or(0), 1123.45);
-    ASSERT_EQ(h.deliveries.size(), 1u);
-    EXPECT_EQ(h.deliveries[0].date, QDate(2013, 1, 20));
-    EXPECT_EQ(h.deliveries[0].amount, 1000);
-    EXPECT_DOUBLE_EQ(h.deliveries[0].cost.value_or(0), 556.25);
-}
-
-TEST(MoneyValues, ReadCurrencyTextsOfTheLocale) {
-    const QLocale de(QLocale::German, QLocale::Germany);
-    EXPECT_DOUBLE_EQ(MoneyValue("  £1,234.50", "£", kUk).value_or(-1), 1234.5);
-    EXPECT_DOUBLE_EQ(MoneyValue("1.234,50 €", "€", de).value_or(-1), 1234.5);
-    EXPECT_DOUBLE_EQ(MoneyValue("123.45", "£", kUk).value_or(-1), 123.45);
-    EXPECT_FALSE(MoneyValue("   ", "£", kUk));
-    EXPECT_FALSE(MoneyValue("£abc", "£", kUk));
-}
-
-SavedReading Reading(QDate date, double oil, std::optional<double> value = std::nullopt) {
-    return {date, oil, value};
-}
-
-TEST(HistoryTableRows, PeriodsCountDeliveriesAfterTheEarlierReadingUpToTheLater) {
-    SavedHistory h;
-    h.readings = {Reading({2013, 1, 1}, 900, 450.0), Reading({2013, 1, 11}, 1500, 700.0),
-                  Reading({2013, 1, 21}, 1300), Reading({2013, 1, 21}, 1250)};
-    // On the first reading's day: belongs to no period; on the second's: to the first.
-    h.deliveries = {{{2013, 1, 11}, 1000, 500.0}, {{2013, 1, 1}, 300, 99.0}};
-    const auto rows = BuildHistoryTable(h);
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_FALSE(rows[0].days);
-    EXPECT_FALSE(rows[0].used);
-    EXPECT_EQ(rows[1].days.value_or(-1), 10);
-    EXPECT_EQ(rows[1].used.value_or(-1), 400);  // 900 - 1500 + 1000
-    EXPECT_EQ(rows[1].delivered, 1000);
-    EXPECT_DOUBLE_EQ(rows[1].perDay.value_or(-1), 40);
-    EXPECT_DOUBLE_EQ(rows[1].costPerDay.value_or(-1), 25);  // (450 + 500 - 700) / 10
-    EXPECT_DOUBLE_EQ(rows[2].perDay.value_or(-1), 20);
-    EXPECT_FALSE(rows[2].costPerDay);  // the later reading has no value
-    EXPECT_EQ(rows[3].days.value_or(-1), 0);
-    EXPECT_EQ(rows[3].used.value_or(-1), 50);
-    EXPECT_FALSE(rows[3].perDay);  // no days, no rate
+// The command line's export over logs as the program writes them: each period counts
+// the deliveries after the earlier reading up to and including the later one.
+TEST(SavedHistory, ExportedAsCsvFiles) {
+    WorkFolder work;
+    const QString out = work.path() + "/out";
+    ASSERT_TRUE(QDir(work.path()).mkdir("out"));
+    const LogPaths paths;
+    const QString next = " 25/02/2013,     100,       0,   45.0,       ,   £100.00,  On, Off";
+    ASSERT_TRUE(work.write(paths.history, {kFirst, kSecond, next, next}));
+    ASSERT_TRUE(work.write(paths.delivery, {kDelivery, " 15/02/2013,       300, £0.4500,          ,    5%,         ,    5%,  On,  On"}));
+    ASSERT_TRUE(work.write(paths.results, {}));
+    QString said, errors;
+    QTextStream o(&said), e(&errors);
+    EXPECT_EQ(ExportAllCsv(work.files(), kUk, out, o, e), 0);
+    const auto csv = [&](LogKind kind) { return LogCsv(work.files(), paths, kind, kUk); };
+    EXPECT_EQ(csv(LogKind::History),
+              "Date,Oil in tanks,Days,Oil used,Oil delivered,Use per day,Cost per day\r\n"
+              "2013-01-01,910,,,0,,\r\n2013-02-15,580,45,1630,1300,36.22,\r\n"
+              "2013-02-25,100,10,480,0,48.00,102.34\r\n2013-02-25,100,0,0,0,,\r\n");
+    EXPECT_EQ(csv(LogKind::Delivery), "Date,Amount,Total cost\r\n2013-01-20,1000,556.25\r\n2013-02-15,300,\r\n");
+    EXPECT_EQ(said, out + "/Tankwise_History.csv: 4 rows\n" + out + "/Tankwise_Deliveries.csv: 2 rows\n" +
+                        out + "/Tankwise_Results.csv: 0 rows\n");
+    work.denyRead(paths.results);
+    EXPECT_EQ(ExportAllCsv(work.files(), kUk, out, o, e), 1);
+    EXPECT_EQ(errors, "tankwise: cannot read " + work.path() + "/Log/Tankwise.log\n");
+    EXPECT_EQ(ExportCsvFolder({"-InhibitUpdate", "--export-csv", "out"}).value_or("?"), "out");
+    EXPECT_EQ(QStringList({CsvField("a,b"), CsvField("say \"hi\""), CsvField("£1"), CsvNumber(-0.001, 2)}),
+              QStringList({"\"a,b\"", "\"say \"\"hi\"\"\"", "£1", "0.00"}));
 }
 
 }  // namespace

@@ -1,0 +1,99 @@
+#include "app/LogFileChecks.h"
+
+#include <vector>
+
+#include "app/FolderChecks.h"
+#include "app/Program.h"
+#include "app/Startup.h"
+#include "calc/Fields.h"
+#include "platform/ProgramEnded.h"
+
+namespace tw {
+
+namespace {
+
+// Appends pending texts to a log after the folder and file checks. A failed write
+// is reported, the program goes on, and false comes back.
+bool AppendTo(Program& p, LogKind kind, const std::vector<QString*>& texts) {
+    CheckDirectory(p, "Log");
+    if (CheckLogFile(p, kind)) return true;
+    if (AppendPending(p.files, LogPath(p, kind), texts)) return true;
+    p.say(LogErrorTitle(kind),
+          {"Unable to write to the log file " + LogFileName(p, kind) + ".",
+           "This may be a permissions problem."},
+          Icon::Warning);
+    return false;
+}
+
+}  // namespace
+
+QString LogFileName(Program& p, LogKind kind) {
+    switch (kind) {
+    case LogKind::Results: return p.st.ResultsLogName;
+    case LogKind::History: return p.st.HistoryLogName;
+    case LogKind::Delivery: return p.st.DeliveryLogName;
+    }
+    return {};
+}
+
+QString LogPath(Program& p, LogKind kind) { return LogPathFor(LogFileName(p, kind)); }
+
+LogPaths LogPathsOf(Program& p) {
+    return {LogPath(p, LogKind::Results), LogPath(p, LogKind::History),
+            LogPath(p, LogKind::Delivery)};
+}
+
+bool ReadLogOrWarn(Program& p, LogKind kind, const QString& failureLine,
+                   const std::function<void()>& read) {
+    try {
+        read();
+        return true;
+    } catch (const ProgramEnded&) {
+        throw;
+    } catch (const std::exception&) {
+        p.say(LogErrorTitle(kind), {failureLine, "This may be a permissions problem."},
+              Icon::Warning);
+        return false;
+    }
+}
+
+void CreateLogFiles(Program& p) {
+    const QString stamp = NowStamp(p);
+    CheckDirectory(p, "Log");
+    if (CreateMissingLogs(p.files, LogPathsOf(p), stamp)) return;
+    p.say("Tankwise Log File Error",
+          {"Unable to create the log files.", "This may be a permissions problem.",
+           "The program will now terminate."},
+          Icon::Warning);
+    p.end();
+}
+
+bool CheckLogFile(Program& p, LogKind kind) {
+    const QString name = LogFileName(p, kind);
+    if (p.files.fileExists(LogPathFor(name))) return false;
+    const QString word = LogKindWord(kind);
+    p.say(LogErrorTitle(kind),
+          {"The " + word + " log file is either missing", "or corrupted. Delete the log file ",
+           name + " if it exists and restart", "the program."},
+          Icon::Warning);
+    return true;
+}
+
+bool AppendReport(Program& p, bool always) {
+    if (!always && !(NumberValue(p.main.text(Ctl::TDays), p.desktop.locale()) > 0)) return true;
+    return AppendTo(p, LogKind::Results, {&p.st.ReportText});
+}
+
+bool AppendHistory(Program& p) {
+    if (!p.st.SaveError.isEmpty() || p.st.HistoryLine.isEmpty()) return true;
+    return AppendTo(p, LogKind::History, {&p.st.HistoryLine});
+}
+
+bool AppendDeliveries(Program& p) {
+    std::vector<QString*> lines;
+    if (p.st.SaveError.isEmpty()) lines = {&p.st.DeliveryLine1, &p.st.DeliveryLine2};
+    // The delivery log is checked even when there is nothing to write.
+    return AppendTo(p, LogKind::Delivery, lines);
+}
+
+}  // namespace tw

@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+#include "logs/LogFiles.h"
+
+namespace tw {
+class Program;
+
+QString LogFileName(Program& p, LogKind kind);
+QString LogPath(Program& p, LogKind kind);  // "Log/" + name
+// The three logs under the names this run uses.
+LogPaths LogPathsOf(Program& p);
+
+// Creates each missing log with its header block; the program ends when it cannot.
+void CreateLogFiles(Program& p);
+// True (after warning the user) when the log is missing.
+bool CheckLogFile(Program& p, LogKind kind);
+// Each appends its pending text and clears it once written; false (after the log's
+// own warning) when a write failed.
+bool AppendReport(Program& p, bool always);
+bool AppendHistory(Program& p);
+bool AppendDeliveries(Program& p);
+// Runs a read of a log under its own trap: when the read fails the user is told
+// (the log's error title, the given first line, the permissions hint) and false
+// comes back.
+bool ReadLogOrWarn(Program& p, LogKind kind, const QString& failureLine,
+                   const std::function<void()>& read);
+
+}  // namespace tw

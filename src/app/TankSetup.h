@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+#include "logs/TankLines.h"
+
+namespace tw {
+class Program;
+
+// A tank's header-line values as the main window holds them.
+TankLineInput TankLineInputOf(Program& p, bool tankB);
+// The tank's header line for the logs.
+QString TankLineOf(Program& p, bool tankB);
+// The tank setup as one text, compared to notice a change between saves.
+QString CurrentTankSignature(Program& p);
+
+}  // namespace tw

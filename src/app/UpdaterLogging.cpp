@@ -1,0 +1,42 @@
+#include "app/UpdaterLogging.h"
+
+#include "app/FolderChecks.h"
+#include "app/Program.h"
+#include "calc/Formats.h"
+#include "update/UpdaterLog.h"
+
+namespace tw {
+
+namespace {
+
+[[noreturn]] void LogFailure(Program& p, const QString& title, const QString& firstLine) {
+    p.say(title, {firstLine, "This may be a permissions problem.", "The program will now terminate."},
+          Icon::Warning);
+    p.end();
+}
+
+}  // namespace
+
+QString UpdaterStamp(Program& p) { return ShortStamp(p.desktop.now(), p.desktop.locale()); }
+
+void CreateUpdaterLog(Program& p) {
+    if (!UpdaterLogOn(p.files) || p.files.fileExists(kUpdaterLogPath)) return;
+    try {
+        CreateUpdaterLogFile(p.files, UpdaterStamp(p));
+    } catch (const FileError&) {
+        LogFailure(p, "Updater Log File Error", "Unable to create the log file Updater.log.");
+    }
+}
+
+void WriteUpdaterLog(Program& p, const QString& entry) {
+    if (!UpdaterLogOn(p.files)) return;
+    // The check names the log by its real name: file names here are case-sensitive.
+    const bool present = CheckFile(p, "log", "Log/", "Updater.log");
+    try {
+        AppendUpdaterLog(p.files, entry, present);
+    } catch (const FileError&) {
+        LogFailure(p, "Updater Log File Write Error", "Unable to write to the log file Updater.log.");
+    }
+}
+
+}  // namespace tw

@@ -1,0 +1,57 @@
+#include "app/ViewLog.h"
+
+#include "app/FolderChecks.h"
+#include "app/LogFileChecks.h"
+#include "app/Program.h"
+#include "logs/CsvExport.h"
+#include "platform/Files.h"
+
+namespace tw {
+
+void ViewLogFile(Program& p, LogKind kind) {
+    CheckDirectory(p, "Log");
+    if (CheckLogFile(p, kind)) return;
+    // Only the end is read here; the window reads the whole log itself.
+    const bool readable =
+        ReadLogOrWarn(p, kind, "Unable to opem the log file " + LogFileName(p, kind) + ".",
+                      [&] { p.files.lastLines(LogPath(p, kind), 1); });
+    if (readable) p.desktop.showLogWindow(kind, LogPath(p, kind));
+}
+
+void OpenLogWith(Program& p, LogKind kind) {
+    CheckDirectory(p, "Log");
+    if (CheckLogFile(p, kind)) return;
+    if (!p.desktop.startViewer(LogPath(p, kind))) {
+        p.say(LogErrorTitle(kind),
+              {"Unable to run Notepad", "Check that it exists and", "is working properly."},
+              Icon::Warning);
+    }
+}
+
+LogViewContent ReadLogView(Program& p, LogKind kind) {
+    LogViewContent view = ReadLogView(p.files, LogPathsOf(p), kind, p.desktop.locale());
+    view.volumeUnit = p.st.VolumeUnit == QLatin1String("Gal") ? QStringLiteral("gallons")
+                                                             : QStringLiteral("litres");
+    return view;
+}
+
+bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath) {
+    QString reason;
+    try {
+        const QString text = LogCsv(p.files, LogPathsOf(p), kind, p.desktop.locale());
+        try {
+            WriteCsvFile(absolutePath, text);
+            return true;
+        } catch (const FileError& e) {
+            reason = "Unable to write the file " + absolutePath + ".";
+            if (*e.what()) reason += QStringLiteral("\r\n") + QString::fromStdString(e.what());
+        }
+    } catch (const FileError&) {
+        reason = "Unable to read from log file " + LogFileName(p, kind) +
+                 ".\r\nThis may be a permissions problem.";
+    }
+    p.say("Tankwise Export Error", reason.split(QStringLiteral("\r\n")), Icon::Warning);
+    return false;
+}
+
+}  // namespace tw

@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+
+#include "logs/LogView.h"
+
+namespace tw {
+class Program;
+
+// The Results, History and Deliveries buttons: show the program's window for the log.
+void ViewLogFile(Program& p, LogKind kind);
+// The log window's "Open with...": hand the log to the desktop's own handler.
+void OpenLogWith(Program& p, LogKind kind);
+// What the log window shows for this run's logs, units and locale.
+LogViewContent ReadLogView(Program& p, LogKind kind);
+// The log window's "Export CSV...": writes the file, or tells the user why not.
+bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath);
+
+}  // namespace tw
