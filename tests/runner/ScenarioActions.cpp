@@ -1,7 +1,7 @@
 // Acting as the user: each command is one window event of the program.
 #include <optional>
 
-#include "ScenarioRun.h"
+#include "Scenario.h"
 #include "app/UpdateWindow.h"
 
 namespace tw {
@@ -10,115 +10,82 @@ namespace {
 
 // When a running timer next falls due: at its start time plus each whole interval
 // while it stays enabled, after the last time it fired (a restart begins afresh).
-std::optional<qint64> NextDue(const Timer& timer, const FiredTimer& fired) {
+std::optional<qint64> NextDue(const Timer& timer, const std::pair<quint64, qint64>& fired) {
     if (!timer.enabled || timer.interval <= 0) return std::nullopt;
-    const qint64 after = fired.generation == timer.generation
-                             ? std::max(fired.at, timer.startedAt)
-                             : timer.startedAt;
+    const qint64 after = fired.first == timer.generation ? std::max(fired.second, timer.startedAt) : timer.startedAt;
     return timer.startedAt + ((after - timer.startedAt) / timer.interval + 1) * timer.interval;
 }
 
-void NoteFired(FiredTimer& fired, const Timer& timer, qint64 at) {
-    fired.generation = timer.generation;
-    fired.at = at;
-}
-
-}  // namespace
-
-QString KindName(Kind kind) {
-    switch (kind) {
-    case Kind::TextBox: return "text box";
-    case Kind::Label: return "label";
-    case Kind::Button: return "button";
-    case Kind::CheckBox: return "check box";
-    case Kind::ComboBox: return "combo box";
-    case Kind::Group: return "group";
-    case Kind::Picture: return "picture";
-    }
-    return {};
-}
-
-void ScenarioRun::start(const ScenarioStep& s) {
-    if (started_) throw StepFailure("expected one start in a scenario, found the program already started");
-    started_ = true;
-    event([&] { program_.start(s.text); });
-}
-
-void ScenarioRun::type(const ScenarioStep& s) {
-    const ControlRef ref = usableControl(s.args.at(0), "type into");
-    if (ref.control().kind != Kind::TextBox)
-        throw StepFailure("expected a text box to type into, found " + ref.name + " a " +
-                          KindName(ref.control().kind));
-    event([&] { program_.typed(ref.window, ref.id, s.text); });
-}
-
-void ScenarioRun::click(const ScenarioStep& s) {
-    const ControlRef ref = usableControl(s.args.at(0), "click");
-    const Kind kind = ref.control().kind;
-    if (kind == Kind::TextBox || kind == Kind::ComboBox || kind == Kind::Group)
-        throw StepFailure("expected a button, picture, label or check box to click, found " + ref.name +
-                          " a " + KindName(kind));
-    event([&] { program_.click(ref.window, ref.id); });
-}
-
-void ScenarioRun::select(const ScenarioStep& s) {
-    const ControlRef ref = usableControl(s.args.at(0), "select in");
-    if (ref.control().kind != Kind::ComboBox)
-        throw StepFailure("expected a combo box to select in, found " + ref.name + " a " +
-                          KindName(ref.control().kind));
-    const int index = s.args.at(1).toInt();
-    const qsizetype items = ref.control().items.size();
-    if (index < 0 || index >= items)
-        throw StepFailure("expected item " + s.args.at(1) + " in " + ref.name + ", found " +
-                          QString::number(items) + " item(s)");
-    event([&] { program_.selected(ref.window, ref.id, index); });
-}
-
-void ScenarioRun::activate(const ScenarioStep&) {
-    event([&] { program_.activate(); });
-}
-
-void ScenarioRun::close(const ScenarioStep& s) {
-    const WindowId window = windowNamed(s.args.at(0));
-    if (!model(window).open())
-        throw StepFailure("expected the " + s.args.at(0) + " window open to close it, found it closed");
-    event([&] { program_.close(window); });
+// A control the user can reach, of a kind the action works on.
+ControlRef Usable(ScenarioRun& r, const QString& name, const char* action, bool (*right)(Kind), const char* wanted) {
+    const ControlRef ref = r.usable(name, action);
+    Check(right(ref.control().kind), QString("expected ") + wanted + " to " + action + ", found " + name + " a " +
+                                         KindName(ref.control().kind));
+    return ref;
 }
 
 // Time passes: every timer that falls due fires in the order of its due time (the
 // main window's first when two coincide), and network traffic is delivered between.
-void ScenarioRun::wait(const ScenarioStep& s) {
-    const qint64 target = desktop_.tickCount + s.args.at(0).toLongLong();
-    while (started_ && !ended()) {
-        event([&] { DeliverNetwork(program_, server_); });
-        if (ended()) break;
-        const Timer& mainTimer = program_.timer1;
-        const Timer& updateTimer = program_.update->timer1;
-        const std::optional<qint64> mainDue = NextDue(mainTimer, mainFired_);
-        const std::optional<qint64> updateDue = NextDue(updateTimer, updateFired_);
+void Wait(ScenarioRun& r, qint64 ms) {
+    const qint64 target = r.desktop.tickCount + ms;
+    const auto deliver = [&] {
+        if (r.started && !r.ended()) r.event([&] { r.server.deliver(r.program); });
+        return r.started && !r.ended();
+    };
+    while (deliver()) {
+        const Timer& mainTimer = r.program.timer1;
+        const Timer& updateTimer = r.program.update->timer1;
+        const std::optional<qint64> mainDue = NextDue(mainTimer, r.mainFired);
+        const std::optional<qint64> updateDue = NextDue(updateTimer, r.updateFired);
         const bool mainFirst = mainDue && (!updateDue || *mainDue <= *updateDue);
         const std::optional<qint64> due = mainFirst ? mainDue : updateDue;
         if (!due || *due > target) break;
-        desktop_.advance(*due - desktop_.tickCount);
-        if (mainFirst) {
-            NoteFired(mainFired_, mainTimer, *due);
-            event([&] { program_.mainTimerTick(); });
-        } else {
-            NoteFired(updateFired_, updateTimer, *due);
-            event([&] { program_.updateTimerTick(); });
-        }
+        r.desktop.advance(*due - r.desktop.tickCount);
+        (mainFirst ? r.mainFired : r.updateFired) = {(mainFirst ? mainTimer : updateTimer).generation, *due};
+        r.event([&] { mainFirst ? r.program.mainTimerTick() : r.program.updateTimerTick(); });
     }
-    if (target > desktop_.tickCount) desktop_.advance(target - desktop_.tickCount);
-    if (started_ && !ended()) event([&] { DeliverNetwork(program_, server_); });
+    r.desktop.advance(std::max<qint64>(0, target - r.desktop.tickCount));
+    deliver();
 }
 
-void ScenarioRun::answer(const ScenarioStep& s) {
-    const QString& button = s.args.at(0);
-    const Answer answer = button == "OK"       ? Answer::Ok
-                          : button == "Cancel" ? Answer::Cancel
-                          : button == "Yes"    ? Answer::Yes
-                                               : Answer::No;
-    desktop_.answers.push_back(answer);
-}
+using R = ScenarioRun;
+using S = const Step&;
+
+}  // namespace
+
+const std::vector<Command> kUserCommands = {
+    {"start", "", Command::Text | Command::BeforeStart, [](R& r, S s) {
+        Check(!r.started, "expected one start in a scenario, found the program already started");
+        r.started = true;
+        r.event([&] { r.program.start(s.text); });
+    }},
+    {"type", "NAME", Command::Text, [](R& r, S s) {
+        const ControlRef c = Usable(r, s.args[0], "type into", [](Kind k) { return k == Kind::TextBox; }, "a text box");
+        r.event([&] { r.program.typed(c.window, c.id, s.text); });
+    }},
+    {"click", "NAME", 0, [](R& r, S s) {
+        const ControlRef c = Usable(
+            r, s.args[0], "click", [](Kind k) { return k != Kind::TextBox && k != Kind::ComboBox && k != Kind::Group; },
+            "a button, picture, label or check box");
+        r.event([&] { r.program.click(c.window, c.id); });
+    }},
+    {"select", "NAME INDEX", 0, [](R& r, S s) {
+        const ControlRef c = Usable(r, s.args[0], "select in", [](Kind k) { return k == Kind::ComboBox; }, "a combo box");
+        const int index = s.args[1].toInt();
+        const qsizetype items = c.control().items.size();
+        Check(index >= 0 && index < items,
+              "expected item " + s.args[1] + " in " + c.name + ", found " + QString::number(items) + " item(s)");
+        r.event([&] { r.program.selected(c.window, c.id, index); });
+    }},
+    {"activate", "", 0, [](R& r, S) { r.event([&] { r.program.activate(); }); }},
+    {"close", "WINDOW", 0, [](R& r, S s) {
+        const WindowId window = WindowNamed(s.args[0]);
+        Check(r.model(window).open(), "expected the " + s.args[0] + " window open to close it, found it closed");
+        r.event([&] { r.program.close(window); });
+    }},
+    {"wait", "MS", Command::BeforeStart, [](R& r, S s) { Wait(r, s.args[0].toLongLong()); }},
+    {"answer", "BUTTON", Command::BeforeStart,
+        [](R& r, S s) { r.desktop.answers.push_back(Answer(QStringList{"OK", "Cancel", "Yes", "No"}.indexOf(s.args[0]))); }},
+};
 
 }  // namespace tw

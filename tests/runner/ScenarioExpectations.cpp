@@ -1,141 +1,146 @@
-// Expectations about the windows and about what the program asked of the desktop.
-#include <QRegularExpression>
+// Expectations about the windows, what the program asked of the desktop, and the
+// files in the working folder.
+#include <QFileInfo>
 
-#include "ScenarioRun.h"
+#include "Scenario.h"
 
 namespace tw {
 
 namespace {
 
-QString Flag(bool on, const char* yes, const char* no) { return QString::fromLatin1(on ? yes : no); }
+using R = ScenarioRun;
+using S = const Step&;
+constexpr int kBefore = Command::BeforeStart, kAlways = Command::Always;
 
-void ExpectFlag(bool expected, bool found, const QString& what, const char* yes, const char* no) {
-    if (expected != found)
-        throw StepFailure("expected " + what + " " + Flag(expected, yes, no) + ", found it " +
-                          Flag(found, yes, no));
+void Flag(const QString& expected, bool found, const QString& what, const char* yes, const char* no) {
+    const auto word = [&](bool on) { return QString::fromLatin1(on ? yes : no); };
+    Check((expected == "1") == found, "expected " + what + " " + word(expected == "1") + ", found it " + word(found));
+}
+
+void Same(const QString& expected, const QString& found, const QString& what) {
+    Check(found == expected, "expected " + what + " " + Quoted(expected) + ", found " + Quoted(found));
+}
+
+void NoDifference(const QString& difference) { Check(difference.isEmpty(), difference); }
+
+// The control a control expectation names, of a kind it can be checked on.
+const Control& Of(R& r, S s, bool (*right)(Kind), const char* wanted) {
+    const ControlRef ref = r.control(s.args[0]);
+    Check(right(ref.control().kind), QString("expected ") + wanted + ", found " + ref.name + " a " + KindName(ref.control().kind));
+    return ref.control();
+}
+bool Any(Kind) { return true; }
+
+void WindowState(R& r, S s, bool (WindowModel::*state)() const, const char* yes, const char* no) {
+    Flag(s.args[1], (r.model(WindowNamed(s.args[0])).*state)(), "the " + s.args[0] + " window", yes, no);
+}
+
+// The next record of its kind not yet matched, or a failure saying there is none.
+const QString& Next(const QStringList& records, qsizetype& matched, const QString& expected, const char* none) {
+    Check(matched < records.size(), expected + ", found no further " + none);
+    return records.at(matched++);
+}
+
+// The lines of a file the step names, which must be there.
+QStringList FileLines(R& r, const QString& path) {
+    Check(QFileInfo(r.folder.path() + "/" + path).isFile(), "expected the file " + path + ", found no such file");
+    return r.folder.lines(path);
 }
 
 }  // namespace
 
-void ScenarioRun::expectText(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    const Kind kind = ref.control().kind;
-    if (kind == Kind::ComboBox || kind == Kind::Picture)
-        throw StepFailure("expected a text box, label, button, group or check box, found " + ref.name +
-                          " a " + KindName(kind));
-    const QString& found = ref.control().text;
-    if (s.hasBlock) {
-        const QString difference =
-            FirstDifference(s.block, found.split(QRegularExpression("\r\n|\n")), ref.name);
-        if (!difference.isEmpty()) throw StepFailure(difference);
-    } else if (found != s.text) {
-        throw StepFailure("expected " + ref.name + " " + Quoted(s.text) + ", found " + Quoted(found));
-    }
-}
-
-void ScenarioRun::expectCaption(const ScenarioStep& s) {
-    const QString found = model(windowNamed(s.args.at(0))).caption();
-    if (found != s.text)
-        throw StepFailure("expected the " + s.args.at(0) + " window's caption " + Quoted(s.text) +
-                          ", found " + Quoted(found));
-}
-
-void ScenarioRun::expectTooltip(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    const QString& found = ref.control().tooltip;
-    if (found != s.text)
-        throw StepFailure("expected the tooltip of " + ref.name + " " + Quoted(s.text) + ", found " +
-                          Quoted(found));
-}
-
-void ScenarioRun::expectChecked(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    if (ref.control().kind != Kind::CheckBox)
-        throw StepFailure("expected a check box, found " + ref.name + " a " + KindName(ref.control().kind));
-    ExpectFlag(s.args.at(1) == "1", ref.control().checked, ref.name, "ticked", "unticked");
-}
-
-void ScenarioRun::expectSelected(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    if (ref.control().kind != Kind::ComboBox)
-        throw StepFailure("expected a combo box, found " + ref.name + " a " + KindName(ref.control().kind));
-    const int found = ref.control().index;
-    if (found != s.args.at(1).toInt())
-        throw StepFailure("expected " + ref.name + " to show item " + s.args.at(1) + ", found item " +
-                          QString::number(found) + " " + Quoted(ref.model->itemText(ref.id)));
-}
-
-void ScenarioRun::expectEnabled(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    ExpectFlag(s.args.at(1) == "1", ref.control().enabled, ref.name, "enabled", "disabled");
-}
-
-void ScenarioRun::expectFocus(const ScenarioStep& s) {
-    const ControlRef ref = control(s.args.at(0));
-    const int focus = ref.model->focus();
-    if (focus != ref.id)
-        throw StepFailure("expected the focus on " + ref.name + ", found it on " +
-                          (focus >= 0 && focus < ref.model->count() ? ref.model->at(focus).name
-                                                                    : QString("no control")));
-}
-
-void ScenarioRun::expectOpen(const ScenarioStep& s) {
-    ExpectFlag(s.args.at(1) == "1", model(windowNamed(s.args.at(0))).open(),
-               "the " + s.args.at(0) + " window", "open", "not open");
-}
-
-void ScenarioRun::expectShown(const ScenarioStep& s) {
-    ExpectFlag(s.args.at(1) == "1", model(windowNamed(s.args.at(0))).shown(),
-               "the " + s.args.at(0) + " window", "shown", "not shown");
-}
-
-void ScenarioRun::expectTopmost(const ScenarioStep& s) {
-    ExpectFlag(s.args.at(1) == "1", desktop_.topmost.value(windowNamed(s.args.at(0)), false),
-               "the " + s.args.at(0) + " window", "topmost", "not topmost");
-}
-
-void ScenarioRun::expectMessage(const ScenarioStep& s) {
-    if (matchedMessages_ >= desktop_.messages.size())
-        throw StepFailure("expected the message box " + Quoted(s.text) + ", found no further message box");
-    const ShownMessage& shown = desktop_.messages.at(matchedMessages_++);
-    if (shown.title != s.text)
-        throw StepFailure("expected the message box " + Quoted(s.text) + ", found " + Quoted(shown.title) +
-                          " saying " + Quoted(shown.text));
-    const QString difference =
-        FirstDifference(s.block, MessageLines(shown.text), "the message " + Quoted(shown.title));
-    if (!difference.isEmpty()) throw StepFailure(difference);
-}
-
-void ScenarioRun::expectNoMessage(const ScenarioStep&) {
-    if (matchedMessages_ < desktop_.messages.size()) {
-        const ShownMessage& shown = desktop_.messages.at(matchedMessages_);
-        throw StepFailure("expected no further message box, found " + Quoted(shown.title) + " saying " +
-                          Quoted(shown.text));
-    }
-}
-
-void ScenarioRun::expectOpened(const ScenarioStep& s) {
-    if (matchedOpened_ >= desktop_.opened.size())
-        throw StepFailure("expected the desktop asked to open " + Quoted(s.text) + ", found no further request");
-    const QString found = asSiteAddress(desktop_.opened.at(matchedOpened_++));
-    if (found != s.text)
-        throw StepFailure("expected the desktop asked to open " + Quoted(s.text) + ", found " + Quoted(found));
-}
-
-void ScenarioRun::expectViewer(const ScenarioStep& s) {
-    if (matchedViewers_ >= desktop_.viewers.size())
-        throw StepFailure("expected a viewer started for " + Quoted(s.text) + ", found no further viewer");
-    const QString found = desktop_.viewers.at(matchedViewers_++);
-    if (found != s.text)
-        throw StepFailure("expected a viewer started for " + Quoted(s.text) + ", found one for " + Quoted(found));
-}
-
-void ScenarioRun::expectEnded(const ScenarioStep& s) {
-    const bool expected = s.args.at(0) == "1";
-    if (!started_)
-        throw StepFailure(QString("expected the program ") + (expected ? "ended" : "running") +
-                          ", found it not started");
-    ExpectFlag(expected, ended(), "the program", "ended", "running");
-}
+const std::vector<Command> kExpectCommands = {
+    {"expect text", "NAME", Command::Text | Command::Block | kBefore, [](R& r, S s) {
+        const Control& c = Of(r, s, [](Kind k) { return k != Kind::ComboBox && k != Kind::Picture; },
+                              "a text box, label, button, group or check box");
+        if (!s.block.isEmpty()) NoDifference(FirstDifference(s.block, SplitLines(c.text, false), s.args[0]));
+        if (s.block.isEmpty()) Same(s.text, c.text, s.args[0]);
+    }},
+    {"expect tooltip", "NAME", Command::Text | kBefore,
+        [](R& r, S s) { Same(s.text, Of(r, s, Any, "").tooltip, "the tooltip of " + s.args[0]); }},
+    {"expect checked", "NAME STATE", kBefore, [](R& r, S s) {
+        Flag(s.args[1], Of(r, s, [](Kind k) { return k == Kind::CheckBox; }, "a check box").checked, s.args[0],
+             "ticked", "unticked");
+    }},
+    {"expect selected", "NAME INDEX", kBefore, [](R& r, S s) {
+        const ControlRef ref = r.control(s.args[0]);
+        const int found = Of(r, s, [](Kind k) { return k == Kind::ComboBox; }, "a combo box").index;
+        Check(found == s.args[1].toInt(), "expected " + s.args[0] + " to show item " + s.args[1] + ", found item " +
+                                              QString::number(found) + " " + Quoted(ref.model->itemText(ref.id)));
+    }},
+    {"expect enabled", "NAME STATE", kBefore,
+        [](R& r, S s) { Flag(s.args[1], Of(r, s, Any, "").enabled, s.args[0], "enabled", "disabled"); }},
+    {"expect focus", "NAME", kBefore, [](R& r, S s) {
+        const ControlRef ref = r.control(s.args[0]);
+        const int focus = ref.model->focus();
+        Check(focus == ref.id, "expected the focus on " + ref.name + ", found it on " +
+                                   (focus >= 0 && focus < ref.model->count() ? ref.model->at(focus).name : "no control"));
+    }},
+    {"expect caption", "WINDOW", Command::Text | kBefore,
+        [](R& r, S s) { Same(s.text, r.model(WindowNamed(s.args[0])).caption(), "the " + s.args[0] + " window's caption"); }},
+    // Every window is closed once the program has ended, which can be checked, and
+    // what the program showed on its way out stays on record.
+    {"expect open", "WINDOW STATE", kAlways, [](R& r, S s) { WindowState(r, s, &WindowModel::open, "open", "not open"); }},
+    {"expect shown", "WINDOW STATE", kAlways, [](R& r, S s) { WindowState(r, s, &WindowModel::shown, "shown", "not shown"); }},
+    {"expect topmost", "WINDOW STATE", kAlways, [](R& r, S s) {
+        Flag(s.args[1], r.desktop.topmost.value(WindowNamed(s.args[0]), false), "the " + s.args[0] + " window",
+             "topmost", "not topmost");
+    }},
+    {"expect ended", "STATE", kAlways, [](R& r, S s) {
+        Check(r.started, QString("expected the program ") + (s.args[0] == "1" ? "ended" : "running") +
+                             ", found it not started");
+        Flag(s.args[0], r.ended(), "the program", "ended", "running");
+    }},
+    {"expect message", "", Command::Text | Command::Block | kAlways, [](R& r, S s) {
+        Check(r.matchedMessages < r.desktop.messages.size(),
+              "expected the message box " + Quoted(s.text) + ", found no further message box");
+        const ShownMessage& shown = r.desktop.messages.at(r.matchedMessages++);
+        Check(shown.title == s.text, "expected the message box " + Quoted(s.text) + ", found " + Quoted(shown.title) +
+                                         " saying " + Quoted(shown.text));
+        NoDifference(FirstDifference(s.block, SplitLines(shown.text), "the message " + Quoted(shown.title)));
+    }},
+    {"expect no-message", "", kAlways, [](R& r, S) {
+        if (r.matchedMessages == r.desktop.messages.size()) return;
+        const ShownMessage& shown = r.desktop.messages.at(r.matchedMessages);
+        throw Failure("expected no further message box, found " + Quoted(shown.title) + " saying " + Quoted(shown.text));
+    }},
+    {"expect opened", "", Command::Text | kAlways, [](R& r, S s) {
+        const QString expected = "expected the desktop asked to open " + Quoted(s.text);
+        const QString found = SiteAddress(Next(r.desktop.opened, r.matchedOpened, expected, "request"), r.server);
+        Check(found == s.text, expected + ", found " + Quoted(found));
+    }},
+    {"expect viewer", "", Command::Text | kAlways, [](R& r, S s) {
+        const QString expected = "expected a viewer started for " + Quoted(s.text);
+        const QString& found = Next(r.desktop.viewers, r.matchedViewers, expected, "viewer");
+        Check(found == s.text, expected + ", found one for " + Quoted(found));
+    }},
+    // optionally followed by "tail N"
+    {"expect file", "PATH", Command::Block | kAlways, [](R& r, S s) {
+        const QStringList lines = FileLines(r, s.args[0]);
+        if (s.args.size() < 3) return NoDifference(FirstDifference(s.block, lines, s.args[0]));
+        const QString count = s.args[2];
+        Check(lines.size() >= count.toInt(), "expected at least " + count + " line(s) in " + s.args[0] + ", found " +
+                                                 QString::number(lines.size()));
+        NoDifference(FirstDifference(s.block, lines.mid(lines.size() - count.toInt()),
+                                     "the last " + count + " line(s) of " + s.args[0]));
+    }},
+    {"expect lines", "PATH COUNT", kAlways, [](R& r, S s) {
+        const qsizetype found = FileLines(r, s.args[0]).size();
+        Check(found == s.args[1].toInt(),
+              "expected " + s.args[1] + " line(s) in " + s.args[0] + ", found " + QString::number(found));
+    }},
+    {"expect line", "PATH LINE", Command::Text | kAlways, [](R& r, S s) {
+        const QStringList lines = FileLines(r, s.args[0]);
+        const int n = s.args[1].toInt();
+        const qsizetype index = n > 0 ? n - 1 : lines.size() + n;
+        const QString expected = "expected line " + s.args[1] + " of " + s.args[0] + " to be " + Quoted(s.text);
+        Check(index >= 0 && index < lines.size(), expected + ", found only " + QString::number(lines.size()) + " line(s)");
+        Check(lines.at(index) == s.text, expected + ", found " + Quoted(lines.at(index)));
+    }},
+    {"expect exists", "PATH", kAlways,
+        [](R& r, S s) { Check(r.folder.exists(s.args[0]), "expected " + s.args[0] + " to exist, found it missing"); }},
+    {"expect missing", "PATH", kAlways,
+        [](R& r, S s) { Check(!r.folder.exists(s.args[0]), "expected " + s.args[0] + " missing, found it there"); }},
+};
 
 }  // namespace tw

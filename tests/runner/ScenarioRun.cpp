@@ -1,228 +1,156 @@
-#include "ScenarioRun.h"
-
+#include <QDirIterator>
 #include <QRegularExpression>
 #include <cstdio>
 
+#include "Scenario.h"
 #include "app/AboutWindow.h"
+#include "app/UpdateWindow.h"
 #include "platform/ProgramEnded.h"
 #include "platform/Version.h"
-#include "app/UpdateWindow.h"
 
 namespace tw {
 
 namespace {
+
+QString AnswerName(Answer answer) { return QStringList{"OK", "Cancel", "Yes", "No"}.at(int(answer)); }
+
+// Block lines as a scenario would write them, so that a trace can be pasted back.
+void PrintBlock(const QString& text) {
+    for (const QString& line : text.split("\r\n")) Print(line.isEmpty() ? "  |" : "  | " + line);
+}
+
+// Prints what the program wrote since the last look: new files, appended lines,
+// rewrites and deletions; then remembers the folder as it is now.
+void PrintFolderChanges(const QString& root, QMap<QString, QByteArray>& seen, bool print) {
+    QMap<QString, QByteArray> now;
+    for (QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        QFile file(it.next());
+        if (file.open(QIODevice::ReadOnly)) now.insert(file.fileName().mid(root.size() + 1), file.readAll());
+    }
+    for (auto it = now.cbegin(); print && it != now.cend(); ++it) {
+        const QByteArray before = seen.value(it.key());
+        const bool known = seen.contains(it.key()), appended = known && it.value().startsWith(before);
+        if (known && before == it.value()) continue;
+        Print("  file " + it.key() + (!known ? " created:" : appended ? " appended:" : " rewritten:"));
+        const QString added = Files::decode(appended ? it.value().mid(before.size()) : it.value());
+        if (!added.isEmpty()) PrintBlock(added.endsWith("\r\n") ? added.chopped(2) : added);
+    }
+    for (auto it = seen.cbegin(); print && it != seen.cend(); ++it)
+        if (!now.contains(it.key())) Print("  file " + it.key() + " removed");
+    seen = now;
+}
+
+// Prints the message boxes, pages, viewers and file changes of the step just played.
+void PrintTrace(ScenarioRun& r) {
+    for (; r.tracedMessages < r.desktop.messages.size(); ++r.tracedMessages) {
+        const ShownMessage& m = r.desktop.messages[r.tracedMessages];
+        Print("  message box (" + QStringList{"OK", "OK/Cancel", "Yes/No", "Yes/No/Cancel"}.at(int(m.buttons)) + "):");
+        Print("  expect message " + m.title);
+        if (!m.text.isEmpty()) PrintBlock(SplitLines(m.text).join("\r\n"));
+        if (m.answer) Print("  answered " + AnswerName(*m.answer));
+    }
+    for (const QString fails = r.desktop.openFails ? "  (fails)" : ""; r.tracedOpened < r.desktop.opened.size();)
+        Print("  expect opened " + SiteAddress(r.desktop.opened[r.tracedOpened++], r.server) + fails);
+    for (const QString fails = r.desktop.viewerFails ? "  (fails)" : ""; r.tracedViewers < r.desktop.viewers.size();)
+        Print("  expect viewer " + r.desktop.viewers[r.tracedViewers++] + fails);
+    PrintFolderChanges(r.folder.path(), r.seenFiles, true);
+}
+
+// At the end of a file every record is matched and every queued answer used.
+void CheckEverythingMatched(const ScenarioRun& r) {
+    const FakeDesktop& d = r.desktop;
+    if (r.matchedMessages < d.messages.size())
+        throw Failure("expected every message box matched, found " + Quoted(d.messages[r.matchedMessages].title) +
+                      " unmatched: " + Quoted(d.messages[r.matchedMessages].text));
+    Check(r.matchedOpened >= d.opened.size(),
+          "expected every opened page matched, found " + Quoted(d.opened.value(r.matchedOpened)) + " unmatched");
+    Check(r.matchedViewers >= d.viewers.size(),
+          "expected every started viewer matched, found " + Quoted(d.viewers.value(r.matchedViewers)) + " unmatched");
+    Check(d.answers.empty(), "expected every queued answer used, found " +
+                                 (d.answers.empty() ? "" : AnswerName(d.answers.front())) + " unused");
+}
+
+}  // namespace
+
+const Command* FindCommand(const QString& name) {
+    for (const auto* table : {&kWorldCommands, &kUserCommands, &kExpectCommands})
+        for (const Command& command : *table)
+            if (name == QLatin1String(command.name)) return &command;
+    return nullptr;
+}
 
 void Print(const QString& line) {
     std::fputs((line + "\n").toUtf8().constData(), stdout);
     std::fflush(stdout);
 }
 
-QString ButtonsName(Buttons buttons) {
-    switch (buttons) {
-    case Buttons::Ok: return "OK";
-    case Buttons::OkCancel: return "OK/Cancel";
-    case Buttons::YesNo: return "Yes/No";
-    case Buttons::YesNoCancel: return "Yes/No/Cancel";
-    }
-    return {};
+QString KindName(Kind kind) {
+    return QStringList{"text box", "label", "button", "check box", "combo box", "group", "picture"}.at(int(kind));
 }
 
-QString AnswerName(Answer answer) {
-    switch (answer) {
-    case Answer::Ok: return "OK";
-    case Answer::Cancel: return "Cancel";
-    case Answer::Yes: return "Yes";
-    case Answer::No: return "No";
-    }
-    return {};
+WindowId WindowNamed(const QString& name) {
+    return name == "About" ? WindowId::About : name == "Update" ? WindowId::Update : WindowId::Main;
 }
-
-// The commands that name a control as their first argument.
-bool NamesControl(const QString& command) {
-    static const QStringList commands = {"type", "click", "select", "expect text", "expect tooltip",
-                                         "expect checked", "expect selected", "expect enabled",
-                                         "expect focus"};
-    return commands.contains(command);
-}
-
-}  // namespace
 
 QString Quoted(const QString& text) {
     QString shown = text;
-    shown.replace("\r", "\\r").replace("\n", "\\n").replace("\t", "\\t");
-    return "\"" + shown + "\"";
+    return "\"" + shown.replace("\r", "\\r").replace("\n", "\\n").replace("\t", "\\t") + "\"";
 }
 
-QStringList MessageLines(const QString& text) {
-    if (text.isEmpty()) return {};
+QStringList SplitLines(const QString& text, bool dropLast) {
+    if (dropLast && text.isEmpty()) return {};
     QStringList lines = text.split(QRegularExpression("\r\n|\n"));
-    if (text.endsWith('\n')) lines.removeLast();  // a final line break adds no line
+    if (dropLast && text.endsWith('\n')) lines.removeLast();
     return lines;
 }
 
 QString FirstDifference(const QStringList& expected, const QStringList& found, const QString& what) {
     const qsizetype common = std::min(expected.size(), found.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        if (expected.at(i) != found.at(i))
-            return "expected line " + QString::number(i + 1) + " of " + what + " to be " +
-                   Quoted(expected.at(i)) + ", found " + Quoted(found.at(i));
-    }
-    if (expected.size() > found.size())
-        return "expected line " + QString::number(found.size() + 1) + " of " + what + " to be " +
-               Quoted(expected.at(found.size())) + ", found only " + QString::number(found.size()) +
-               " line(s)";
+    const auto line = [&](qsizetype i) {
+        return "expected line " + QString::number(i + 1) + " of " + what + " to be " + Quoted(expected.at(i));
+    };
+    for (qsizetype i = 0; i < common; ++i)
+        if (expected.at(i) != found.at(i)) return line(i) + ", found " + Quoted(found.at(i));
+    if (expected.size() > found.size()) return line(common) + ", found only " + QString::number(common) + " line(s)";
     if (found.size() > expected.size())
-        return "expected " + QString::number(expected.size()) + " line(s) in " + what +
-               ", found line " + QString::number(expected.size() + 1) + " " +
-               Quoted(found.at(expected.size()));
+        return "expected " + QString::number(common) + " line(s) in " + what + ", found line " +
+               QString::number(common + 1) + " " + Quoted(found.at(common));
     return {};
 }
 
-Answer ScenarioDesktop::message(const QString& title, const QString& text, Icon icon,
-                                Buttons buttons) {
-    if (trace) {
-        Print("  message box (" + ButtonsName(buttons) + "):");
-        Print("  expect message " + title);
-        for (const QString& line : MessageLines(text)) Print(line.isEmpty() ? "  |" : "  | " + line);
-    }
-    const Answer answer = FakeDesktop::message(title, text, icon, buttons);
-    if (trace && buttons != Buttons::Ok) Print("  answered " + AnswerName(answer));
-    return answer;
+QString SiteAddress(const QString& url, const UpdateServer& server) {
+    return url.startsWith(server.baseUrl()) ? kSiteBase + url.mid(server.baseUrl().size()) : url;
 }
 
-bool ScenarioDesktop::openUrl(const QString& url) {
-    if (trace) Print("  expect opened " + (shownAs ? shownAs(url) : url) + (openFails ? "  (fails)" : ""));
-    return FakeDesktop::openUrl(url);
-}
+ScenarioRun::ScenarioRun(bool trace) : trace(trace), program(desktop, folder.files(), server.baseUrl()) {}
 
-bool ScenarioDesktop::openFile(const QString& relPath) {
-    if (trace) Print("  expect opened " + relPath + (openFails ? "  (fails)" : ""));
-    return FakeDesktop::openFile(relPath);
-}
-
-bool ScenarioDesktop::startViewer(const QString& relPath) {
-    if (trace) Print("  expect viewer " + relPath + (viewerFails ? "  (fails)" : ""));
-    return FakeDesktop::startViewer(relPath);
-}
-
-ScenarioRun::ScenarioRun(bool trace)
-    : trace_(trace),
-      program_(desktop_, folder_.files(), server_.baseUrl()),
-      watch_(folder_.path()) {
-    desktop_.trace = trace;
-    desktop_.shownAs = [this](const QString& url) { return asSiteAddress(url); };
-}
-
-const ScenarioRun::Command* ScenarioRun::findCommand(const QString& name) {
-    // name, handler, allowed after the program ended, allowed before it started
-    static const Command commands[] = {
-        {"write", &ScenarioRun::write, true, true},
-        {"config", &ScenarioRun::config, true, true},
-        {"append", &ScenarioRun::append, true, true},
-        {"remove", &ScenarioRun::remove, true, true},
-        {"folder", &ScenarioRun::folder, true, true},
-        {"deny", &ScenarioRun::deny, true, true},
-        {"deny-read", &ScenarioRun::denyRead, true, true},
-        {"allow", &ScenarioRun::allow, true, true},
-        {"locale", &ScenarioRun::locale, true, true},
-        {"clock", &ScenarioRun::clock, true, true},
-        {"server reply", &ScenarioRun::serverReply, true, true},
-        {"server error", &ScenarioRun::serverError, true, true},
-        {"server silent", &ScenarioRun::serverSilent, true, true},
-        {"server down", &ScenarioRun::serverDown, true, true},
-        {"desktop-fails", &ScenarioRun::desktopFails, true, true},
-        {"start", &ScenarioRun::start, false, true},
-        {"type", &ScenarioRun::type, false, false},
-        {"click", &ScenarioRun::click, false, false},
-        {"select", &ScenarioRun::select, false, false},
-        {"activate", &ScenarioRun::activate, false, false},
-        {"close", &ScenarioRun::close, false, false},
-        {"wait", &ScenarioRun::wait, false, true},
-        {"answer", &ScenarioRun::answer, false, true},
-        {"expect text", &ScenarioRun::expectText, false, true},
-        {"expect caption", &ScenarioRun::expectCaption, false, true},
-        {"expect tooltip", &ScenarioRun::expectTooltip, false, true},
-        {"expect checked", &ScenarioRun::expectChecked, false, true},
-        {"expect selected", &ScenarioRun::expectSelected, false, true},
-        {"expect enabled", &ScenarioRun::expectEnabled, false, true},
-        {"expect focus", &ScenarioRun::expectFocus, false, true},
-        // Every window is closed once the program has ended, which can be checked.
-        {"expect open", &ScenarioRun::expectOpen, true, true},
-        {"expect shown", &ScenarioRun::expectShown, true, true},
-        {"expect topmost", &ScenarioRun::expectTopmost, true, true},
-        // What the program showed on its way out stays on record.
-        {"expect message", &ScenarioRun::expectMessage, true, true},
-        {"expect no-message", &ScenarioRun::expectNoMessage, true, true},
-        {"expect opened", &ScenarioRun::expectOpened, true, true},
-        {"expect viewer", &ScenarioRun::expectViewer, true, true},
-        {"expect ended", &ScenarioRun::expectEnded, true, true},
-        {"expect file", &ScenarioRun::expectFile, true, true},
-        {"expect lines", &ScenarioRun::expectLines, true, true},
-        {"expect line", &ScenarioRun::expectLine, true, true},
-        {"expect exists", &ScenarioRun::expectExists, true, true},
-        {"expect missing", &ScenarioRun::expectMissing, true, true},
-    };
-    for (const Command& command : commands)
-        if (name == QLatin1String(command.name)) return &command;
-    return nullptr;
-}
-
-Outcome ScenarioRun::run(const ScenarioScript& script) {
+void ScenarioRun::run(const Script& script) {
     int line = 0;
     try {
         // A misspelt control name fails at once, whatever comes before it.
-        for (const ScenarioStep& step : script.steps) {
+        for (const Step& step : script.steps) {
             line = step.line;
-            if (NamesControl(step.command)) control(step.args.at(0));
+            if (FindCommand(step.command)->args[0] == 'N') control(step.args.at(0));
         }
-        watch_.take();
-        for (const ScenarioStep& step : script.steps) {
+        if (trace) PrintFolderChanges(folder.path(), seenFiles, false);
+        for (const Step& step : script.steps) {
             line = step.line;
-            if (trace_) {
-                QString shown = QString::number(step.line) + ": " + step.command;
-                for (const QString& arg : step.args) shown += " " + arg;
-                if (!step.text.isEmpty()) shown += " " + step.text;
-                Print(shown);
-            }
-            perform(step);
-            if (trace_)
-                for (const QString& change : watch_.changes()) Print(change);
+            const QString shown = QString::number(line) + ": " + (QStringList{step.command} + step.args).join(' ');
+            if (trace) Print(step.text.isEmpty() ? shown : shown + " " + step.text);
+            const Command* command = FindCommand(step.command);
+            Check(!ended() || (command->flags & Command::AfterEnd),
+                  "expected the program running for " + step.command + ", found it ended");
+            Check(started || (command->flags & Command::BeforeStart),
+                  "expected the program running for " + step.command + ", found it not started");
+            command->play(*this, step);
+            if (trace) PrintTrace(*this);
         }
         line = script.lastLine;
-        checkEnd();
-    } catch (const StepFailure& failure) {
-        if (trace_)
-            for (const QString& change : watch_.changes()) Print(change);
-        return {false, line, failure.text};
+        CheckEverythingMatched(*this);
+    } catch (const Failure& failure) {
+        if (trace) PrintTrace(*this);
+        throw Failure(failure.text, line);
     }
-    return {};
-}
-
-void ScenarioRun::perform(const ScenarioStep& step) {
-    const Command* command = findCommand(step.command);
-    if (!command) throw StepFailure("expected a command the runner knows, found " + step.command);
-    if (ended() && !command->afterEnd)
-        throw StepFailure("expected the program running for " + step.command + ", found it ended");
-    if (!started_ && !command->beforeStart)
-        throw StepFailure("expected the program running for " + step.command + ", found it not started");
-    (this->*command->handler)(step);
-}
-
-void ScenarioRun::checkEnd() {
-    if (matchedMessages_ < desktop_.messages.size()) {
-        const ShownMessage& m = desktop_.messages.at(matchedMessages_);
-        throw StepFailure("expected every message box matched, found " + Quoted(m.title) +
-                          " unmatched: " + Quoted(m.text));
-    }
-    if (matchedOpened_ < desktop_.opened.size())
-        throw StepFailure("expected every opened page matched, found " +
-                          Quoted(desktop_.opened.at(matchedOpened_)) + " unmatched");
-    if (matchedViewers_ < desktop_.viewers.size())
-        throw StepFailure("expected every started viewer matched, found " +
-                          Quoted(desktop_.viewers.at(matchedViewers_)) + " unmatched");
-    if (!desktop_.answers.empty())
-        throw StepFailure("expected every queued answer used, found " +
-                          AnswerName(desktop_.answers.front()) + " unused");
 }
 
 void ScenarioRun::event(const std::function<void()>& body) {
@@ -230,70 +158,42 @@ void ScenarioRun::event(const std::function<void()>& body) {
     try {
         body();
     } catch (const ProgramEnded&) {
-        ended_ = true;
+        endedByEvent = true;
     } catch (const UnansweredQuestion&) {
         // Reported below from the desktop's record.
     } catch (const std::exception& e) {
-        failure = "expected the program to handle the step, found it failing with " +
-                  Quoted(QString::fromLocal8Bit(e.what()));
+        failure = "expected the program to handle the step, found it failing with " + Quoted(QString::fromLocal8Bit(e.what()));
     }
-    if (!desktop_.unanswered.isEmpty())
-        throw StepFailure("expected an answer queued for the message box " +
-                          Quoted(desktop_.unanswered) + ", found none");
-    if (!failure.isEmpty()) throw StepFailure(failure);
-}
-
-// The program is handed the loopback server's address instead of its web site, so
-// that scenarios can play the site; a scenario speaks of the real site's pages.
-QString ScenarioRun::asSiteAddress(const QString& url) const {
-    const QString loopback = server_.baseUrl();
-    if (!url.startsWith(loopback)) return url;
-    return QString::fromLatin1(kSiteBase) + url.mid(loopback.size());
+    Check(desktop.unanswered.isEmpty(),
+          "expected an answer queued for the message box " + Quoted(desktop.unanswered) + ", found none");
+    Check(failure.isEmpty(), failure);
 }
 
 WindowModel& ScenarioRun::model(WindowId window) {
-    switch (window) {
-    case WindowId::About: return *program_.about;
-    case WindowId::Update: return program_.update->model;
-    case WindowId::Main: break;
-    }
-    return program_.main;
-}
-
-WindowId ScenarioRun::windowNamed(const QString& name) const {
-    if (name == "About") return WindowId::About;
-    if (name == "Update") return WindowId::Update;
-    return WindowId::Main;
+    if (window == WindowId::About) return *program.about;
+    if (window == WindowId::Update) return program.update->model;
+    return program.main;
 }
 
 ControlRef ScenarioRun::control(const QString& name) {
-    WindowId window = WindowId::Main;
-    QString bare = name;
     const qsizetype dot = name.indexOf('.');
-    if (dot >= 0) {
-        const QString prefix = name.left(dot);
-        if (prefix != "About" && prefix != "Update")
-            throw StepFailure("expected a control of the About or Update window, found " + name);
-        window = windowNamed(prefix);
-        bare = name.mid(dot + 1);
-    }
+    const QString prefix = name.left(dot);  // the whole name when there is no dot
+    Check(dot < 0 || prefix == "About" || prefix == "Update",
+          "expected a control of the About or Update window, found " + name);
+    const WindowId window = dot >= 0 ? WindowNamed(prefix) : WindowId::Main;
+    const QString bare = name.mid(dot + 1);
     WindowModel& m = model(window);
     const std::optional<int> id = m.find(bare);
-    if (!id) throw StepFailure("expected a control named " + bare + " in the " + m.windowName() +
-                               " window, found none");
+    Check(id.has_value(), "expected a control named " + bare + " in the " + m.windowName() + " window, found none");
     return {window, &m, *id, name};
 }
 
-// A control the user can reach: its window open, the control visible and enabled.
-ControlRef ScenarioRun::usableControl(const QString& name, const char* action) {
+ControlRef ScenarioRun::usable(const QString& name, const char* action) {
     const ControlRef ref = control(name);
-    if (!ref.model->open())
-        throw StepFailure("expected the " + ref.model->windowName() + " window open to " + action +
-                          " " + name + ", found it closed");
-    if (!ref.control().visible)
-        throw StepFailure("expected " + name + " visible to " + action + " it, found it hidden");
-    if (!ref.control().enabled)
-        throw StepFailure("expected " + name + " enabled to " + action + " it, found it disabled");
+    Check(ref.model->open(), "expected the " + ref.model->windowName() + " window open to " + action + " " + name +
+                                 ", found it closed");
+    Check(ref.control().visible, "expected " + name + " visible to " + action + " it, found it hidden");
+    Check(ref.control().enabled, "expected " + name + " enabled to " + action + " it, found it disabled");
     return ref;
 }
 

@@ -1,92 +1,81 @@
 // Preparing the working folder and the world around the program.
 #include <algorithm>
 
-#include "ScenarioRun.h"
+#include "Scenario.h"
 
 namespace tw {
 
-void ScenarioRun::write(const ScenarioStep& s) {
-    if (!folder_.write(s.args.at(0), s.block))
-        throw StepFailure("expected to write " + s.args.at(0) + ", found it cannot be written (is its folder there?)");
-}
+namespace {
 
 // The default configuration file, changed setting by setting: KEY=VALUE replaces a
 // key's value (or adds the line), -KEY drops its line, +TEXT adds a line at the end.
-void ScenarioRun::config(const ScenarioStep& s) {
+QStringList ChangedConfig(const QString& settings) {
     QStringList lines = WorkFolder::defaultLines("Data/Tankwise.ini");
-    for (const QString& setting : s.text.split(' ', Qt::SkipEmptyParts)) {
-        if (setting.startsWith('+')) {
-            lines << setting.mid(1);
-            continue;
-        }
-        const bool drop = setting.startsWith('-');
+    for (const QString& setting : settings.split(' ', Qt::SkipEmptyParts)) {
+        const bool add = setting.startsWith('+'), drop = setting.startsWith('-');
         const QString key = (drop ? setting.mid(1) : setting.section('=', 0, 0)) + "=";
-        if (key.size() < 2 || (!drop && !setting.contains('=')))
-            throw StepFailure("expected KEY=VALUE, -KEY or +TEXT, found " + Quoted(setting));
-        const auto at = std::find_if(lines.begin(), lines.end(),
-                                     [&](const QString& line) { return line.startsWith(key); });
-        if (drop && at != lines.end())
+        Check(add || (key.size() >= 2 && (drop || setting.contains('='))),
+              "expected KEY=VALUE, -KEY or +TEXT, found " + Quoted(setting));
+        const auto at = std::find_if(lines.begin(), lines.end(), [&](const QString& l) { return l.startsWith(key); });
+        if (add || (!drop && at == lines.end()))
+            lines << setting.mid(add ? 1 : 0);
+        else if (at != lines.end() && drop)
             lines.erase(at);
-        else if (!drop && at != lines.end())
+        else if (at != lines.end())
             *at = setting;
-        else if (!drop)
-            lines << setting;
     }
-    if (!folder_.write("Data/Tankwise.ini", lines))
-        throw StepFailure("expected to write Data/Tankwise.ini, found it cannot be written (is Data/ there?)");
+    return lines;
 }
 
-void ScenarioRun::append(const ScenarioStep& s) {
-    const QString& path = s.args.at(0);
-    if (!folder_.exists(path))
-        throw StepFailure("expected " + path + " to exist to append to it, found no such file");
-    if (!folder_.append(path, s.block))
-        throw StepFailure("expected to append to " + path + ", found it cannot be written");
+void Write(ScenarioRun& r, const QString& path, const QStringList& lines, const char* folder) {
+    Check(r.folder.write(path, lines),
+          "expected to write " + path + ", found it cannot be written (is " + folder + " there?)");
 }
 
-void ScenarioRun::remove(const ScenarioStep& s) {
-    if (!folder_.remove(s.args.at(0)))
-        throw StepFailure("expected " + s.args.at(0) + " to remove, found no such file or folder");
-}
+using R = ScenarioRun;
+using S = const Step&;
+constexpr int kAlways = Command::Always;
 
-void ScenarioRun::folder(const ScenarioStep& s) {
-    if (!folder_.makeFolder(s.args.at(0)))
-        throw StepFailure("expected to create the folder " + s.args.at(0) + ", found it cannot be created");
-}
+}  // namespace
 
-void ScenarioRun::deny(const ScenarioStep& s) { folder_.deny(s.args.at(0)); }
-void ScenarioRun::denyRead(const ScenarioStep& s) { folder_.denyRead(s.args.at(0)); }
-void ScenarioRun::allow(const ScenarioStep& s) { folder_.allow(s.args.at(0)); }
-
-void ScenarioRun::locale(const ScenarioStep& s) {
-    const QString& name = s.args.at(0);
-    const QLocale chosen(name);
-    // QLocale quietly falls back to C for a name it does not know.
-    if (name != "C" && chosen.language() == QLocale::C)
-        throw StepFailure("expected a locale name such as en_GB, found " + name);
-    desktop_.userLocale = chosen;
-}
-
-void ScenarioRun::clock(const ScenarioStep& s) {
-    desktop_.clock = QDateTime(QDate::fromString(s.args.at(0), "yyyy-MM-dd"),
-                               QTime::fromString(s.args.at(1), "hh:mm:ss"));
-}
-
-void ScenarioRun::serverReply(const ScenarioStep& s) {
-    QByteArray body;
-    for (const QString& line : s.block) body += Files::encode(line) + "\r\n";
-    server_.reply(body);
-}
-
-void ScenarioRun::serverError(const ScenarioStep& s) { server_.error(s.args.at(0).toInt()); }
-void ScenarioRun::serverSilent(const ScenarioStep&) { server_.silent(); }
-void ScenarioRun::serverDown(const ScenarioStep&) { server_.down(); }
-
-void ScenarioRun::desktopFails(const ScenarioStep& s) {
-    if (s.args.at(0) == "open")
-        desktop_.openFails = true;
-    else
-        desktop_.viewerFails = true;
-}
+const std::vector<Command> kWorldCommands = {
+    {"write", "PATH", Command::Block | kAlways, [](R& r, S s) { Write(r, s.args[0], s.block, "its folder"); }},
+    // TEXT: the settings, separated by single blanks
+    {"config", "", Command::Text | kAlways, [](R& r, S s) { Write(r, "Data/Tankwise.ini", ChangedConfig(s.text), "Data/"); }},
+    {"append", "PATH", Command::Block | kAlways, [](R& r, S s) {
+        Check(r.folder.exists(s.args[0]), "expected " + s.args[0] + " to exist to append to it, found no such file");
+        Check(r.folder.append(s.args[0], s.block), "expected to append to " + s.args[0] + ", found it cannot be written");
+    }},
+    {"remove", "PATH", kAlways, [](R& r, S s) {
+        Check(r.folder.remove(s.args[0]), "expected " + s.args[0] + " to remove, found no such file or folder");
+    }},
+    {"folder", "PATH", kAlways, [](R& r, S s) {
+        Check(r.folder.makeFolder(s.args[0]),
+              "expected to create the folder " + s.args[0] + ", found it cannot be created");
+    }},
+    {"deny", "PATH", kAlways, [](R& r, S s) { r.folder.deny(s.args[0]); }},
+    {"deny-read", "PATH", kAlways, [](R& r, S s) { r.folder.denyRead(s.args[0]); }},
+    {"allow", "PATH", kAlways, [](R& r, S s) { r.folder.allow(s.args[0]); }},
+    {"locale", "LOCALE", kAlways, [](R& r, S s) {
+        // QLocale quietly falls back to C for a name it does not know.
+        r.desktop.userLocale = QLocale(s.args[0]);
+        Check(s.args[0] == "C" || r.desktop.userLocale.language() != QLocale::C,
+              "expected a locale name such as en_GB, found " + s.args[0]);
+    }},
+    {"clock", "DATE TIME", kAlways, [](R& r, S s) {
+        r.desktop.clock = QDateTime(QDate::fromString(s.args[0], "yyyy-MM-dd"), QTime::fromString(s.args[1], "hh:mm:ss"));
+        Check(r.desktop.clock.isValid(), "expected a date and time on the calendar, found " + s.args.join(' '));
+    }},
+    {"server reply", "", Command::Block | kAlways, [](R& r, S s) {
+        QByteArray body;
+        for (const QString& line : s.block) body += Files::encode(line) + "\r\n";
+        r.server.set(UpdateServer::Mode::Reply, body);
+    }},
+    {"server error", "CODE", kAlways, [](R& r, S s) { r.server.set(UpdateServer::Mode::Error, {}, s.args[0].toInt()); }},
+    {"server silent", "", kAlways, [](R& r, S) { r.server.set(UpdateServer::Mode::Silent); }},
+    {"server down", "", kAlways, [](R& r, S) { r.server.set(UpdateServer::Mode::Down); }},
+    {"desktop-fails", "SERVICE", kAlways,
+        [](R& r, S s) { (s.args[0] == "open" ? r.desktop.openFails : r.desktop.viewerFails) = true; }},
+};
 
 }  // namespace tw

@@ -1,41 +1,39 @@
 #pragma once
-#include <QByteArray>
-#include <QString>
-#include <memory>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <functional>
+#include <vector>
 
 namespace tw {
 
 class Program;
 
-// The maker's web site as the scenarios play it: a loopback server whose answer to
-// the update request the scenario chooses. It starts down (connections refused).
-class UpdateServer {
-public:
+// The maker's web site as the scenarios play it: a loopback HTTP server that answers
+// the update request as the last `server` command said. It starts down (connections
+// refused). Its port is chosen once, so the address the program was given stays
+// right while the server goes down and comes up again.
+struct UpdateServer {
+    enum class Mode { Down, Reply, Error, Silent };
     UpdateServer();
     ~UpdateServer();
-    UpdateServer(const UpdateServer&) = delete;
-    UpdateServer& operator=(const UpdateServer&) = delete;
-
     // The site base address handed to the program, ending in "/".
-    QString baseUrl() const;
-    // Status 200 with this body (already Windows-1252 with CR LF).
-    void reply(const QByteArray& body);
-    // This HTTP status with an empty body.
-    void error(int code);
-    // Accepts the request and never answers.
-    void silent();
-    // Refuses connections.
-    void down();
+    QString baseUrl() const { return QStringLiteral("http://127.0.0.1:%1/").arg(port); }
+    // Reply: status 200 with `body` (Windows-1252 with CR LF); Error: status `code`
+    // with an empty body; Silent: takes the request and never answers.
+    void set(Mode next, const QByteArray& replyBody = {}, int status = 0);
+    // Lets network traffic that has arrived reach the program; called by `wait`
+    // before and after every timer tick.
+    void deliver(Program& p);
 
-    struct Impl;
-
-private:
-    friend void DeliverNetwork(Program& p, UpdateServer& server);
-    std::unique_ptr<Impl> impl_;
+    Mode mode = Mode::Down;
+    QByteArray body;
+    int code = 0;
+    QTcpServer listener;
+    quint16 port = 0;
+    // Connections that sent their request to a silent server; kept open, unanswered.
+    std::vector<QPointer<QTcpSocket>> held;
+    std::function<void()> requestHeld;
 };
-
-// Lets network traffic that has arrived reach the program; called by `wait` before
-// and after every timer tick.
-void DeliverNetwork(Program& p, UpdateServer& server);
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 #pragma once
+#include <QDir>
+#include <QFileInfo>
 #include <QSet>
-#include <QString>
 #include <QTemporaryDir>
 
 #include "platform/Files.h"
@@ -14,33 +15,33 @@ public:
     WorkFolder();
 
     QString path() const { return dir_.path(); }
+    Files& files() { return files_; }
     // A file of the default installation as lines, as `lines` reads them.
     static QStringList defaultLines(const QString& relPath);
-    Files& files() { return files_; }
 
     // Plain UTF-8 lines in, Windows-1252 with CR LF out. False when the file
     // cannot be written (its folder is missing, say).
-    bool write(const QString& relPath, const QStringList& lines);
-    bool append(const QString& relPath, const QStringList& lines);
+    bool write(const QString& relPath, const QStringList& lines) { return put(relPath, lines, QIODevice::Truncate); }
+    bool append(const QString& relPath, const QStringList& lines) { return put(relPath, lines, QIODevice::Append); }
     // Deletes a file, or a folder with everything in it; false when nothing was there.
     bool remove(const QString& relPath);
-    bool makeFolder(const QString& relPath);
+    bool makeFolder(const QString& relPath) { return QDir(path()).mkpath(relPath); }
     // Split at CR LF; a final CR LF adds no empty line and an empty file has none.
     QStringList lines(const QString& relPath) const;
     QByteArray bytes(const QString& relPath) const;
-    bool exists(const QString& relPath) const;
+    bool exists(const QString& relPath) const { return QFileInfo::exists(path() + "/" + relPath); }
 
     void deny(const QString& relPath) { denied_.insert(relPath); }
     void denyRead(const QString& relPath) { deniedRead_.insert(relPath); }
-    void allow(const QString& relPath) {
-        denied_.remove(relPath);
-        deniedRead_.remove(relPath);
-    }
-
-    bool mayWrite(const QString& relPath) const override;
-    bool mayRead(const QString& relPath) const override;
+    void allow(const QString& relPath) { denied_.remove(relPath); deniedRead_.remove(relPath); }
+    bool mayWrite(const QString& relPath) const override { return !Covered(denied_, relPath); }
+    bool mayRead(const QString& relPath) const override { return !Covered(deniedRead_, relPath); }
 
 private:
+    bool put(const QString& relPath, const QStringList& lines, QIODevice::OpenMode mode);
+    // A denied folder covers everything in it.
+    static bool Covered(const QSet<QString>& paths, const QString& relPath);
+
     QTemporaryDir dir_;
     Files files_;
     QSet<QString> denied_, deniedRead_;

@@ -5,20 +5,17 @@
 namespace {
 
 // Widgets need one application object for the whole run. CTest sets
-// QT_QPA_PLATFORM=offscreen, so no display is needed.
-class QtApplication : public ::testing::Environment {
-public:
+// QT_QPA_PLATFORM=offscreen (or runs under xvfb-run), so no display is needed.
+struct QtApplication : ::testing::Environment {
+    int argc = 1;
+    char name[6] = "tests";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QApplication> app;
     void SetUp() override {
-        static int argc = 1;
-        static char name[] = "ui_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
+        app = std::make_unique<QApplication>(argc, argv);
         QApplication::setQuitOnLastWindowClosed(false);
     }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
+    void TearDown() override { app.reset(); }
 };
 
 [[maybe_unused]] const ::testing::Environment* const kApplication =
