@@ -6,15 +6,22 @@
 #include <QXYSeries>
 #include <gtest/gtest.h>
 
-#include "ViewFixture.h"
+#include "FakeDesktop.h"
+#include "WorkFolder.h"
+#include "app/Program.h"
 #include "ui/LogWindow.h"
+#include "ui/ProgramView.h"
 
 namespace tw {
 namespace {
 
-using ForecastPanel = ViewTest;
-
-TEST_F(ForecastPanel, ChangedSettingsAreSavedAndRedrawn) {
+TEST(ForecastPanel, ChangedSettingsAreSavedAndRedrawn) {
+    WorkFolder work;
+    FakeDesktop desktop;
+    Program p{desktop, work.files()};
+    ProgramView view{p};
+    view.quit = [](int) {};
+    ASSERT_TRUE(view.start(QString()));
     work.append("Log/Tankwise_H.log",
                 {" 01/01/2010,     600,       0,   60.0,       ,                    ",
                  " 10/01/2010,     300,       0,   30.0,       ,          , Off, Off"});
