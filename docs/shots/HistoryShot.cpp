@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     work.append("Log/Tankwise_H.log", history);
     work.append("Log/Tankwise_D.log", deliveries);
     tw::LogWindow* window = view.showLogWindow(tw::LogKind::History, "Log/Tankwise_H.log");
-    window->resize(1200, 620);
+    window->resize(1300, 640);
     QApplication::processEvents();
     return window->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

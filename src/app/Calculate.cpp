@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "platform/TankControls.h"
 #include "app/Clearing.h"
+#include "app/ForecastRun.h"
 #include "calc/Costs.h"
 #include "app/RefreshCurrency.h"
 #include "calc/FieldDate.h"
@@ -274,6 +275,7 @@ void Calculation::run() {
         std::trunc(value(Ctl::Predict)) >= 1 && days > 0)
         writePrediction(in);
     finish();
+    ShowOrderBy(p);
 }
 
 }  // namespace

@@ -10,6 +10,10 @@ const ControlDesign kMainDesigns[] = {
 };
 }  // namespace
 
+QString DesignTooltip(Ctl control) {
+    return QString::fromUtf8(kMainDesigns[size_t(control)].tooltip);
+}
+
 QStringList TankShapeNames() {
     return {"Cylindrical (H)", "Cylindrical (V)", "Rectangular"};
 }

@@ -85,6 +85,7 @@ namespace tw {
     X(DCO2, TextBox, "", "Cost per day predicted")                                       \
     X(OLeft, TextBox, "", "Predicted date tank(s) empty")                                \
     X(FillDate, TextBox, "", "Predicted date tank(s) empty")                             \
+    X(OrderBy, TextBox, "", "Date to order oil by, so it comes before the reserve is reached") \
     X(Status, Label, "", "")                                                             \
     X(LtrsH, Label, "Gallons/Day:", "")                                                  \
     X(CostH, Label, "Oil Cost per litre", "")                                            \
@@ -137,6 +138,9 @@ class MainModel : public Window<Ctl> {
 public:
     MainModel();
 };
+
+// A control's tooltip as the window is loaded, for a field that puts it back.
+QString DesignTooltip(Ctl control);
 
 // The three shape names, in list order; a shape's position is its number.
 QStringList TankShapeNames();

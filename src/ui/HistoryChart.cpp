@@ -2,6 +2,7 @@
 
 #include <QAreaSeries>
 #include <QDateTimeAxis>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -29,9 +30,46 @@ void Attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
     series->attachAxis(y);
 }
 
+void DrawForecast(QChart* chart, const ForecastChartSeries& forecast, QAbstractAxis* time,
+                  QValueAxis* oil, const QColor& oilColor, const QDate& first, const QDate& last) {
+    if (!forecast.projected.empty()) {
+        auto* projected = new QLineSeries;
+        projected->setName(QStringLiteral("Forecast"));
+        projected->setPen(QPen(oilColor, 2, Qt::DashLine));
+        for (const LevelPoint& point : forecast.projected) projected->append(Ms(point.date), point.oil);
+        Attach(chart, projected, time, oil);
+    }
+    if (forecast.reserve) {
+        auto* reserve = new QLineSeries;
+        reserve->setName(QStringLiteral("Reserve"));
+        reserve->setPen(QPen(QColor(0xb0, 0x30, 0x30), 1.5, Qt::DotLine));
+        reserve->append(Ms(first), *forecast.reserve);
+        reserve->append(Ms(last), *forecast.reserve);
+        Attach(chart, reserve, time, oil);
+    }
+    const QColor markColors[] = {QColor(0xd0, 0x8a, 0x00), QColor(0xb0, 0x30, 0x30)};
+    for (size_t i = 0; i < forecast.marks.size(); ++i) {
+        const ChartMark& mark = forecast.marks[i];
+        auto* point = new QScatterSeries;
+        point->setName(mark.label);
+        point->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        point->setMarkerSize(10);
+        point->setColor(markColors[std::min<size_t>(i, 1)]);
+        // A format without placeholders shows the mark's own text beside it.
+        point->setPointLabelsFormat(mark.label);
+        point->setPointLabelsVisible(true);
+        point->setPointLabelsClipping(false);
+        point->append(Ms(mark.date), mark.oil);
+        Attach(chart, point, time, oil);
+        // The label beside the point says it all; the legend would repeat it, cut short.
+        for (QLegendMarker* marker : chart->legend()->markers(point)) marker->setVisible(false);
+    }
+}
+
 }  // namespace
 
-void FillHistoryChart(QChart* chart, const LogViewContent& content) {
+void FillHistoryChart(QChart* chart, const LogViewContent& content,
+                      const ForecastChartSeries& forecast) {
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
@@ -106,6 +144,8 @@ void FillHistoryChart(QChart* chart, const LogViewContent& content) {
     use->setMax(top > 0 ? top * 1.15 : 1);
     // A delivery's marker sits on the time axis, lifted just enough to be whole.
     for (const SavedDelivery& d : content.deliveries) deliveries->append(Ms(d.date), use->max() * 0.03);
+    if (forecast.reserve) topOil = std::max(topOil, *forecast.reserve);
+    for (const LevelPoint& point : forecast.projected) topOil = std::max(topOil, point.oil);
     oil->setMax(topOil > 0 ? topOil * 1.1 : 1);
     cost->setMax(topCost > 0 ? topCost * 1.15 : 1);
     for (QValueAxis* axis : {use, oil, cost}) axis->applyNiceNumbers();
@@ -116,11 +156,17 @@ void FillHistoryChart(QChart* chart, const LogViewContent& content) {
             first = std::min(first, row.date);
             last = std::max(last, row.date);
         }
+        if (!forecast.projected.empty()) {
+            last = std::max(last, forecast.projected.back().date);
+            // Room after the last mark for its label.
+            last = last.addDays(std::max<qint64>(14, first.daysTo(last) / 8));
+        }
         if (first == last) {
             first = first.addDays(-3);
             last = last.addDays(3);
         }
         time->setRange(first.startOfDay(), last.startOfDay());
+        DrawForecast(chart, forecast, time, oil, oilColor, first, last);
     }
 }
 

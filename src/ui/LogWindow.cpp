@@ -1,6 +1,12 @@
 #include "ui/LogWindow.h"
 
 #include <QChartView>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -19,6 +25,7 @@
 
 #include "app/Program.h"
 #include "app/ViewLog.h"
+#include "calc/ForecastChart.h"
 #include "ui/HistoryChart.h"
 
 namespace tw {
@@ -47,15 +54,18 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
         auto* split = new QSplitter(Qt::Horizontal);
         split->addWidget(table_);
         split->addWidget(chartView_);
-        // The table is as wide as its columns; the chart takes the rest.
+        split->addWidget(buildForecastPanel());
+        // The table is as wide as its columns, the settings as their fields; the
+        // chart takes the rest.
         split->setStretchFactor(0, 0);
         split->setStretchFactor(1, 1);
-        split->setSizes({450, 750});
+        split->setStretchFactor(2, 0);
+        split->setSizes({420, 600, 180});
         tabs_ = new QTabWidget;
         tabs_->addTab(split, QStringLiteral("Ta&ble and chart"));
         tabs_->addTab(text_, QStringLiteral("&Log as saved"));
         layout->addWidget(tabs_);
-        resize(1200, 640);
+        resize(1300, 640);
     } else {
         layout->addWidget(text_);
         resize(760, 560);
@@ -106,8 +116,70 @@ void LogWindow::reload() {
     text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
     if (table_) {
         fillTable(content);
-        FillHistoryChart(chart_, content);
+        const ForecastRun run = RunForecast(p_);
+        showForecast(run);
+        if (!run.status.isEmpty()) status_->setText(content.status + ". " + run.status);
+        FillHistoryChart(chart_, content, BuildForecastChart(run.dates, run.start, content.locale));
     }
+}
+
+QWidget* LogWindow::buildForecastPanel() {
+    reserve_ = new QDoubleSpinBox;
+    reserve_->setRange(0, kMaxReservePercent);
+    reserve_->setDecimals(1);
+    reserve_->setSuffix(QStringLiteral(" %"));
+    reserve_->setKeyboardTracking(false);  // saves once the value is entered, not per key
+    reserve_->setToolTip(QStringLiteral("Oil to keep in the tanks, as a share of their capacity"));
+    lead_ = new QSpinBox;
+    lead_->setRange(0, kMaxLeadDays);
+    lead_->setSuffix(QStringLiteral(" days"));
+    lead_->setKeyboardTracking(false);
+    lead_->setToolTip(QStringLiteral("Days from placing an order to the delivery"));
+    profile_ = new QComboBox;
+    // In the order of the profile choices.
+    profile_->addItems({QStringLiteral("Automatic"), QStringLiteral("UK"), QStringLiteral("German"),
+                        QStringLiteral("DegreeDays.csv")});
+    profile_->setToolTip(QStringLiteral(
+        "How the heating need spreads over the year: Automatic takes Data/DegreeDays.csv when "
+        "there is one, else the profile of your country"));
+    forecast_ = new QLabel;
+    forecast_->setWordWrap(true);
+    forecast_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Reserve:"), reserve_);
+    form->addRow(QStringLiteral("Lead &time:"), lead_);
+    form->addRow(QStringLiteral("&Profile:"), profile_);
+    auto* column = new QVBoxLayout;
+    column->addLayout(form);
+    column->addWidget(forecast_);
+    column->addStretch(1);
+    auto* group = new QGroupBox(QStringLiteral("Forecast"));
+    group->setLayout(column);
+
+    connect(reserve_, &QDoubleSpinBox::valueChanged, this, [this] { saveForecastSettings(); });
+    connect(lead_, &QSpinBox::valueChanged, this, [this] { saveForecastSettings(); });
+    connect(profile_, &QComboBox::activated, this, [this] { saveForecastSettings(); });
+    return group;
+}
+
+void LogWindow::showForecast(const ForecastRun& run) {
+    const QSignalBlocker a(reserve_), b(lead_), c(profile_);
+    reserve_->setValue(run.settings.reservePercent);
+    lead_->setValue(run.settings.leadDays);
+    profile_->setCurrentIndex(int(run.settings.profile));
+    forecast_->setText(SummariseForecast(p_, run));
+}
+
+void LogWindow::saveForecastSettings() {
+    ForecastSettings settings;
+    settings.reservePercent = reserve_->value();
+    settings.leadDays = lead_->value();
+    settings.profile = ProfileChoice(profile_->currentIndex());
+    QString problem;
+    deliver_([this, settings, &problem] { problem = SaveForecastSettings(p_, settings); });
+    reload();
+    if (!problem.isEmpty()) status_->setText(problem);
 }
 
 void LogWindow::fillTable(const LogViewContent& content) {

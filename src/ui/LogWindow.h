@@ -3,11 +3,15 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/ForecastRun.h"
 #include "logs/LogView.h"
 
 class QChart;
 class QChartView;
+class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
+class QSpinBox;
 class QPlainTextEdit;
 class QTableWidget;
 class QTabWidget;
@@ -30,9 +34,15 @@ public:
     QTableWidget* table() const { return table_; }
     QChart* chart() const { return chart_; }
     QLabel* status() const { return status_; }
+    QDoubleSpinBox* reserve() const { return reserve_; }
+    QSpinBox* leadDays() const { return lead_; }
+    QComboBox* profile() const { return profile_; }
 
 private:
     void fillTable(const LogViewContent& content);
+    QWidget* buildForecastPanel();
+    void showForecast(const ForecastRun& run);
+    void saveForecastSettings();
     void exportCsv();
 
     Program& p_;
@@ -45,6 +55,10 @@ private:
     QChartView* chartView_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QLabel* status_ = nullptr;
+    QDoubleSpinBox* reserve_ = nullptr;
+    QSpinBox* lead_ = nullptr;
+    QComboBox* profile_ = nullptr;
+    QLabel* forecast_ = nullptr;
     QFileSystemWatcher watcher_;
 };
 

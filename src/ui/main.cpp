@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CsvCommand.h"
+#include "app/ForecastCommand.h"
 #include "app/Launch.h"
 #include "platform/Version.h"
 #include "app/WorkingFolder.h"
@@ -18,13 +19,9 @@ void NameTheProgram() {
     QCoreApplication::setApplicationVersion(tw::VersionText());
 }
 
-// "--export-csv FOLDER" writes the spreadsheet files and ends: no window, so it
-// runs without a display. The logs are those of the folder --folder names, else of
-// the folder it is started in when that holds logs, else of the program's own folder.
-int ExportWithoutWindow(int argc, char* argv[], const QStringList& arguments, const QString& target) {
-    QCoreApplication app(argc, argv);
-    NameTheProgram();
-    QTextStream out(stdout), err(stderr);
+// The folder a command without a window works in: the one --folder names, else the
+// folder it is started in when that holds logs, else the program's own folder.
+QString CommandFolder(const QStringList& arguments) {
     const tw::LaunchInputs inputs = tw::DesktopLaunchInputs(arguments);
     const tw::CommandLine line = tw::ParseCommandLine(arguments);
     const QString here = QDir::currentPath();
@@ -32,9 +29,31 @@ int ExportWithoutWindow(int argc, char* argv[], const QStringList& arguments, co
                                ? here
                                : tw::ChooseWorkingFolder(line.folder, inputs.homeVariable,
                                                          inputs.userDataFolder);
-    const tw::Files files(QDir(folder).absolutePath());
+    return QDir(folder).absolutePath();
+}
+
+// "--export-csv FOLDER" writes the spreadsheet files and ends: no window, so it
+// runs without a display.
+int ExportWithoutWindow(int argc, char* argv[], const QStringList& arguments, const QString& target) {
+    QCoreApplication app(argc, argv);
+    NameTheProgram();
+    QTextStream out(stdout), err(stderr);
+    const tw::Files files(CommandFolder(arguments));
     const QString into = target.isEmpty() ? target : QDir::current().absoluteFilePath(target);
     return tw::ExportAllCsv(files, tw::QtDesktop::usableLocale(QLocale::system()), into, out, err);
+}
+
+// "--forecast" prints the heating-season forecast of the working folder's logs.
+int ForecastWithoutWindow(int argc, char* argv[], const QStringList& arguments) {
+    QCoreApplication app(argc, argv);
+    NameTheProgram();
+    QTextStream out(stdout), err(stderr);
+    if (const tw::CommandLine line = tw::ParseCommandLine(arguments); !line.error.isEmpty()) {
+        err << "tankwise: " << line.error << "\n";
+        return 2;
+    }
+    return tw::PrintForecast(CommandFolder(arguments),
+                             tw::QtDesktop::usableLocale(QLocale::system()), out, err);
 }
 
 }  // namespace
@@ -44,6 +63,7 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     if (const auto target = tw::ExportCsvFolder(arguments))
         return ExportWithoutWindow(argc, argv, arguments, *target);
+    if (tw::AsksForForecast(arguments)) return ForecastWithoutWindow(argc, argv, arguments);
 
     QApplication app(argc, argv);
     NameTheProgram();

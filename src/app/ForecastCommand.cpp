@@ -1,0 +1,53 @@
+#include "app/ForecastCommand.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "app/ForecastRun.h"
+#include "calc/Fields.h"
+#include "calc/ForecastText.h"
+#include "platform/Files.h"
+
+namespace tw {
+
+bool AsksForForecast(const QStringList& arguments) {
+    return arguments.contains(QStringLiteral("--forecast"));
+}
+
+double CapacityFromConfiguration(const QStringList& lines, const QLocale& locale) {
+    double capacity = 0;
+    for (const QString& line : lines) {
+        // The file keeps each size plus one, so that 1 stands for an empty field.
+        for (const QLatin1String key : {QLatin1String("TankACap="), QLatin1String("TankBCap=")})
+            if (line.startsWith(key))
+                capacity += std::max(0.0, NumberValue(line.mid(key.size()), locale) - 1);
+    }
+    return capacity;
+}
+
+int PrintForecast(const QString& folder, const QLocale& locale, QTextStream& out,
+                  QTextStream& err) {
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isReadable()) {
+        err << "tankwise: the working folder " << QDir::toNativeSeparators(folder)
+            << (info.exists() ? " cannot be used: it is not a folder that can be read\n"
+                              : " cannot be used: it does not exist\n");
+        return 1;
+    }
+    const Files files(folder);
+    double capacity = 0;
+    try {
+        if (files.fileExists(QStringLiteral("Data/Tankwise.ini")))
+            capacity = CapacityFromConfiguration(files.readLines(QStringLiteral("Data/Tankwise.ini")), locale);
+    } catch (const FileError&) {
+        err << "tankwise: cannot read " << files.absolute(QStringLiteral("Data/Tankwise.ini")) << "\n";
+        return 1;
+    }
+    const ForecastRun run = RunForecast(files, LogPaths{}, locale, capacity, std::nullopt);
+    if (!run.status.isEmpty()) err << "tankwise: " << run.status << "\n";
+    out << ForecastReport(run.fit, run.dates);
+    return 0;
+}
+
+}  // namespace tw

@@ -1,0 +1,136 @@
+#include "app/ForecastRun.h"
+
+#include "app/LogFileChecks.h"
+#include "app/Program.h"
+#include "calc/Fields.h"
+#include "calc/ForecastProfile.h"
+#include "calc/ForecastText.h"
+#include "calc/Formats.h"
+#include "calc/ShownValue.h"
+#include "platform/Files.h"
+
+namespace tw {
+
+namespace {
+
+// A missing file is nothing; one that cannot be read throws FileError.
+std::optional<QString> TextOf(const Files& files, const QString& path) {
+    if (!files.fileExists(path)) return std::nullopt;
+    return files.readLines(path).join('\n');
+}
+
+ForecastSettingsRead ReadSettings(const Files& files) {
+    try {
+        if (const auto text = TextOf(files, kForecastSettingsPath)) return ReadForecastSettings(*text);
+        return {};
+    } catch (const FileError&) {
+        return {{}, {QStringLiteral("Forecast.ini cannot be read; the defaults are used.")}};
+    }
+}
+
+std::optional<ProfileRead> ReadProfileFile(const Files& files) {
+    try {
+        const auto text = TextOf(files, kDegreeDaysPath);
+        if (!text) return std::nullopt;
+        return ReadDegreeDays(text);
+    } catch (const FileError&) {
+        return ProfileRead{std::nullopt, QStringLiteral("DegreeDays.csv cannot be read.")};
+    }
+}
+
+// A missing log holds nothing yet; one that cannot be read throws FileError.
+std::vector<HistoryTableRow> ReadHistoryRows(const Files& files, const LogPaths& paths,
+                                             const QLocale& locale) {
+    SavedHistoryReader reader(locale);
+    if (files.fileExists(paths.history))
+        files.forEachLine(paths.history, [&](const QString& line) { reader.addHistoryLine(line); });
+    if (files.fileExists(paths.delivery))
+        files.forEachLine(paths.delivery, [&](const QString& line) { reader.addDeliveryLine(line); });
+    return BuildHistoryTable(reader.take());
+}
+
+}  // namespace
+
+ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale& locale,
+                        double capacity, const std::optional<CurrentCalculation>& current) {
+    ForecastRun run;
+    const ForecastSettingsRead read = ReadSettings(files);
+    run.settings = read.settings;
+    ChosenProfile chosen = ChooseProfile(run.settings.profile, ReadProfileFile(files), locale);
+    run.profile = chosen.profile;
+    run.status = chosen.status;
+    if (run.status.isEmpty() && !read.problems.isEmpty()) run.status = read.problems.first();
+
+    // The logs' own operations report a log that cannot be read; the forecast only
+    // says so when it has nothing else to go on.
+    std::vector<HistoryTableRow> rows;
+    bool logsRead = true;
+    try {
+        rows = ReadHistoryRows(files, paths, locale);
+    } catch (const FileError&) {
+        logsRead = false;
+    }
+    const ForecastBasis basis = BuildForecastBasis(rows, current);
+    run.fit = FitUseModel(basis.periods, run.profile);
+    if (!run.fit.model && !logsRead)
+        run.fit.reason = QStringLiteral("The history log cannot be read.");
+    if (run.fit.model && !basis.startDate)
+        run.fit = {std::nullopt, QStringLiteral("No reading to start from.")};
+    if (!run.fit.model) return run;
+
+    run.start = {*basis.startDate, basis.oilLeft, capacity, run.settings.reservePercent,
+                 run.settings.leadDays};
+    run.dates = ForecastOil(*run.fit.model, run.profile, run.start);
+    return run;
+}
+
+ForecastRun RunForecast(Program& p) {
+    const QLocale locale = p.desktop.locale();
+    const MainModel& m = p.main;
+    std::optional<CurrentCalculation> current;
+    const auto d1 = ParseDate(m.text(Ctl::Date1), locale), d2 = ParseDate(m.text(Ctl::Date2), locale);
+    // Only a calculation's results make the window's readings a period.
+    if (d1 && d2 && !m.text(Ctl::TankT).isEmpty())
+        current = CurrentCalculation{*d1, *d2, ShownValue(m.text(Ctl::TankT), locale),
+                                     FloatDecimal(p.st.OilAtReading2)};
+    const double capacity =
+        ShownValue(m.text(Ctl::TankACap), locale) + ShownValue(m.text(Ctl::TankBCap), locale);
+    return RunForecast(p.files, LogPathsOf(p), locale, capacity, current);
+}
+
+QString OrderByText(const ForecastRun& run, const QLocale& locale) {
+    if (!run.fit.model || !run.dates.orderBy) return QString();
+    return ShortDate(*run.dates.orderBy, locale);
+}
+
+QString DescribeForecast(Program& p, const ForecastRun& run) {
+    const QString unit = p.st.VolumeUnit == QLatin1String("Gal") ? QStringLiteral("gal")
+                                                                 : QStringLiteral("l");
+    return OrderByTooltip(run.fit, run.dates, run.profile, unit, p.desktop.locale());
+}
+
+QString SummariseForecast(Program& p, const ForecastRun& run) {
+    const QString orderBy = OrderByText(run, p.desktop.locale());
+    const QString about = DescribeForecast(p, run);
+    return orderBy.isEmpty() ? about : QStringLiteral("Order by ") + orderBy + ".\n" + about;
+}
+
+void ShowOrderBy(Program& p) {
+    const ForecastRun run = RunForecast(p);
+    p.main.setText(Ctl::OrderBy, OrderByText(run, p.desktop.locale()));
+    p.main.setTooltip(Ctl::OrderBy, DescribeForecast(p, run));
+    if (!run.status.isEmpty()) p.setStatus(run.status);
+}
+
+QString SaveForecastSettings(Program& p, const ForecastSettings& settings) {
+    try {
+        p.files.writeAtomic(kForecastSettingsPath, ComposeForecastSettings(settings));
+    } catch (const FileError&) {
+        return QStringLiteral("Unable to save the forecast settings to Data/Forecast.ini.");
+    }
+    // An Order By already shown follows the new settings.
+    if (p.main.tooltip(Ctl::OrderBy) != DesignTooltip(Ctl::OrderBy)) ShowOrderBy(p);
+    return QString();
+}
+
+}  // namespace tw
