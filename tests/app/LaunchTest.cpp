@@ -20,8 +20,7 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
         {"folder after switch", {"-InhibitErrorCheck", "--folder=/t"}, "/t", "-InhibitErrorCheck", false},
         {"words stay joined", {"-InhibitErrorCheck", "more"}, "", "-InhibitErrorCheck more", false},
         {"last folder wins", {"--folder", "/a", "--folder", "/b"}, "/b", "", false},
-        {"folder without name", {"-InhibitUpdate", "--folder"}, "", "", true},
-        {"empty folder name", {"--folder="}, "", "", true},
+        {"folder without name", {"-InhibitUpdate", "--folder"}, "", "", true}, {"empty folder name", {"--folder="}, "", "", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
