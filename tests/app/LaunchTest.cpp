@@ -29,9 +29,8 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
         EXPECT_EQ(line.switches, row.switches);
         EXPECT_EQ(!line.error.isEmpty(), row.refused);
     }
-    EXPECT_EQ(ChooseWorkingFolder("/opt", "/var", "/user"), "/opt");
-    EXPECT_EQ(ChooseWorkingFolder("", "/var", "/user"), "/var");
-    EXPECT_EQ(ChooseWorkingFolder("", "", "/user"), "/user");
+    EXPECT_EQ(ChooseWorkingFolder("/opt", "/var", "/user") + ChooseWorkingFolder("", "/var", "/user") +
+              ChooseWorkingFolder("", "", "/user"), "/opt/var/user");
 }
 
 // An installation's defaults, ten days old, and a home to start the program in.
