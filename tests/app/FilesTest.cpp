@@ -17,11 +17,9 @@ void WriteRaw(WorkFolder& folder, const QString& relPath, const QByteArray& byte
 TEST(Files, AppendEncodesTheLineAndEndsACutLastLineFirst) {
     // lastTwo: the last two lines before the append; a cut last line is left out.
     const struct { const char* name; QByteArray old; QString line; QByteArray appended; QStringList lastTwo; } rows[] = {
-        {"whole line", "a\r\n", "new", "a\r\nnew\r\n", {"a"}},
-        {"cut line", "a\r\n12/03/20", "new", "a\r\n12/03/20\r\nnew\r\n", {"a"}},
+        {"whole line", "a\r\n", "new", "a\r\nnew\r\n", {"a"}}, {"cut line", "a\r\n12/03/20", "new", "a\r\n12/03/20\r\nnew\r\n", {"a"}},
         {"NUL tail", QByteArray("a\r\n\0\0\0", 6), "new", QByteArray("a\r\n\0\0\0\r\nnew\r\n", 13), {"a"}},
-        {"lone CR", "a\r\nb\r", "new", "a\r\nb\r\nnew\r\n", {"a"}},
-        {"bare line feeds", "a\nb\n", "new", "a\nb\nnew\r\n", {"a", "b"}},
+        {"lone CR", "a\r\nb\r", "new", "a\r\nb\r\nnew\r\n", {"a"}}, {"bare line feeds", "a\nb\n", "new", "a\nb\nnew\r\n", {"a", "b"}},
         {"empty", "", QString::fromUtf8("£12.50"), "\xA3" "12.50\r\n", {}},
         // A thousands separator the code page lacks becomes a no-break space.
         {"code page", "", QString::fromUtf8("1\u202F325,00 \u20AC"), "1\xA0" "325,00 \x80\r\n", {}},

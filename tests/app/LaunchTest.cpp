@@ -20,8 +20,7 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
         {"folder after switch", {"-InhibitErrorCheck", "--folder=/t"}, "/t", "-InhibitErrorCheck", false},
         {"words stay joined", {"-InhibitErrorCheck", "more"}, "", "-InhibitErrorCheck more", false},
         {"last folder wins", {"--folder", "/a", "--folder", "/b"}, "/b", "", false},
-        {"folder without name", {"-InhibitUpdate", "--folder"}, "", "", true},
-        {"empty folder name", {"--folder="}, "", "", true},
+        {"folder without name", {"-InhibitUpdate", "--folder"}, "", "", true}, {"empty folder name", {"--folder="}, "", "", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -30,9 +29,8 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
         EXPECT_EQ(line.switches, row.switches);
         EXPECT_EQ(!line.error.isEmpty(), row.refused);
     }
-    EXPECT_EQ(ChooseWorkingFolder("/opt", "/var", "/user"), "/opt");
-    EXPECT_EQ(ChooseWorkingFolder("", "/var", "/user"), "/var");
-    EXPECT_EQ(ChooseWorkingFolder("", "", "/user"), "/user");
+    EXPECT_EQ(ChooseWorkingFolder("/opt", "/var", "/user") + ChooseWorkingFolder("", "/var", "/user") +
+              ChooseWorkingFolder("", "", "/user"), "/opt/var/user");
 }
 
 // An installation's defaults, ten days old, and a home to start the program in.

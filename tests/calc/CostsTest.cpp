@@ -11,16 +11,14 @@ TEST(Costs, OilUsedFirstInFirstOut) {
     struct Row { const char* name; double S, V1, L1, P1, L2, P2, U; bool date1; double used, remaining, tCost, vat; const char* status; };
     const char* const no = "Costs Not Calculated";
     const Row rows[] = {
-        {"partOfOpening", 100, 500, 0, 0, 0, 0, 300, true, 60, 40, 60, 3, ""},
-        {"allOfOpening", 100, 500, 0, 0, 0, 0, 500, true, 100, 0, 100, 5, ""},
+        {"partOfOpening", 100, 500, 0, 0, 0, 0, 300, true, 60, 40, 60, 3, ""}, {"allOfOpening", 100, 500, 0, 0, 0, 0, 500, true, 100, 0, 100, 5, ""},
         {"intoDelivery1", 100, 500, 1000, 0.5, 0, 0, 700, true, 200, 400, 200, 10, ""},
         {"allOfDelivery1", 100, 500, 1000, 0.5, 0, 0, 1500, true, 600, 0, 600, 30, ""},
         {"intoDelivery2", 100, 500, 1000, 0.5, 500, 0.6, 1750, true, 750, 150, 750, 37.5, ""},
         {"noFirstDate", 100, 500, 1000, 0.5, 500, 0.6, 1750, false, 650, 250, 650, 32.5, ""},
         {"delivery2OfNothing", 100, 500, 1000, 0.5, 0, 0.6, 1600, true, 600, 0, 600, 30, ""},
         {"fourDecimalPrice", 0, 0, 1000, 0.4523, 0, 0, 1000, true, 452.3, 0, 452.3, 22.615, ""},
-        {"nothingUsed", 100, 500, 0, 0, 0, 0, 0, true, 0, 100, 0, 0, no},
-        {"openingWithoutValue", 0, 500, 0, 0, 0, 0, 300, true, 0, 0, 0, 0, no},
+        {"nothingUsed", 100, 500, 0, 0, 0, 0, 0, true, 0, 100, 0, 0, no}, {"openingWithoutValue", 0, 500, 0, 0, 0, 0, 300, true, 0, 0, 0, 0, no},
         {"leftNeverBelowNothing", 0, 500, 1000, 0.5, 0, 0, 700, true, 100, 0, 0, 0, no},
         {"firstUse", 0, 0, 1000, 0.5, 0, 0, 0, true, 0, 500, 0, 0, "First Use Calculated"},
     };
@@ -51,8 +49,7 @@ TEST(Costs, PredictionScaledOrBoughtForTheShortfall) {
     const Row rows[] = {
         // 510 used and 60 in hand; 3425 short at 0.60 in deliveries of 200 (17.1 + 1.99);
         // the tax is 5% of the oil and of 19 charges of 30.
-        {"secondDeliveryPriced", 300, 200, 0.6, 30, true, 3195, 159.75, 19},
-        {"pricedDeliveryOfNothing", 500, 0, 0.6, 0, true, 2605, 130.25, 0},
+        {"secondDeliveryPriced", 300, 200, 0.6, 30, true, 3195, 159.75, 19}, {"pricedDeliveryOfNothing", 500, 0, 0.6, 0, true, 2605, 130.25, 0},
         // Oil cost of 500 scaled by 181 / 40 days, the charge of 25 counted once.
         {"noRunOutScaled", 500, 0, 0, 0, false, 2287.5, 114.375, 0},
     };

@@ -14,12 +14,9 @@ static constexpr double kMax = std::numeric_limits<double>::max();
 TEST(Numbers, LeadingNumberOfMachineText) {
     struct Row { const char* name; QString text; double value; };
     const Row rows[] = {
-        {"decimal", "12.75", 12.75},          {"secondPointEnds", "1.2.3", 1.2},
-        {"commaEnds", "1,500", 1},            {"letterSuffix", "12abc", 12},
-        {"letterPrefix", "abc12", 0},         {"empty", "", 0},
-        {"negative", "-3.5", -3.5},           {"doubleSign", "--5", 0},
-        {"blanksSkipped", "\t1\n2 . 5", 12.5}, {"exponentD", "1D2", 100},
-        {"negativeExponent", "25E-1", 2.5},   {"exponentWithoutDigits", "3E", 3},
+        {"decimal", "12.75", 12.75},          {"secondPointEnds", "1.2.3", 1.2}, {"commaEnds", "1,500", 1},            {"letterSuffix", "12abc", 12},
+        {"letterPrefix", "abc12", 0},         {"empty", "", 0}, {"negative", "-3.5", -3.5},           {"doubleSign", "--5", 0},
+        {"blanksSkipped", "\t1\n2 . 5", 12.5}, {"exponentD", "1D2", 100}, {"negativeExponent", "25E-1", 2.5},   {"exponentWithoutDigits", "3E", 3},
         {"hexadecimal", "&hff", 255},         {"octalStopsAtEight", "&O178", 15},
         {"hugeIsLargest", "-1e400", -kMax},   {"foreignDigits", QString::fromUtf8("١٢"), 0},
     };
@@ -34,8 +31,7 @@ TEST(Numbers, WholeTextJudgedAndReadByTheLocale) {
     struct Row { const char* name; const char* locale; QString text; bool isNumber; double value, leading; };
     const Row rows[] = {
         {"gbGrouped", "en_GB", "1,500.25", true, 1500.25, 1}, {"gbShortGroup", "en_GB", "1,5", false, 0, 1},
-        {"gbLongFirstGroup", "en_GB", "1234,567", false, 0, 1234},
-        {"gbIndianGrouping", "en_GB", "1,00,000", true, 100000, 1},
+        {"gbLongFirstGroup", "en_GB", "1234,567", false, 0, 1234}, {"gbIndianGrouping", "en_GB", "1,00,000", true, 100000, 1},
         {"gbSurroundingBlanks", "en_GB", "  42  ", true, 42, 42},
         {"gbInnerBlank", "en_GB", "4 2", false, 0, 42}, {"gbExponentWithoutDigits", "en_GB", "1e", false, 0, 1},
         {"gbCurrencySymbol", "en_GB", QString::fromUtf8("£5"), false, 0, 0},
@@ -43,10 +39,8 @@ TEST(Numbers, WholeTextJudgedAndReadByTheLocale) {
         {"deGrouped", "de_DE", "1.500,5", true, 1500.5, 1.5}, {"deComma", "de_DE", "95,5", true, 95.5, 95.5},
         {"dePeriodIsAPointToo", "de_DE", "95.5", true, 0, 95.5},
         {"deEnglishForm", "de_DE", "1,500.25", false, 0, 1.5}, {"deExponent", "de_DE", "1,5e3", true, 1500, 1500},
-        {"deLetterSuffix", "de_DE", "60,5cm", false, 0, 60.5},
-        {"frBlankGroup", "fr_FR", "1 500,5", true, 1500.5, 1500.5},
-        {"frNarrowBlankGroup", "fr_FR", QString::fromUtf8("1\u202F500"), true, 1500, 1},
-        {"chPeriodLocale", "de_CH", "95,5", false, 0, 95},
+        {"deLetterSuffix", "de_DE", "60,5cm", false, 0, 60.5}, {"frBlankGroup", "fr_FR", "1 500,5", true, 1500.5, 1500.5},
+        {"frNarrowBlankGroup", "fr_FR", QString::fromUtf8("1\u202F500"), true, 1500, 1}, {"chPeriodLocale", "de_CH", "95,5", false, 0, 95},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -60,8 +54,7 @@ TEST(Numbers, WholeTextJudgedAndReadByTheLocale) {
 TEST(Numbers, GeneralNumberUpToFifteenDigits) {
     struct Row { double value; const char* text; };
     const Row rows[] = {{0.0, "0"},        {-0.0, "0"},          {1234567, "1234567"},
-                        {-1234.5, "-1234.5"}, {0.1 + 0.2, "0.3"},   {2.0 / 3, "0.666666666666667"},
-                        {1e15, "1E+15"},   {999999999999999.0, "999999999999999"},
+                        {-1234.5, "-1234.5"}, {0.1 + 0.2, "0.3"},   {2.0 / 3, "0.666666666666667"}, {1e15, "1E+15"},   {999999999999999.0, "999999999999999"},
                         {0.0001, "0.0001"}, {0.000015, "1.5E-05"}};
     for (const Row& r : rows) EXPECT_EQ(GeneralNumber(r.value), r.text) << r.value;
 }
@@ -72,10 +65,8 @@ TEST(Numbers, FixedNumberRoundsHalfAwayFromZero) {
         {"half", "en_GB", 2.5, 0, "3"},           {"negativeHalf", "en_GB", -2.5, 0, "-3"},
         {"binaryBelowHalf", "en_GB", 2.675, 2, "2.68"}, {"padded", "en_GB", 12.5, 2, "12.50"},
         {"carry", "en_GB", 9.995, 2, "10.00"},    {"tinyDown", "en_GB", 0.000049, 4, "0.0000"},
-        {"negativeToZero", "en_GB", -0.04, 1, "0.0"}, {"negativeAway", "en_GB", -0.05, 1, "-0.1"},
-        {"noGrouping", "en_GB", 1e20, 0, "100000000000000000000"},
-        {"deComma", "de_DE", 123456.789, 2, "123456,79"}, {"frComma", "fr_FR", 0.65, 4, "0,6500"},
-        {"usPoint", "en_US", 1234.5, 1, "1234.5"},
+        {"negativeToZero", "en_GB", -0.04, 1, "0.0"}, {"negativeAway", "en_GB", -0.05, 1, "-0.1"}, {"noGrouping", "en_GB", 1e20, 0, "100000000000000000000"},
+        {"deComma", "de_DE", 123456.789, 2, "123456,79"}, {"frComma", "fr_FR", 0.65, 4, "0,6500"}, {"usPoint", "en_US", 1234.5, 1, "1234.5"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -86,8 +77,7 @@ TEST(Numbers, FixedNumberRoundsHalfAwayFromZero) {
 TEST(Numbers, CurrencyWrittenAndStripped) {
     struct Row { const char* locale; double value; const char* text; };
     const Row rows[] = {{"en_GB", 2.675, "£2.68"},     {"en_GB", -0.001, "£0.00"},
-                        {"en_GB", -5, "(£5.00)"},      {"en_US", 1234.5, "$1,234.50"},
-                        {"de_DE", -1234.5, "-1.234,50\u00A0€"}, {"fr_FR", 60, "60,00\u00A0€"},
+                        {"en_GB", -5, "(£5.00)"},      {"en_US", 1234.5, "$1,234.50"}, {"de_DE", -1234.5, "-1.234,50\u00A0€"}, {"fr_FR", 60, "60,00\u00A0€"},
                         {"C", 1, "1.00"}};
     for (const Row& r : rows) {
         const QLocale locale{QString::fromLatin1(r.locale)};
@@ -95,8 +85,7 @@ TEST(Numbers, CurrencyWrittenAndStripped) {
     }
     struct Strip { const char* text; const char* symbol; const char* bare; };
     const Strip strips[] = {{"-£3.00", "£", "-3.00"},         {"(£3.00)", "£", "-3.00"},
-                            {"(3.00)", "£", "(3.00)"},        {"12,50\u00a0€", "€", "12,50"},
-                            {"€ 12,50", "€", "12,50"},        {"$5.00", "£", "$5.00"},
+                            {"(3.00)", "£", "(3.00)"},        {"12,50\u00a0€", "€", "12,50"}, {"€ 12,50", "€", "12,50"},        {"$5.00", "£", "$5.00"},
                             {"£12.50", "", "£12.50"},         {"££1", "£", "£1"},
                             {"1,00\u202F€", "€", "1,00"}};
     for (const Strip& s : strips)

@@ -16,19 +16,15 @@ static FieldTexts Tidied(const FieldTexts& f, const QLocale& locale) {
 TEST(Tidy, ResultsTakeTheirDisplayFormOnce) {
     struct Row { const char* name; const char* locale; Ctl field; const char* before, *after; };
     const Row rows[] = {
-        {"negativeCost", "en_GB", Ctl::TCostP, "-5", "(£5.00)"},
-        {"formattedCostKept", "en_GB", Ctl::VCost, "£1,234.50", "£1,234.50"},
+        {"negativeCost", "en_GB", Ctl::TCostP, "-5", "(£5.00)"}, {"formattedCostKept", "en_GB", Ctl::VCost, "£1,234.50", "£1,234.50"},
         {"wholeLitres", "en_GB", Ctl::TankT, "1234.5", "1235"},
         {"co2PerDayTenths", "en_GB", Ctl::DCO2, "3.14159", "3.1"}, {"zeroBlank", "en_GB", Ctl::TCO2, "0", ""},
         {"zeroCostBlank", "en_GB", Ctl::DCost, "£0.00", ""}, {"zeroLeftShown", "en_GB", Ctl::OLeft, "0", "0"},
-        {"usDollars", "en_US", Ctl::TVCost, "1234.5", "$1,234.50"},
-        {"euroAfter", "de_DE", Ctl::TCost, "60", "60,00\u00a0€"},
+        {"usDollars", "en_US", Ctl::TVCost, "1234.5", "$1,234.50"}, {"euroAfter", "de_DE", Ctl::TCost, "60", "60,00\u00a0€"},
         {"deThousandthsNotThousands", "de_DE", Ctl::TCost, "1.234", "1,23\u00a0€"},
         {"deTenths", "de_DE", Ctl::DCO2, "3.14159", "3,1"}, {"frEuros", "fr_FR", Ctl::VCostP, "12.5", "12,50\u00a0€"},
-        {"noSymbolInC", "C", Ctl::TCost, "12.5", "12.50"},
-        {"longDateShortened", "en_GB", Ctl::FillDate, "05-March-2011", "05-Mar-2011"},
-        {"elevenKept", "en_GB", Ctl::FillDate, "14/10/2009", "14/10/2009"},
-        {"longNoDateKept", "en_GB", Ctl::FillDate, "not a date!!", "not a date!!"},
+        {"noSymbolInC", "C", Ctl::TCost, "12.5", "12.50"}, {"longDateShortened", "en_GB", Ctl::FillDate, "05-March-2011", "05-Mar-2011"},
+        {"elevenKept", "en_GB", Ctl::FillDate, "14/10/2009", "14/10/2009"}, {"longNoDateKept", "en_GB", Ctl::FillDate, "not a date!!", "not a date!!"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

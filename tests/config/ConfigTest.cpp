@@ -42,8 +42,7 @@ TEST(ConfigReader, SectionAndKeyErrors) {
         {"both", {"-VRate=6", "+CORate=3", "+CORate=3"}, 0, 2, 1}, {"missingSection", {"-[Run]"}, 1, 0, 0},
         {"extraSection", {"+[Data]"}, -1, 0, 0}, {"leadingTabIsNoKey", {"-VRate=6", "+\tVRate=6"}, 0, 0, 1},
         {"commentedKey", {"-VRate=6", "+#VRate=6"}, 0, 0, 1}, {"oldUnitsBesideNewOnes", {"+TUnits=3"}, 0, 0, 0},
-        {"oldUnitsTwice", {"+TUnits=3", "+TUnits=3"}, 0, 1, 0},
-        {"oldUnitsBesideAZero", {"+TUnits=3", "-TUnitsB=1", "+TUnitsB=0"}, 0, 1, 0},
+        {"oldUnitsTwice", {"+TUnits=3", "+TUnits=3"}, 0, 1, 0}, {"oldUnitsBesideAZero", {"+TUnits=3", "-TUnitsB=1", "+TUnitsB=0"}, 0, 1, 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -101,8 +100,7 @@ TEST(TankOilValidation, MessagesPerSetting) {
         {"capacityB", with({{Ctl::TankBCap, "10000"}}), {"Tank B Capacity must be empty or between 100 and 9999"}, ones},
         {"depths", with({{Ctl::TankAD, "9.9"}, {Ctl::TankBD, "300.1"}}), {"Tank A Depth must be empty or between 10 and 300", "Tank B Depth must be empty or between 10 and 300", "Tank B Capacity must be set if Tank B depth is set"}, ones},
         {"depthNeeded", with({{Ctl::TankAD, ""}, {Ctl::TankBCap, "500"}}), {"Tank A Depth must be set if Tank A measured in cm", "Tank B Depth must be set if Tank B measured in cm"}, ones},
-        {"volumeNeedsNoDepth", with({{Ctl::TankAD, ""}}), {}, ones, true},
-        {"predictBounds", with({{Ctl::Predict, "12"}}), {}, ones},
+        {"volumeNeedsNoDepth", with({{Ctl::TankAD, ""}}), {}, ones, true}, {"predictBounds", with({{Ctl::Predict, "12"}}), {}, ones},
         {"predictPart", with({{Ctl::Predict, "0.5"}}), {"Prediction Period must be either empty or between 1 and 12 months"}, ones},
         {"predictAbove", with({{Ctl::Predict, "13"}}), {"Prediction Period must be either empty or between 1 and 12 months"}, ones},
         {"rates", with({{Ctl::VRate, "50.1"}, {Ctl::DVRate, "0.9"}}), {"Delivery Tax Rate must be 0 or between 1 and 50%", "Oil Tax Rate must be 0 or between 1 and 50%"}, ones},
@@ -121,13 +119,12 @@ TEST(TankOilValidation, MessagesPerSetting) {
 }
 
 TEST(TankOilValidation, NormalForms) {
-    const FieldTexts f = NormalisedTankOil({{Ctl::TankACap, "1200.7"}, {Ctl::TankBCap, "0"}, {Ctl::TankAD, "120"},
-                                            {Ctl::TankBD, ""}, {Ctl::TankOffA, "0.55"}, {Ctl::TankOffB, "0"},
-                                            {Ctl::Predict, "6.4"}, {Ctl::VRate, "5"}, {Ctl::DVRate, "0"},
-                                            {Ctl::CORate, "2.5"}}, kGb);
-    EXPECT_EQ(f, FieldTexts({{Ctl::TankACap, "1200"}, {Ctl::TankBCap, ""}, {Ctl::TankAD, "120.0"},
-                             {Ctl::TankBD, ""}, {Ctl::TankOffA, "0.6"}, {Ctl::TankOffB, ""},
-                             {Ctl::Predict, "6"}, {Ctl::VRate, "5.0"}, {Ctl::DVRate, ""},
-                             {Ctl::CORate, "2.50"}}));
+    const struct { Ctl field; const char *typed, *normal; } rows[] = {
+        {Ctl::TankACap, "1200.7", "1200"}, {Ctl::TankBCap, "0", ""}, {Ctl::TankAD, "120", "120.0"}, {Ctl::TankBD, "", ""},
+        {Ctl::TankOffA, "0.55", "0.6"}, {Ctl::TankOffB, "0", ""}, {Ctl::Predict, "6.4", "6"}, {Ctl::VRate, "5", "5.0"},
+        {Ctl::DVRate, "0", ""}, {Ctl::CORate, "2.5", "2.50"}};
+    FieldTexts typed, normal;
+    for (const auto& r : rows) typed.setText(r.field, r.typed), normal.setText(r.field, r.normal);
+    EXPECT_EQ(NormalisedTankOil(typed, kGb), normal);
     EXPECT_EQ(NormalisedTankOil({{Ctl::CORate, "2.5"}, {Ctl::TankAD, "120,55"}}, kDe).text(Ctl::TankAD), "120,6");
 }
