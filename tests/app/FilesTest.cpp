@@ -1,18 +1,11 @@
 // The program's files: Windows-1252 with CR LF, appends that never join a line cut
 // short, reads from the end, and refused writes that leave a file as it was.
-#include <QFile>
 #include <gtest/gtest.h>
 
 #include "WorkFolder.h"
 
 namespace tw {
 namespace {
-
-void WriteRaw(WorkFolder& folder, const QString& relPath, const QByteArray& bytes) {
-    QFile raw(folder.path() + "/" + relPath);
-    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
-    raw.write(bytes);
-}
 
 TEST(Files, AppendEncodesTheLineAndEndsACutLastLineFirst) {
     // lastTwo: the last two lines before the append; a cut last line is left out.
@@ -27,7 +20,7 @@ TEST(Files, AppendEncodesTheLineAndEndsACutLastLineFirst) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         WorkFolder folder;
-        WriteRaw(folder, "Log/a.log", row.old);
+        ASSERT_TRUE(folder.writeBytes("Log/a.log", row.old));
         EXPECT_EQ(folder.files().lastLines("Log/a.log", 2), row.lastTwo);
         folder.files().appendLine("Log/a.log", row.line);
         EXPECT_EQ(folder.bytes("Log/a.log"), row.appended);
@@ -42,7 +35,7 @@ TEST(Files, ReadsTheEndOfALongFileAsAFullReadDoes) {
     folder.write("Log/big.log", lines << "" << "last");
     EXPECT_EQ(folder.files().readLines("Log/big.log"), lines);
     EXPECT_EQ(folder.files().lastLines("Log/big.log", 3), (QStringList{"line 4999", "", "last"}));
-    WriteRaw(folder, "Data/unix.ini", "a\nb\r\nc");
+    ASSERT_TRUE(folder.writeBytes("Data/unix.ini", "a\nb\r\nc"));
     EXPECT_EQ(folder.files().readLines("Data/unix.ini"), (QStringList{"a", "b", "c"}));
 }
 

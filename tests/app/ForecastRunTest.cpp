@@ -52,7 +52,7 @@ TEST(ForecastFiles, UnusableFilesFallBackWithOneStatusLine) {
     struct Case { const char* name; QStringList settings; std::optional<QStringList> csv; bool csvUnreadable;
                   const char* locale, *profile, *status; };
     const Case cases[] = {
-        {"autoWithoutFileIsSilent", {}, std::nullopt, false, "en_GB", "UK", ""}, {"autoTakesAUsableFile", {}, twelve, false, "en_GB", "DegreeDays.csv", ""},
+        {"autoTakesAUsableFile", {}, twelve, false, "en_GB", "DegreeDays.csv", ""},
         {"shortFile", {}, QStringList{"Jan,395", "Feb,342"}, false, "de_DE", "German",
          "DegreeDays.csv has 2 monthly values, not 12. The German profile is used."},
         {"fileAskedForButMissing", {"Profile=File"}, std::nullopt, false, "en_GB", "UK",

@@ -1,7 +1,5 @@
 // The configuration reader: any file, and a file it accepts is written by the
 // program and read back to the same values.
-#include <QFile>
-
 #include <cstdint>
 #include <cstdlib>
 
@@ -29,10 +27,8 @@ QString ReadAndCompose(tw::WorkFolder& folder) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static tw::WorkFolder* folder = new tw::WorkFolder;  // one folder for the whole run
-    QFile file(folder->path() + "/Data/Tankwise.ini");
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-    file.write(reinterpret_cast<const char*>(data), qint64(size));
-    file.close();
+    if (!folder->writeBytes("Data/Tankwise.ini", QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))))
+        std::abort();
     const QString first = ReadAndCompose(*folder);
     if (first.isEmpty()) return 0;
     folder->files().writeAtomic("Data/Tankwise.ini", first + "\r\n");

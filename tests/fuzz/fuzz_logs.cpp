@@ -1,8 +1,6 @@
 // The log readers: any history and delivery log. Get Last and the save's date
 // checks read them; the quick date test agrees with the full date rules; a save
 // only ever adds whole lines after the old bytes.
-#include <QFile>
-
 #include <cstdint>
 #include <cstdlib>
 
@@ -45,11 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qsizetype split = input.indexOf('\xFF');
     const QByteArray bytes[] = {input.left(split < 0 ? input.size() : split),
                                 split < 0 ? QByteArray() : input.mid(split + 1)};
-    for (int i = 0; i < 2; ++i) {
-        QFile file(folder->path() + "/" + kLogs[i]);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-        file.write(bytes[i]);
-    }
+    for (int i = 0; i < 2; ++i)
+        if (!folder->writeBytes(kLogs[i], bytes[i])) std::abort();
 
     const QLocale locale = desktop->locale();
     const tw::LineDateCheck& quick = tw::LineDateCheck::of(locale);

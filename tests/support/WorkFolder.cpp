@@ -31,10 +31,14 @@ QStringList WorkFolder::defaultLines(const QString& relPath) {
     return file.open(QIODevice::ReadOnly) ? SplitLines(file.readAll()) : QStringList();
 }
 
-bool WorkFolder::put(const QString& relPath, const QStringList& lines, QIODevice::OpenMode mode) {
-    QFile file(path() + "/" + relPath);
+QByteArray WorkFolder::Encoded(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) bytes += Files::encode(line) + "\r\n";
+    return bytes;
+}
+
+bool WorkFolder::put(const QString& relPath, const QByteArray& bytes, QIODevice::OpenMode mode) {
+    QFile file(path() + "/" + relPath);
     return file.open(QIODevice::WriteOnly | mode) && file.write(bytes) == bytes.size() && file.flush();
 }
 

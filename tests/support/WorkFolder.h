@@ -21,8 +21,10 @@ public:
 
     // Plain UTF-8 lines in, Windows-1252 with CR LF out. False when the file
     // cannot be written (its folder is missing, say).
-    bool write(const QString& relPath, const QStringList& lines) { return put(relPath, lines, QIODevice::Truncate); }
-    bool append(const QString& relPath, const QStringList& lines) { return put(relPath, lines, QIODevice::Append); }
+    bool write(const QString& relPath, const QStringList& lines) { return put(relPath, Encoded(lines), QIODevice::Truncate); }
+    bool append(const QString& relPath, const QStringList& lines) { return put(relPath, Encoded(lines), QIODevice::Append); }
+    // The bytes as they are: lines cut short, bare line feeds, anything a fuzzer makes.
+    bool writeBytes(const QString& relPath, const QByteArray& bytes) { return put(relPath, bytes, QIODevice::Truncate); }
     // Deletes a file, or a folder with everything in it; false when nothing was there.
     bool remove(const QString& relPath);
     bool makeFolder(const QString& relPath) { return QDir(path()).mkpath(relPath); }
@@ -38,7 +40,8 @@ public:
     bool mayRead(const QString& relPath) const override { return !Covered(deniedRead_, relPath); }
 
 private:
-    bool put(const QString& relPath, const QStringList& lines, QIODevice::OpenMode mode);
+    static QByteArray Encoded(const QStringList& lines);
+    bool put(const QString& relPath, const QByteArray& bytes, QIODevice::OpenMode mode);
     // A denied folder covers everything in it.
     static bool Covered(const QSet<QString>& paths, const QString& relPath);
 
