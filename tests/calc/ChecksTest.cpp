@@ -2,6 +2,7 @@
 // lists, and their rewrite once they pass.
 #include <gtest/gtest.h>
 
+#include "FieldsWith.h"
 #include "calc/CrossChecks.h"
 #include "calc/InputChecks.h"
 
@@ -89,39 +90,35 @@ TEST(InputChecks, NormalForms) {
 
 TEST(CrossChecks, FieldsAgainstEachOther) {
     const FieldTexts tanks{{Ctl::TankACap, "1200"}, {Ctl::TankAD, "120.0"}};
-    const auto with = [&](FieldTexts f, std::initializer_list<std::pair<const Ctl, QString>> more) {
-        for (const auto& [c, t] : more) f.setText(c, t);
-        return f;
-    };
-    const FieldTexts read = with(tanks, {{Ctl::Date1, "01/03/2010"}, {Ctl::Date2, "01/04/2010"},
+    const FieldTexts read = With(tanks, {{Ctl::Date1, "01/03/2010"}, {Ctl::Date2, "01/04/2010"},
                                          {Ctl::TARead1, "60.0"}, {Ctl::TARead2, "30.0"}});
-    const FieldTexts both = with(read, {{Ctl::Date3, "15/03/2010"}, {Ctl::LAdd1, "500"}, {Ctl::OCost1, "0.5"},
+    const FieldTexts both = With(read, {{Ctl::Date3, "15/03/2010"}, {Ctl::LAdd1, "500"}, {Ctl::OCost1, "0.5"},
                                         {Ctl::Date4, "15/03/2010"}, {Ctl::LAdd2, "400"}, {Ctl::OCost2, "0.6"}});
     struct Row { const char* name; FieldTexts f; QStringList messages; bool volume = false; QLocale locale = kGb; };
     const Row rows[] = {
-        {"fine", both, {}}, {"threeDaysApart", with(read, {{Ctl::Date2, "04/03/2010"}}), {}},
-        {"twoDaysApart", with(read, {{Ctl::Date2, "03/03/2010"}}), {"Date 2 must be at least 3 days later than Date 1"}},
-        {"delivery1Early", with(both, {{Ctl::Date3, "28/02/2010"}, {Ctl::Date4, "01/03/2010"}}), {"Delivery Date 1 cannot be earlier than Tank Reading 1 Date"}},
-        {"delivery1Late", with(both, {{Ctl::Date3, "02/04/2010"}, {Ctl::Date4, ""}, {Ctl::LAdd2, ""}, {Ctl::OCost2, ""}}), {"Delivery Date 1 cannot be later than Tank Reading 2 Date"}},
-        {"delivery2Early", with(both, {{Ctl::Date4, "28/02/2010"}}), {"Delivery Date 2 cannot be earlier than Tank Reading 1 Date", "Delivery Date 2 cannot be earlier than Delivery Date 1"}},
-        {"delivery2Late", with(both, {{Ctl::Date4, "02/04/2010"}}), {"Delivery Date 2 cannot be later than Tank Reading 2 Date"}},
-        {"halfDelivery1", with(read, {{Ctl::DCharge1, "25.00"}}), {"Delivery 1 Date, Litres Added and Oil Cost must all be either set or empty"}},
-        {"halfDelivery2", with(both, {{Ctl::OCost2, ""}}), {"Delivery 2 Date, Litres Added and Oil Cost must all be either set or empty"}},
-        {"readingWithoutDate", with(read, {{Ctl::Date1, ""}}), {"Tank Reading Date 1 must be set"}},
-        {"zeroReadingNeedsDate", with(read, {{Ctl::Date2, ""}, {Ctl::TARead2, "0.0"}}), {"Tank Reading Date 2 must be set"}},
-        {"depthAtDepthPlusOffset", with(read, {{Ctl::TankOffA, "2.5"}, {Ctl::TARead1, "122.5"}}), {}},
-        {"depthAboveDepthPlusOffset", with(read, {{Ctl::TankOffA, "2.5"}, {Ctl::TARead2, "122.6"}}), {"Tank A Reading 2 must be less than or equal to Tank A Depth plus Offset"}},
-        {"tankBDepths", with(read, {{Ctl::TankBCap, "1000"}, {Ctl::TankBD, "100"}, {Ctl::TBRead1, "100.1"}, {Ctl::TBRead2, "100"}}), {"Tank B Reading 1 must be less than or equal to Tank B Depth plus Offset"}},
-        {"volumeAtCapacity", with(read, {{Ctl::TARead1, "1200"}, {Ctl::TARead2, "500"}}), {}, true},
-        {"volumeAboveCapacity", with(read, {{Ctl::TARead1, "1201"}}), {"Tank A Reading 1 must be less than or equal to Tank A Capacity"}, true},
-        {"readingsWithoutCapacity", with(read, {{Ctl::TankACap, ""}}), {"Tank A Readings cannot be set if Tank A Capacity is not set"}},
-        {"tankBWithoutCapacity", with(read, {{Ctl::TBRead1, "10"}, {Ctl::TBRead2, "10"}}), {"Tank B Reading 1 must be less than or equal to Tank B Depth plus Offset",
+        {"fine", both, {}}, {"threeDaysApart", With(read, {{Ctl::Date2, "04/03/2010"}}), {}},
+        {"twoDaysApart", With(read, {{Ctl::Date2, "03/03/2010"}}), {"Date 2 must be at least 3 days later than Date 1"}},
+        {"delivery1Early", With(both, {{Ctl::Date3, "28/02/2010"}, {Ctl::Date4, "01/03/2010"}}), {"Delivery Date 1 cannot be earlier than Tank Reading 1 Date"}},
+        {"delivery1Late", With(both, {{Ctl::Date3, "02/04/2010"}, {Ctl::Date4, ""}, {Ctl::LAdd2, ""}, {Ctl::OCost2, ""}}), {"Delivery Date 1 cannot be later than Tank Reading 2 Date"}},
+        {"delivery2Early", With(both, {{Ctl::Date4, "28/02/2010"}}), {"Delivery Date 2 cannot be earlier than Tank Reading 1 Date", "Delivery Date 2 cannot be earlier than Delivery Date 1"}},
+        {"delivery2Late", With(both, {{Ctl::Date4, "02/04/2010"}}), {"Delivery Date 2 cannot be later than Tank Reading 2 Date"}},
+        {"halfDelivery1", With(read, {{Ctl::DCharge1, "25.00"}}), {"Delivery 1 Date, Litres Added and Oil Cost must all be either set or empty"}},
+        {"halfDelivery2", With(both, {{Ctl::OCost2, ""}}), {"Delivery 2 Date, Litres Added and Oil Cost must all be either set or empty"}},
+        {"readingWithoutDate", With(read, {{Ctl::Date1, ""}}), {"Tank Reading Date 1 must be set"}},
+        {"zeroReadingNeedsDate", With(read, {{Ctl::Date2, ""}, {Ctl::TARead2, "0.0"}}), {"Tank Reading Date 2 must be set"}},
+        {"depthAtDepthPlusOffset", With(read, {{Ctl::TankOffA, "2.5"}, {Ctl::TARead1, "122.5"}}), {}},
+        {"depthAboveDepthPlusOffset", With(read, {{Ctl::TankOffA, "2.5"}, {Ctl::TARead2, "122.6"}}), {"Tank A Reading 2 must be less than or equal to Tank A Depth plus Offset"}},
+        {"tankBDepths", With(read, {{Ctl::TankBCap, "1000"}, {Ctl::TankBD, "100"}, {Ctl::TBRead1, "100.1"}, {Ctl::TBRead2, "100"}}), {"Tank B Reading 1 must be less than or equal to Tank B Depth plus Offset"}},
+        {"volumeAtCapacity", With(read, {{Ctl::TARead1, "1200"}, {Ctl::TARead2, "500"}}), {}, true},
+        {"volumeAboveCapacity", With(read, {{Ctl::TARead1, "1201"}}), {"Tank A Reading 1 must be less than or equal to Tank A Capacity"}, true},
+        {"readingsWithoutCapacity", With(read, {{Ctl::TankACap, ""}}), {"Tank A Readings cannot be set if Tank A Capacity is not set"}},
+        {"tankBWithoutCapacity", With(read, {{Ctl::TBRead1, "10"}, {Ctl::TBRead2, "10"}}), {"Tank B Reading 1 must be less than or equal to Tank B Depth plus Offset",
          "Tank B Reading 2 must be less than or equal to Tank B Depth plus Offset", "Tank B Readings cannot be set if Tank B Capacity is not set"}},
-        {"predictionReachesReading2", with(read, {{Ctl::Predict, "1"}}), {}},
-        {"predictionShort", with(read, {{Ctl::Date2, "02/04/2010"}, {Ctl::Predict, "1"}}), {"Tank Reading Date 1 plus number months to predict forward must be greater than or equal to Tank Reading Date 2"}},
-        {"hugePrediction", with(read, {{Ctl::Predict, "1e300"}}), {}},
-        {"addedEqualsCapacities", with(both, {{Ctl::TankBCap, "300"}, {Ctl::LAdd1, "1100"}}), {}},
-        {"addedAboveCapacities", with(both, {{Ctl::TankBCap, "300"}, {Ctl::LAdd1, "1101"}}), {"The amount of oil added is greater than the capacity of the tank(s)"}},
+        {"predictionReachesReading2", With(read, {{Ctl::Predict, "1"}}), {}},
+        {"predictionShort", With(read, {{Ctl::Date2, "02/04/2010"}, {Ctl::Predict, "1"}}), {"Tank Reading Date 1 plus number months to predict forward must be greater than or equal to Tank Reading Date 2"}},
+        {"hugePrediction", With(read, {{Ctl::Predict, "1e300"}}), {}},
+        {"addedEqualsCapacities", With(both, {{Ctl::TankBCap, "300"}, {Ctl::LAdd1, "1100"}}), {}},
+        {"addedAboveCapacities", With(both, {{Ctl::TankBCap, "300"}, {Ctl::LAdd1, "1101"}}), {"The amount of oil added is greater than the capacity of the tank(s)"}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

@@ -1,6 +1,7 @@
 // The configuration file read and written, and the tank and oil settings checked.
 #include <gtest/gtest.h>
 
+#include "FieldsWith.h"
 #include "calc/Fields.h"
 #include "config/ConfigReader.h"
 #include "config/ConfigWriter.h"
@@ -85,37 +86,32 @@ TEST(TankOilValidation, MessagesPerSetting) {
     const FieldTexts fine{{Ctl::TankACap, "1200"}, {Ctl::TankAD, "120.0"}, {Ctl::CORate, "2.54"},
                           {Ctl::VRate, "5.0"}, {Ctl::DVRate, "5.0"}, {Ctl::Predict, "6"}};
     const StoredSwitches ones{1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    const auto with = [&](std::initializer_list<std::pair<const Ctl, QString>> more) {
-        FieldTexts f = fine;
-        for (const auto& [c, t] : more) f.setText(c, t);
-        return f;
-    };
     struct Row { const char* name; FieldTexts f; QStringList messages; StoredSwitches stored; bool volumeA = false; };
     const Row rows[] = {
         {"fine", fine, {}, ones},
         {"switchesOneOrTwo", fine, {"Auto Save must be '1' or '2'", "Tank B volume must be 1 or 2", "Update Enable must be '1' or '2'"}, {0, 2, 1, 3, 2, 1, 2, 2.5f, 1, 1}},
         {"shapes", fine, {"Tank A Shape must be 0 or 1", "Tank B Shape must be 0 or 1"}, {1, 1, 1, 1, 1, 1, 1, 1, 0, 4}},
-        {"capacityBounds", with({{Ctl::TankACap, "100"}, {Ctl::TankBCap, "9999"}, {Ctl::TankBD, "10"}}), {}, ones},
-        {"capacityA", with({{Ctl::TankACap, "99"}, {Ctl::TankAD, ""}}), {"Tank A Capacity must be between 100 and 9999"}, ones},
-        {"capacityB", with({{Ctl::TankBCap, "10000"}}), {"Tank B Capacity must be empty or between 100 and 9999"}, ones},
-        {"depths", with({{Ctl::TankAD, "9.9"}, {Ctl::TankBD, "300.1"}}), {"Tank A Depth must be empty or between 10 and 300", "Tank B Depth must be empty or between 10 and 300", "Tank B Capacity must be set if Tank B depth is set"}, ones},
-        {"depthNeeded", with({{Ctl::TankAD, ""}, {Ctl::TankBCap, "500"}}), {"Tank A Depth must be set if Tank A measured in cm", "Tank B Depth must be set if Tank B measured in cm"}, ones},
-        {"volumeNeedsNoDepth", with({{Ctl::TankAD, ""}}), {}, ones, true}, {"predictBounds", with({{Ctl::Predict, "12"}}), {}, ones},
-        {"predictPart", with({{Ctl::Predict, "0.5"}}), {"Prediction Period must be either empty or between 1 and 12 months"}, ones},
-        {"predictAbove", with({{Ctl::Predict, "13"}}), {"Prediction Period must be either empty or between 1 and 12 months"}, ones},
-        {"rates", with({{Ctl::VRate, "50.1"}, {Ctl::DVRate, "0.9"}}), {"Delivery Tax Rate must be 0 or between 1 and 50%", "Oil Tax Rate must be 0 or between 1 and 50%"}, ones},
-        {"rateBounds", with({{Ctl::VRate, "50"}, {Ctl::DVRate, "1"}}), {}, ones},
-        {"oneRateOnly", with({{Ctl::DVRate, ""}}), {"Oil and delivery Tax Rates must both be either set or zero"}, ones},
-        {"co2", with({{Ctl::CORate, "0.49"}}), {"The CO2 Conversion Rate must be between 0.50 and 10.00"}, ones},
-        {"co2Empty", with({{Ctl::CORate, ""}}), {"The CO2 Conversion Rate must be between 0.50 and 10.00"}, ones},
-        {"co2Bounds", with({{Ctl::CORate, "10"}}), {}, ones},
-        {"offsets", with({{Ctl::TankOffA, "0.09"}, {Ctl::TankOffB, "10.1"}}), {"Tank A Offset must be either empty or between 0.1 and 10.0", "Tank B Offset must be either empty or between 0.1 and 10.0"}, ones},
+        {"capacityBounds", With(fine, {{Ctl::TankACap, "100"}, {Ctl::TankBCap, "9999"}, {Ctl::TankBD, "10"}}), {}, ones},
+        {"capacityA", With(fine, {{Ctl::TankACap, "99"}, {Ctl::TankAD, ""}}), {"Tank A Capacity must be between 100 and 9999"}, ones},
+        {"capacityB", With(fine, {{Ctl::TankBCap, "10000"}}), {"Tank B Capacity must be empty or between 100 and 9999"}, ones},
+        {"depths", With(fine, {{Ctl::TankAD, "9.9"}, {Ctl::TankBD, "300.1"}}), {"Tank A Depth must be empty or between 10 and 300", "Tank B Depth must be empty or between 10 and 300", "Tank B Capacity must be set if Tank B depth is set"}, ones},
+        {"depthNeeded", With(fine, {{Ctl::TankAD, ""}, {Ctl::TankBCap, "500"}}), {"Tank A Depth must be set if Tank A measured in cm", "Tank B Depth must be set if Tank B measured in cm"}, ones},
+        {"volumeNeedsNoDepth", With(fine, {{Ctl::TankAD, ""}}), {}, ones, true}, {"predictBounds", With(fine, {{Ctl::Predict, "12"}}), {}, ones},
+        {"predictPart", With(fine, {{Ctl::Predict, "0.5"}}), {"Prediction Period must be either empty or between 1 and 12 months"}, ones},
+        {"predictAbove", With(fine, {{Ctl::Predict, "13"}}), {"Prediction Period must be either empty or between 1 and 12 months"}, ones},
+        {"rates", With(fine, {{Ctl::VRate, "50.1"}, {Ctl::DVRate, "0.9"}}), {"Delivery Tax Rate must be 0 or between 1 and 50%", "Oil Tax Rate must be 0 or between 1 and 50%"}, ones},
+        {"rateBounds", With(fine, {{Ctl::VRate, "50"}, {Ctl::DVRate, "1"}}), {}, ones},
+        {"oneRateOnly", With(fine, {{Ctl::DVRate, ""}}), {"Oil and delivery Tax Rates must both be either set or zero"}, ones},
+        {"co2", With(fine, {{Ctl::CORate, "0.49"}}), {"The CO2 Conversion Rate must be between 0.50 and 10.00"}, ones},
+        {"co2Empty", With(fine, {{Ctl::CORate, ""}}), {"The CO2 Conversion Rate must be between 0.50 and 10.00"}, ones},
+        {"co2Bounds", With(fine, {{Ctl::CORate, "10"}}), {}, ones},
+        {"offsets", With(fine, {{Ctl::TankOffA, "0.09"}, {Ctl::TankOffB, "10.1"}}), {"Tank A Offset must be either empty or between 0.1 and 10.0", "Tank B Offset must be either empty or between 0.1 and 10.0"}, ones},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         EXPECT_EQ(TankOilMessages({r.f, r.stored, r.volumeA, false, "cm", "Tax"}, kGb), r.messages);
     }
-    EXPECT_EQ(TankOilMessages({with({{Ctl::CORate, "2,54"}, {Ctl::VRate, "17,5"}}), ones, false, false, "in", "VAT"}, kDe), QStringList());
+    EXPECT_EQ(TankOilMessages({With(fine, {{Ctl::CORate, "2,54"}, {Ctl::VRate, "17,5"}}), ones, false, false, "in", "VAT"}, kDe), QStringList());
 }
 
 TEST(TankOilValidation, NormalForms) {
