@@ -36,6 +36,11 @@ TEST(Costs, OilUsedFirstInFirstOut) {
         EXPECT_EQ(c.tvCost.has_value(), r.tCost > 0);
         EXPECT_DOUBLE_EQ(c.tvCost.value_or(0), r.tCost > 0 ? r.tCost + r.vat : 0);
     }
+    // Each delivery's cost with its own tax: oil at 5%, the charge at 20%.
+    CostInput both;
+    both.L1 = 1000, both.P1 = 0.5, both.C1 = 20, both.L2 = 500, both.P2 = 0.6, both.C2 = 30, both.R = 5, both.RD = 20;
+    const PeriodCosts d = PricePeriod(both);
+    EXPECT_EQ(QList<double>({d.delivery1Cost, d.delivery2Cost}), QList<double>({549, 351}));
     // A price for the opening oil: the volume as worked out (761.2, not 761.2000122) times it.
     EXPECT_DOUBLE_EQ(OpeningOilValue(761.2f, 0.45), 342.54);
 }
