@@ -52,7 +52,8 @@ std::vector<HistoryTableRow> ReadHistoryRows(const Files& files, const LogPaths&
 }  // namespace
 
 ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale& locale,
-                        double capacity, const std::optional<CurrentCalculation>& current) {
+                        double capacity, const std::optional<CurrentCalculation>& current,
+                        const std::vector<HistoryTableRow>* saved) {
     ForecastRun run;
     const ForecastSettingsRead read = ReadSettings(files);
     run.settings = read.settings;
@@ -65,12 +66,14 @@ ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale
     // says so when it has nothing else to go on.
     std::vector<HistoryTableRow> rows;
     bool logsRead = true;
-    try {
-        rows = ReadHistoryRows(files, paths, locale);
-    } catch (const FileError&) {
-        logsRead = false;
+    if (!saved) {
+        try {
+            rows = ReadHistoryRows(files, paths, locale);
+        } catch (const FileError&) {
+            logsRead = false;
+        }
     }
-    const ForecastBasis basis = BuildForecastBasis(rows, current);
+    const ForecastBasis basis = BuildForecastBasis(saved ? *saved : rows, current);
     run.fit = FitUseModel(basis.periods, run.profile);
     if (!run.fit.model && !logsRead)
         run.fit.reason = QStringLiteral("The history log cannot be read.");
@@ -84,7 +87,7 @@ ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale
     return run;
 }
 
-ForecastRun RunForecast(Program& p) {
+ForecastRun RunForecast(Program& p, const std::vector<HistoryTableRow>* saved) {
     const QLocale locale = p.desktop.locale();
     const MainModel& m = p.main;
     std::optional<CurrentCalculation> current;
@@ -95,7 +98,7 @@ ForecastRun RunForecast(Program& p) {
                                      FloatDecimal(p.st.OilAtReading2)};
     const double capacity =
         ShownValue(m.text(Ctl::TankACap), locale) + ShownValue(m.text(Ctl::TankBCap), locale);
-    return RunForecast(p.files, LogPathsOf(p), locale, capacity, current);
+    return RunForecast(p.files, LogPathsOf(p), locale, capacity, current, saved);
 }
 
 QString OrderByText(const ForecastRun& run, const QLocale& locale) {

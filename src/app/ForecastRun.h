@@ -31,10 +31,13 @@ struct ForecastRun {
 // Reads Data/Forecast.ini, Data/DegreeDays.csv and the logs, fits the use and steps
 // the oil forward. Never throws: a file that cannot be read gives its defaults and
 // the status line, logs that give nothing to fit give no model and its reason.
+// `saved`: the history table as a caller already read it (the History window), so
+// the logs are not read a second time.
 ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale& locale,
-                        double capacity, const std::optional<CurrentCalculation>& current);
+                        double capacity, const std::optional<CurrentCalculation>& current,
+                        const std::vector<HistoryTableRow>* saved = nullptr);
 // The same for the running program: its logs, tanks and last calculation.
-ForecastRun RunForecast(Program& p);
+ForecastRun RunForecast(Program& p, const std::vector<HistoryTableRow>* saved = nullptr);
 
 // After a calculation: the Order By field, its tooltip and any status line.
 void ShowOrderBy(Program& p);

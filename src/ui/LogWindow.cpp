@@ -116,7 +116,9 @@ void LogWindow::reload() {
     text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
     if (table_) {
         fillTable(content);
-        const ForecastRun run = RunForecast(p_);
+        // The table's readings are the forecast's too; a log that could not be read
+        // is tried again there, to say why there is no forecast.
+        const ForecastRun run = RunForecast(p_, content.read ? &content.rows : nullptr);
         showForecast(run);
         if (!run.status.isEmpty()) status_->setText(content.status + ". " + run.status);
         FillHistoryChart(chart_, content, BuildForecastChart(run.dates, run.start, content.locale));
