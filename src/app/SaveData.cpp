@@ -8,38 +8,24 @@
 #include "app/Tidying.h"
 #include "config/ConfigWriter.h"
 #include "app/TankOilCheck.h"
+#include "app/WindowFields.h"
 
 namespace tw {
 
 namespace {
 const QString kConfigPath = "Data/Tankwise.ini";
+
+// The check boxes and fields the configuration file keeps.
+const Ctl kSavedControls[] = {Ctl::AutoSave, Ctl::OnTop,    Ctl::UpEnableT, Ctl::TankAU,
+                              Ctl::TankBU,   Ctl::TUnitsAT, Ctl::TUnitsBT,  Ctl::TUnitsCT,
+                              Ctl::CORate,   Ctl::DVRate,   Ctl::Predict,   Ctl::TankACap,
+                              Ctl::TankBCap, Ctl::TankAD,   Ctl::TankBD,    Ctl::TankOffA,
+                              Ctl::TankOffB, Ctl::VRate};
 }  // namespace
 
 ShownSettings SettingsShown(const Program& p) {
-    const MainModel& m = p.main;
-    ShownSettings s;
-    s.AutoSave = m.state(Ctl::AutoSave);
-    s.OnTop = m.state(Ctl::OnTop);
-    s.UpEnable = m.state(Ctl::UpEnableT);
-    s.CORate = m.text(Ctl::CORate);
-    s.DVRate = m.text(Ctl::DVRate);
-    s.Predict = m.text(Ctl::Predict);
-    s.TankACap = m.text(Ctl::TankACap);
-    s.TankBCap = m.text(Ctl::TankBCap);
     // The shape boxes keep the stored values up to date (selection + 1).
-    s.TankAS = p.st.TankAS;
-    s.TankBS = p.st.TankBS;
-    s.TankAD = m.text(Ctl::TankAD);
-    s.TankBD = m.text(Ctl::TankBD);
-    s.TankAU = m.state(Ctl::TankAU);
-    s.TankBU = m.state(Ctl::TankBU);
-    s.TankOffA = m.text(Ctl::TankOffA);
-    s.TankOffB = m.text(Ctl::TankOffB);
-    s.TUnitsA = m.state(Ctl::TUnitsAT);
-    s.TUnitsB = m.state(Ctl::TUnitsBT);
-    s.TUnitsC = m.state(Ctl::TUnitsCT);
-    s.VRate = m.text(Ctl::VRate);
-    return s;
+    return {TakeFields(p.main, kSavedControls), p.st.TankAS, p.st.TankBS};
 }
 
 namespace {

@@ -12,7 +12,7 @@ namespace {
 
 // The file keeps every check box and most numbers one higher than the window shows,
 // so that an empty field is stored as 1.
-QString StatePlusOne(int state) { return QString::number(state + 1); }
+QString StatePlusOne(bool ticked) { return QString::number(ticked ? 2 : 1); }
 
 QString ValuePlusOne(const QString& field, const QLocale& locale) {
     return GeneralNumber(NumberValue(field, locale) + 1);
@@ -28,35 +28,37 @@ QString PeriodNumber(const QString& fieldText, const QLocale& locale) {
 }  // namespace
 
 QString ComposeConfiguration(const ShownSettings& s, const QString& stamp, const QLocale& locale) {
-    const auto plusOne = [&](const QString& field) { return ValuePlusOne(field, locale); };
+    const FieldTexts& f = s.fields;
+    const auto plusOne = [&](Ctl field) { return ValuePlusOne(f.text(field), locale); };
+    const auto box = [&](Ctl c) { return StatePlusOne(f.ticked(c)); };
     const QStringList lines{
         "# Tankwise Version " + VersionText(),
         "# Configuration File",
         "# " + stamp,
         QString(),
         "[Run]",
-        "LogLevel=" + StatePlusOne(s.AutoSave),
-        "RunOnTop=" + StatePlusOne(s.OnTop),
-        "UpEnable=" + StatePlusOne(s.UpEnable),
+        "LogLevel=" + box(Ctl::AutoSave),
+        "RunOnTop=" + box(Ctl::OnTop),
+        "UpEnable=" + box(Ctl::UpEnableT),
         QString(),
         "[Data]",
-        "CORate=" + PeriodNumber(s.CORate, locale),
-        "DVRate=" + plusOne(s.DVRate),
-        "Predict=" + plusOne(s.Predict),
-        "TankACap=" + plusOne(s.TankACap),
-        "TankBCap=" + plusOne(s.TankBCap),
+        "CORate=" + PeriodNumber(f.text(Ctl::CORate), locale),
+        "DVRate=" + plusOne(Ctl::DVRate),
+        "Predict=" + plusOne(Ctl::Predict),
+        "TankACap=" + plusOne(Ctl::TankACap),
+        "TankBCap=" + plusOne(Ctl::TankBCap),
         "TankAS=" + GeneralNumber(s.TankAS),
         "TankBS=" + GeneralNumber(s.TankBS),
-        "TankAD=" + plusOne(s.TankAD),
-        "TankBD=" + plusOne(s.TankBD),
-        "TankAU=" + StatePlusOne(s.TankAU),
-        "TankBU=" + StatePlusOne(s.TankBU),
-        "TankOffA=" + plusOne(s.TankOffA),
-        "TankOffB=" + plusOne(s.TankOffB),
-        "TUnitsA=" + StatePlusOne(s.TUnitsA),
-        "TUnitsB=" + StatePlusOne(s.TUnitsB),
-        "TUnitsC=" + StatePlusOne(s.TUnitsC),
-        "VRate=" + plusOne(s.VRate),
+        "TankAD=" + plusOne(Ctl::TankAD),
+        "TankBD=" + plusOne(Ctl::TankBD),
+        "TankAU=" + box(Ctl::TankAU),
+        "TankBU=" + box(Ctl::TankBU),
+        "TankOffA=" + plusOne(Ctl::TankOffA),
+        "TankOffB=" + plusOne(Ctl::TankOffB),
+        "TUnitsA=" + box(Ctl::TUnitsAT),
+        "TUnitsB=" + box(Ctl::TUnitsBT),
+        "TUnitsC=" + box(Ctl::TUnitsCT),
+        "VRate=" + plusOne(Ctl::VRate),
     };
     return lines.join("\r\n");
 }

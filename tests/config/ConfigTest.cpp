@@ -63,18 +63,19 @@ TEST(ConfigWriter, WrittenFileReadsBackInEveryLocale) {
     for (const QLocale& locale : {kGb, kDe, QLocale("fr_FR"), QLocale("en_US")}) {
         SCOPED_TRACE(locale.name().toStdString());
         const QString point = locale.decimalPoint();
-        ShownSettings s;
-        s.AutoSave = 1, s.UpEnable = 1, s.TankAS = 2, s.TankBS = 3, s.TankBU = 1, s.TUnitsC = 1;
-        s.CORate = "2" + point + "6", s.DVRate = "17" + point + "5", s.VRate = "5", s.Predict = "3";
-        s.TankACap = "2500", s.TankBCap = "1000", s.TankAD = "120" + point + "5", s.TankOffA = "0" + point + "5";
+        ShownSettings s{{{Ctl::CORate, "2" + point + "6"}, {Ctl::DVRate, "17" + point + "5"}, {Ctl::VRate, "5"},
+                         {Ctl::Predict, "3"}, {Ctl::TankACap, "2500"}, {Ctl::TankBCap, "1000"},
+                         {Ctl::TankAD, "120" + point + "5"}, {Ctl::TankOffA, "0" + point + "5"}}, 2, 3};
+        for (Ctl box : {Ctl::AutoSave, Ctl::UpEnableT, Ctl::TankBU, Ctl::TUnitsCT}) s.fields.setTicked(box, true);
         const QString text = ComposeConfiguration(s, "01-Jun-20 12:00:00", locale);
         EXPECT_TRUE(text.contains("\r\nCORate=2.6\r\nDVRate=18.5\r\n"));
         const ConfigFile file = ParseConfiguration(text.split("\r\n"), locale);
         EXPECT_EQ(file.sectionErrors, 0);
         const KeyErrors errors = ConfigKeyErrors(file, {0, 1, 1, 2});
         EXPECT_EQ(errors.doubled + errors.missing, 0);
-        for (auto [c, shown] : {std::pair{Ctl::CORate, s.CORate}, {Ctl::DVRate, s.DVRate}, {Ctl::VRate, s.VRate},
-                                {Ctl::TankAD, s.TankAD}, {Ctl::TankOffA, s.TankOffA}, {Ctl::TankBCap, s.TankBCap},
+        for (auto [c, shown] : {std::pair{Ctl::CORate, s.fields.text(Ctl::CORate)}, {Ctl::DVRate, s.fields.text(Ctl::DVRate)},
+                                {Ctl::VRate, s.fields.text(Ctl::VRate)}, {Ctl::TankAD, s.fields.text(Ctl::TankAD)},
+                                {Ctl::TankOffA, s.fields.text(Ctl::TankOffA)}, {Ctl::TankBCap, s.fields.text(Ctl::TankBCap)},
                                 {Ctl::TankBD, QString("0")}})
             EXPECT_EQ(NumberValue(file.fields.text(c), locale), NumberValue(shown, locale)) << int(c);
         const ConfigSwitches& w = file.switches;
