@@ -7,7 +7,6 @@ namespace tw {
 bool UpdaterLogOn(const Files& files) { return files.fileExists(kUpdaterSwitchPath); }
 
 void CreateUpdaterLogFile(Files& files, const QString& stamp) {
-    if (!UpdaterLogOn(files) || files.fileExists(kUpdaterLogPath)) return;
     files.createEmpty(kUpdaterLogPath);
     files.appendLine(kUpdaterLogPath,
                      "Updater\r\nVersion " + VersionText() + "\r\nFile Created\r\n" + stamp + "\r\n");

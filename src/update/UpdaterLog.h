@@ -12,8 +12,8 @@ inline constexpr const char* kUpdaterSwitchPath = "Log/LogOn.txt";
 
 bool UpdaterLogOn(const Files& files);
 
-// Creates the log with its header block (stamped `stamp`) when the switch is on and
-// the log is missing. Throws FileError when it cannot.
+// Creates the log with its header block (stamped `stamp`); the caller has found the
+// switch on and the log missing. Throws FileError when it cannot.
 void CreateUpdaterLogFile(Files& files, const QString& stamp);
 
 // Appends one entry and a line end; a log that is not `present` is made anew first,
