@@ -27,9 +27,6 @@ const FieldPattern kResultPatterns[] = {
     {Ctl::OLeft, Pattern::Whole},
 };
 
-const Ctl kCurrencyFields[] = {Ctl::TCost, Ctl::TCostP, Ctl::TVCost, Ctl::TVCostP,
-                               Ctl::DCost, Ctl::VCost,  Ctl::VCostP};
-
 // A zero result says nothing; the oil left (OLeft) is not among these, 0 left is news.
 const Ctl kBlankedWhenZero[] = {Ctl::TankT, Ctl::TankTP, Ctl::TCost,  Ctl::TCostP,
                                 Ctl::TVCost, Ctl::TVCostP, Ctl::DCost, Ctl::VCost,
@@ -55,7 +52,9 @@ QString ShortenedDate(const QString& text, const QLocale& locale) {
 FieldTexts BareResults(const FieldTexts& results, const QString& currencySymbol,
                        const QLocale& locale) {
     FieldTexts r = results;
-    for (Ctl c : kCurrencyFields) r.setText(c, StripCurrencySymbol(r.text(c), currencySymbol));
+    for (const FieldPattern& fp : kResultPatterns)
+        if (fp.pattern == Pattern::Currency)
+            r.setText(fp.field, StripCurrencySymbol(r.text(fp.field), currencySymbol));
     for (Ctl c : kBlankedWhenZero)
         if (ShownValue(r.text(c), locale) == 0) r.setText(c, QString());
     return r;
