@@ -4,7 +4,6 @@
 #include "app/Program.h"
 #include "platform/ProgramEnded.h"
 #include "app/Startup.h"
-#include "platform/Version.h"
 #include "logs/LogColumns.h"
 #include "app/LogFileChecks.h"
 
@@ -34,8 +33,7 @@ QString FreeArchiveName(Program& p) {
 // end). It replaces the old log in one step, so a failure leaves the old one.
 void MakeFreshResultsLog(Program& p) {
     p.files.writeAtomic(LogPath(p, LogKind::Results),
-                        "Tankwise Results Log\r\nVersion " + VersionText() + "\r\nFile Created\r\n" +
-                            NowStamp(p) + "\r\n\r\n\r\n");
+                        LogCreationBlock(LogKind::Results, NowStamp(p)));
 }
 
 void ArchiveOrClear(Program& p) {

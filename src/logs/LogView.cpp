@@ -31,6 +31,11 @@ QString WindowTitle(LogKind kind) {
     return {};
 }
 
+QString ShownLine(const QString& line) {
+    return line.size() > kShownLineLength ? line.left(kShownLineLength) + QStringLiteral(" \u2026")
+                                          : line;
+}
+
 }  // namespace
 
 LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind kind,
@@ -39,17 +44,27 @@ LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind ki
     view.title = WindowTitle(kind);
     view.locale = locale;
     try {
-        files.forEachLine(paths.of(kind), [&](const QString& line) {
-            view.lines << (line.size() > kShownLineLength
-                               ? line.left(kShownLineLength) + QStringLiteral(" \u2026")
-                               : line);
-        });
         if (kind == LogKind::Results) {
+            files.forEachLine(paths.results,
+                              [&](const QString& line) { view.lines << ShownLine(line); });
             SavedReportReader reader(locale);
             for (const QString& line : view.lines) reader.addLine(line);
             view.status = Lines(int(reader.take().size()), "report", "reports");
         } else {
-            SavedHistory history = ReadSavedHistory(files, paths.history, paths.delivery, locale);
+            // One pass over each log: the shown log's lines feed the window and the
+            // table alike. The shown log comes first, so that its lines are there even
+            // when the other log cannot be read.
+            SavedHistoryReader reader(locale);
+            auto readLog = [&](LogKind log) {
+                files.forEachLine(paths.of(log), [&](const QString& line) {
+                    if (log == LogKind::History) reader.addHistoryLine(line);
+                    else reader.addDeliveryLine(line);
+                    if (log == kind) view.lines << ShownLine(line);
+                });
+            };
+            readLog(kind);
+            readLog(kind == LogKind::History ? LogKind::Delivery : LogKind::History);
+            SavedHistory history = reader.take();
             // The table needs the deliveries before the view takes them.
             if (kind == LogKind::History) view.rows = BuildHistoryTable(history);
             view.deliveries = std::move(history.deliveries);

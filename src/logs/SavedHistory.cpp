@@ -32,8 +32,7 @@ std::optional<double> MoneyValue(const QString& text, const QString& symbol,
                                  const QLocale& locale) {
     const QString bare = TrimBlanks(StripCurrencySymbol(TrimBlanks(text), symbol));
     if (bare.isEmpty()) return std::nullopt;
-    if (const auto value = LocaleNumber(bare, locale)) return *value;
-    return std::nullopt;
+    return LocaleNumber(bare, locale);
 }
 
 SavedHistoryReader::SavedHistoryReader(const QLocale& locale)

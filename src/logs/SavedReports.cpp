@@ -16,8 +16,7 @@ constexpr int kLabelWidth = 28;
 std::optional<double> LeadingNumber(const QString& value, const QLocale& locale) {
     const QString first = TrimBlanks(value).section(QLatin1Char(' '), 0, 0);
     if (first.isEmpty()) return std::nullopt;
-    if (const auto number = LocaleNumber(first, locale)) return number;
-    return std::nullopt;
+    return LocaleNumber(first, locale);
 }
 
 // The number inside "Use To Date ( 45 Days)" or "Prediction Over  6 Month(s) (...".
