@@ -30,31 +30,28 @@ void WindowModel::react(int id, Change change) {
     if (reaction_) reaction_(id, change);
 }
 
-void WindowModel::setText(int id, const QString& text) {
-    if (ref(id).text == text) return;
-    ref(id).text = text;
+template <class T>
+bool WindowModel::assign(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
     touch();
-    if (at(id).kind == Kind::TextBox) react(id, Change::Text);
+    return true;
+}
+
+void WindowModel::setText(int id, const QString& text) {
+    if (assign(ref(id).text, text) && at(id).kind == Kind::TextBox) react(id, Change::Text);
 }
 
 void WindowModel::setTooltip(int id, const QString& tooltip) {
-    if (ref(id).tooltip == tooltip) return;
-    ref(id).tooltip = tooltip;
-    touch();
+    assign(ref(id).tooltip, tooltip);
 }
 
 void WindowModel::setChecked(int id, bool on) {
-    if (ref(id).checked == on) return;
-    ref(id).checked = on;
-    touch();
-    react(id, Change::Checked);
+    if (assign(ref(id).checked, on)) react(id, Change::Checked);
 }
 
 void WindowModel::setIndex(int id, int index) {
-    if (ref(id).index == index) return;
-    ref(id).index = index;
-    touch();
-    react(id, Change::Index);
+    if (assign(ref(id).index, index)) react(id, Change::Index);
 }
 
 QString WindowModel::itemText(int id) const {
@@ -68,15 +65,11 @@ void WindowModel::setItems(int id, const QStringList& items) {
 }
 
 void WindowModel::setEnabled(int id, bool on) {
-    if (ref(id).enabled == on) return;
-    ref(id).enabled = on;
-    touch();
+    assign(ref(id).enabled, on);
 }
 
 void WindowModel::setVisible(int id, bool on) {
-    if (ref(id).visible == on) return;
-    ref(id).visible = on;
-    touch();
+    assign(ref(id).visible, on);
 }
 
 void WindowModel::setCaption(const QString& caption) {

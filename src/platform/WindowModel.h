@@ -80,6 +80,9 @@ public:
 private:
     Control& ref(int id) { return controls_.at(static_cast<size_t>(id)); }
     void touch();
+    // Sets a field and counts the change; false when it already held the value.
+    template <class T>
+    bool assign(T& field, const T& value);
     void react(int id, Change change);
 
     QString windowName_;
