@@ -1,4 +1,5 @@
 // Numbers as fields hold them and as the program writes them, in several locales.
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -55,7 +56,7 @@ TEST(Numbers, GeneralNumberUpToFifteenDigits) {
     struct Row { double value; const char* text; };
     const Row rows[] = {{0.0, "0"},        {-0.0, "0"},          {1234567, "1234567"},
                         {-1234.5, "-1234.5"}, {0.1 + 0.2, "0.3"},   {2.0 / 3, "0.666666666666667"}, {1e15, "1E+15"},   {999999999999999.0, "999999999999999"},
-                        {0.0001, "0.0001"}, {0.000015, "1.5E-05"}};
+                        {0.0001, "0.0001"}, {0.000015, "1.5E-05"}, {std::nan(""), "0"}};
     for (const Row& r : rows) EXPECT_EQ(GeneralNumber(r.value), r.text) << r.value;
 }
 
