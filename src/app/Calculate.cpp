@@ -275,7 +275,9 @@ void Calculation::run() {
         std::trunc(value(Ctl::Predict)) >= 1 && days > 0)
         writePrediction(in);
     finish();
-    ShowOrderBy(p);
+    // A saved calculation has brought the forecast up to date; one not saved yet
+    // empties Order By until it is.
+    if (m.enabled(Ctl::Save)) ShowOrderBy(p);
 }
 
 }  // namespace

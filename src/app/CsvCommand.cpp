@@ -5,6 +5,7 @@
 #include "platform/Files.h"
 #include "logs/CsvExport.h"
 #include "logs/LogView.h"
+#include "app/ForecastCommand.h"
 
 namespace tw {
 
@@ -25,12 +26,19 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
         return 1;
     }
     const LogPaths paths;
+    TaxRates rates;
+    try {
+        if (files.fileExists(QStringLiteral("Data/Tankwise.ini")))
+            rates = TaxRatesFromConfiguration(files.readLines(QStringLiteral("Data/Tankwise.ini")), locale);
+    } catch (const FileError&) {
+        // Without the settings, periods no delivery gives rates for are priced untaxed.
+    }
     for (LogKind kind : {LogKind::History, LogKind::Delivery, LogKind::Results}) {
         const QString target = QDir(folder).filePath(CsvFileName(kind));
         int rows = 0;
         QString text;
         try {
-            text = LogCsv(files, paths, kind, locale, &rows);
+            text = LogCsv(files, paths, kind, locale, &rows, rates);
         } catch (const FileError&) {
             err << "tankwise: cannot read " << files.absolute(paths.of(kind)) << "\n";
             return 1;

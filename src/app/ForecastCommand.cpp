@@ -26,6 +26,18 @@ double CapacityFromConfiguration(const QStringList& lines, const QLocale& locale
     return capacity;
 }
 
+TaxRates TaxRatesFromConfiguration(const QStringList& lines, const QLocale& locale) {
+    TaxRates rates;
+    for (const QString& line : lines) {
+        // Stored plus one, as every rate of the file.
+        if (line.startsWith(QLatin1String("VRate=")))
+            rates.oil = std::max(0.0, NumberValue(line.mid(6), locale) - 1);
+        if (line.startsWith(QLatin1String("DVRate=")))
+            rates.charges = std::max(0.0, NumberValue(line.mid(7), locale) - 1);
+    }
+    return rates;
+}
+
 int PrintForecast(const QString& folder, const QLocale& locale, QTextStream& out,
                   QTextStream& err) {
     const QFileInfo info(folder);
@@ -44,7 +56,7 @@ int PrintForecast(const QString& folder, const QLocale& locale, QTextStream& out
         err << "tankwise: cannot read " << files.absolute(QStringLiteral("Data/Tankwise.ini")) << "\n";
         return 1;
     }
-    const ForecastRun run = RunForecast(files, LogPaths{}, locale, capacity, std::nullopt);
+    const ForecastRun run = RunForecast(files, LogPaths{}, locale, capacity);
     if (!run.status.isEmpty()) err << "tankwise: " << run.status << "\n";
     out << ForecastReport(run.fit, run.dates);
     return 0;

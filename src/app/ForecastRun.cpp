@@ -52,8 +52,7 @@ std::vector<HistoryTableRow> ReadHistoryRows(const Files& files, const LogPaths&
 }  // namespace
 
 ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale& locale,
-                        double capacity, const std::optional<CurrentCalculation>& current,
-                        const std::vector<HistoryTableRow>* saved) {
+                        double capacity, const std::vector<HistoryTableRow>* saved) {
     ForecastRun run;
     const ForecastSettingsRead read = ReadSettings(files);
     run.settings = read.settings;
@@ -73,7 +72,7 @@ ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale
             logsRead = false;
         }
     }
-    const ForecastBasis basis = BuildForecastBasis(saved ? *saved : rows, current);
+    const ForecastBasis basis = BuildForecastBasis(saved ? *saved : rows);
     run.fit = FitUseModel(basis.periods, run.profile);
     if (!run.fit.model && !logsRead)
         run.fit.reason = QStringLiteral("The history log cannot be read.");
@@ -84,21 +83,25 @@ ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale
     run.start = {*basis.startDate, basis.oilLeft, capacity, run.settings.reservePercent,
                  run.settings.leadDays};
     run.dates = ForecastOil(*run.fit.model, run.profile, run.start);
+    // Never order later than the lead time before the tanks empty by the plain
+    // estimate of the last period either.
+    run.fillUpBy = basis.fillUpBy;
+    if (basis.fillUpBy) {
+        const QDate byFillUp = basis.fillUpBy->addDays(-run.settings.leadDays);
+        if (!run.dates.orderBy || byFillUp < *run.dates.orderBy) {
+            run.dates.orderBy = byFillUp;
+            run.orderBySetByFillUp = true;
+        }
+    }
     return run;
 }
 
 ForecastRun RunForecast(Program& p, const std::vector<HistoryTableRow>* saved) {
     const QLocale locale = p.desktop.locale();
     const MainModel& m = p.main;
-    std::optional<CurrentCalculation> current;
-    const auto d1 = ParseDate(m.text(Ctl::Date1), locale), d2 = ParseDate(m.text(Ctl::Date2), locale);
-    // Only a calculation's results make the window's readings a period.
-    if (d1 && d2 && !m.text(Ctl::TankT).isEmpty())
-        current = CurrentCalculation{*d1, *d2, ShownValue(m.text(Ctl::TankT), locale),
-                                     FloatDecimal(p.st.OilAtReading2)};
     const double capacity =
         ShownValue(m.text(Ctl::TankACap), locale) + ShownValue(m.text(Ctl::TankBCap), locale);
-    return RunForecast(p.files, LogPathsOf(p), locale, capacity, current, saved);
+    return RunForecast(p.files, LogPathsOf(p), locale, capacity, saved);
 }
 
 QString OrderByText(const ForecastRun& run, const QLocale& locale) {
@@ -109,7 +112,19 @@ QString OrderByText(const ForecastRun& run, const QLocale& locale) {
 QString DescribeForecast(Program& p, const ForecastRun& run) {
     const QString unit = p.st.VolumeUnit == QLatin1String("Gal") ? QStringLiteral("gal")
                                                                  : QStringLiteral("l");
-    return OrderByTooltip(run.fit, run.dates, run.profile, unit, p.desktop.locale());
+    const QLocale locale = p.desktop.locale();
+    QString text = OrderByTooltip(run.fit, run.dates, run.profile, unit, locale);
+    if (!run.fit.model || !run.dates.orderBy) return text;
+    const QString lead = QString::number(run.settings.leadDays);
+    if (run.orderBySetByFillUp)
+        text += QStringLiteral(". Order by is set by Fill Up By ") + ShortDate(*run.fillUpBy, locale) +
+                QStringLiteral(" less ") + lead +
+                QStringLiteral(" days' lead time, which comes before the weather-aware date");
+    else
+        text += QStringLiteral(". Order by is set by the weather-aware date the tanks reach the "
+                               "reserve, less ") +
+                lead + QStringLiteral(" days' lead time");
+    return text + QStringLiteral(". From saved readings only.");
 }
 
 QString SummariseForecast(Program& p, const ForecastRun& run) {
@@ -119,6 +134,13 @@ QString SummariseForecast(Program& p, const ForecastRun& run) {
 }
 
 void ShowOrderBy(Program& p) {
+    if (p.main.enabled(Ctl::Save)) {
+        p.main.setText(Ctl::OrderBy, QString());
+        p.main.setTooltip(Ctl::OrderBy, QStringLiteral("The forecast uses saved readings only: "
+                                                       "save this calculation to see when to "
+                                                       "order oil"));
+        return;
+    }
     const ForecastRun run = RunForecast(p);
     p.main.setText(Ctl::OrderBy, OrderByText(run, p.desktop.locale()));
     p.main.setTooltip(Ctl::OrderBy, DescribeForecast(p, run));

@@ -24,22 +24,27 @@ struct ForecastRun {
     DegreeDayProfile profile;
     FitResult fit;
     ForecastStart start;
-    ForecastDates dates;
+    ForecastDates dates;  // orderBy: the earlier of the two estimates less the lead time
+    std::optional<QDate> fillUpBy;  // the last saved calculation's Fill Up By
+    bool orderBySetByFillUp = false;  // Fill Up By, not the weather-aware reserve date
     QString status;  // one line when a file was not usable; else empty
 };
 
-// Reads Data/Forecast.ini, Data/DegreeDays.csv and the logs, fits the use and steps
-// the oil forward. Never throws: a file that cannot be read gives its defaults and
-// the status line, logs that give nothing to fit give no model and its reason.
-// `saved`: the history table as a caller already read it (the History window), so
-// the logs are not read a second time.
+// Reads Data/Forecast.ini, Data/DegreeDays.csv and the saved logs, fits the use and
+// steps the oil forward. Only saved calculations count, so the Order By field, the
+// History window and `tankwise --forecast` give one answer for the same logs. Never
+// throws: a file that cannot be read gives its defaults and the status line, logs
+// that give nothing to fit give no model and its reason. `saved`: the history table
+// as a caller already read it (the History window), so the logs are not read a
+// second time.
 ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale& locale,
-                        double capacity, const std::optional<CurrentCalculation>& current,
-                        const std::vector<HistoryTableRow>* saved = nullptr);
-// The same for the running program: its logs, tanks and last calculation.
+                        double capacity, const std::vector<HistoryTableRow>* saved = nullptr);
+// The same for the running program: its logs and tanks.
 ForecastRun RunForecast(Program& p, const std::vector<HistoryTableRow>* saved = nullptr);
 
-// After a calculation: the Order By field, its tooltip and any status line.
+// The Order By field, its tooltip and any status line, from the saved logs. A
+// calculation not saved yet empties the field and says so: saving it brings the
+// forecast back.
 void ShowOrderBy(Program& p);
 // The order-by date in the user's short form; empty without a forecast.
 QString OrderByText(const ForecastRun& run, const QLocale& locale);

@@ -6,10 +6,12 @@
 #include "app/Program.h"
 #include "app/Clearing.h"
 #include "app/RefreshCurrency.h"
+#include "calc/Costs.h"
 #include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
 #include "logs/LogColumns.h"
+#include "logs/SavedHistory.h"
 #include "app/LogFileChecks.h"
 
 namespace tw {
@@ -24,13 +26,38 @@ double CurrencyAmount(const QString& text, const QLocale& locale) {
     return NumberValue(amount, locale);
 }
 
-// The carried-over oil value as a whole number; empty when there is none or it
-// rounds to nothing (a negative value, from an older log, is no value either).
+// The carried-over oil value to the cent, as the log keeps it; empty when there is
+// none (a negative value, from an older log, is no value either).
 QString RestoredOilValue(const QString& piece, const QLocale& locale) {
     if (piece.isEmpty()) return {};
-    const double amount = CurrencyAmount(piece, locale);
-    const QString whole = FixedNumber(amount, 0, locale);
-    return amount < 0 || whole == QLatin1String("0") ? QString() : whole;
+    const double amount = Cents(CurrencyAmount(piece, locale));
+    return amount > 0 ? GeneralNumber(amount) : QString();
+}
+
+// The last saved reading of the history log: lines at its end that are neither a
+// reading nor the log's own header or blank lines (a damaged line, text typed
+// into the file) are passed over and counted.
+struct LastReading {
+    QString line;
+    QStringList skipped;  // line texts, last first
+};
+LastReading FindLastReading(const Files& files, const QString& path, const QLocale& locale) {
+    LastReading found;
+    SavedHistoryReader reader(locale);
+    files.forEachLineBackwards(path, [&](const QString& line) {
+        reader.addHistoryLine(line);
+        if (!reader.result().readings.empty()) {
+            found.line = line;
+            return false;
+        }
+        const QString bare = TrimBlanks(line);
+        const bool own = bare.isEmpty() || IsColumnHeader(line) || line.startsWith(QLatin1String("---")) ||
+                         line.startsWith(QLatin1String("           , Volume"));
+        if (own) return false;
+        found.skipped << line;
+        return true;
+    });
+    return found;
 }
 
 void SetHeating(Program& p, bool centralHeating, bool waterHeating) {
@@ -68,6 +95,7 @@ void RestoreDelivery(Program& p, const QString& line) {
 void GetLastClick(Program& p) {
     State& st = p.st;
     QString historyLast, deliveryLast, deliveryPrevious;
+    int damaged = 0;
 
     const bool historyRead = ReadLogOrWarn(
         p, LogKind::History, "Unable to read from the log file " + st.HistoryLogName + ".", [&] {
@@ -76,8 +104,10 @@ void GetLastClick(Program& p) {
             ClearClick(p);
             CheckDirectory(p, "Log");
             if (CheckLogFile(p, LogKind::History)) return;
-            const QStringList tail = p.files.lastLines(LogPath(p, LogKind::History), 1);
-            if (!tail.isEmpty()) historyLast = tail.last();
+            const LastReading last =
+                FindLastReading(p.files, LogPath(p, LogKind::History), p.desktop.locale());
+            historyLast = last.line;
+            damaged = int(last.skipped.size());
         });
     if (!historyRead) return;
 
@@ -116,7 +146,12 @@ void GetLastClick(Program& p) {
         const bool anything = historyDated || IsDeliveryLine(deliveryLast, locale) ||
                               IsDeliveryLine(deliveryPrevious, locale);
         if (anything) {
-            p.setStatus("Last Saved Data Restored");
+            // A damaged end of the history log is never restored, and never silently.
+            p.setStatus(damaged == 0 ? QStringLiteral("Last Saved Data Restored")
+                                     : QStringLiteral("Last Saved Data Restored; %1 damaged line%2 "
+                                                      "at the end of %3 skipped")
+                                           .arg(damaged)
+                                           .arg(damaged == 1 ? "" : "s", st.HistoryLogName));
             p.main.setFocus(Ctl::Date2);
         } else {
             p.setStatus("No Previous Readings Or Deliveries To Restore");

@@ -6,6 +6,8 @@
 #include "app/Program.h"
 #include "app/TankSetup.h"
 #include "calc/Fields.h"
+#include "calc/Formats.h"
+#include "calc/ShownValue.h"
 #include "logs/HistoryLog.h"
 #include "platform/TankControls.h"
 
@@ -33,6 +35,9 @@ HistoryReadings HistoryReadingsOf(Program& p) {
     r.tankA = HistoryTankOf(p, kTankA);
     r.tankB = HistoryTankOf(p, kTankB);
     r.remainingOilValue = p.st.RemainingOilValue;
+    const QLocale locale = p.desktop.locale();
+    const double opening = ShownValue(p.st.OilValue, locale);
+    if (opening > 0) r.openingOilValue = CurrencyText(opening, locale);
     r.centralHeating = p.main.checked(Ctl::CHeat2);
     r.waterHeating = p.main.checked(Ctl::WHeat2);
     return r;
@@ -55,7 +60,6 @@ void BuildHistoryLine(Program& p) {
                                             p.desktop.locale());
                 });
             if (!read) return;
-            if (logEnd.headerSeen) st.TankSetupChanged = false;
         }
 
         p.step(212);
@@ -70,17 +74,12 @@ void BuildHistoryLine(Program& p) {
         in.logEnd = logEnd;
         in.checkDate = !p.main.checked(Ctl::NoHistory);
         in.saveError = st.SaveError;
-        in.setupChanged = st.TankSetupChanged;
-        in.signature = CurrentTankSignature(p);
-        in.savedSignature = st.TankSignature;
         in.tankLineA = TankLineOf(p, false);
         in.tankLineB = TankLineOf(p, true);
         in.taxWord = st.TaxWord;
         const HistoryLineResult out = ComposeHistoryLine(in, locale);
         st.HistoryLine = out.text;
         st.SaveError = out.saveError;
-        st.TankSetupChanged = out.setupChanged;
-        st.TankSignature = out.savedSignature;
     });
 }
 

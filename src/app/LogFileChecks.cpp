@@ -1,5 +1,6 @@
 #include "app/LogFileChecks.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/FolderChecks.h"
@@ -16,7 +17,9 @@ namespace {
 // is reported, the program goes on, and false comes back.
 bool AppendTo(Program& p, LogKind kind, const std::vector<QString*>& texts) {
     CheckDirectory(p, "Log");
-    if (CheckLogFile(p, kind)) return true;
+    // A missing log with something to write is a record lost, never a success.
+    if (CheckLogFile(p, kind))
+        return std::all_of(texts.begin(), texts.end(), [](const QString* t) { return t->isEmpty(); });
     if (AppendPending(p.files, LogPath(p, kind), texts)) return true;
     p.say(LogErrorTitle(kind),
           {"Unable to write to the log file " + LogFileName(p, kind) + ".",

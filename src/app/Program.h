@@ -19,8 +19,6 @@ struct State {
     int ProgressStep = 0;
     bool StartupComplete = false;
     bool ManualUpdateCheck = false;
-    QString TankSignature;
-    bool TankSetupChanged = false;
 
     // Stored configuration values, single precision as the file gives them.
     float LogLevel = 0, RunOnTop = 0, TankAS = 0, TankBS = 0, TankAU = 0, TankBU = 0;

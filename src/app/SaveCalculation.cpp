@@ -1,9 +1,34 @@
 #include "app/SaveCalculation.h"
 
-#include "app/Program.h"
+#include "app/DeliveryLines.h"
+#include "app/FolderChecks.h"
+#include "app/ForecastRun.h"
+#include "app/HistoryLine.h"
 #include "app/LogFileChecks.h"
+#include "app/Program.h"
+#include "app/Startup.h"
+#include "platform/Files.h"
 
 namespace tw {
+
+namespace {
+
+// A log deleted since the calculation is started again with its creation block,
+// and the calculation's lines for it are composed anew against the fresh log (a
+// header block and, for the history, the first reading), so that no record of the
+// save goes missing. Where it cannot be created, the append reports the failure.
+void RecreateMissingLogs(Program& p, bool withHistory) {
+    const LogPaths paths = LogPathsOf(p);
+    const bool historyMissing = withHistory && !p.files.fileExists(paths.history);
+    const bool deliveryMissing = withHistory && !p.files.fileExists(paths.delivery);
+    if (!historyMissing && !deliveryMissing && p.files.fileExists(paths.results)) return;
+    CheckDirectory(p, "Log");
+    if (!CreateMissingLogs(p.files, paths, NowStamp(p))) return;
+    if (historyMissing) BuildHistoryLine(p);
+    if (deliveryMissing) BuildDeliveryLines(p);
+}
+
+}  // namespace
 
 void SaveCalculation(Program& p) {
     State& st = p.st;
@@ -22,13 +47,18 @@ void SaveCalculation(Program& p) {
         p.setStatus("No Calculation Saved");
         return;
     }
+    RecreateMissingLogs(p, !noHistory);
     bool whole = AppendReport(p, false);
     if (!noHistory) {
         whole = AppendHistory(p) && whole;
         whole = AppendDeliveries(p) && whole;
     }
-    // Records that could not be written stay pending for the next Save.
-    if (!whole) return;
+    // Records that could not be written stay pending for the next Save, which
+    // stays enabled: the calculation is not saved until every record is in its log.
+    if (!whole) {
+        p.setStatus("Calculation Not Saved");
+        return;
+    }
     p.main.setEnabled(Ctl::Save, false);
     st.FieldsTyped = false;
     p.setStatus("Calculation Saved");
@@ -36,6 +66,8 @@ void SaveCalculation(Program& p) {
     st.OilValue.clear();
     st.RetrievedDelivery1.clear();
     st.RetrievedDelivery2.clear();
+    // The forecast follows the saved logs.
+    ShowOrderBy(p);
 }
 
 void SaveClick(Program& p) {

@@ -54,7 +54,6 @@ void LoadMainWindow(Program& p, const QString& arguments) {
                           "\r\n\r\n";
         AppendReport(p, true);
         ApplyUnits(p);
-        p.st.TankSignature = CurrentTankSignature(p);
         p.st.StartupComplete = true;
         const int mode = p.st.InhibitMode;
         if (p.st.UpEnable == 2.0f && (mode == 0 || mode == 5)) {

@@ -23,12 +23,5 @@ QString TankLineOf(Program& p, bool tankB) {
     return TankLine(TankLineInputOf(p, tankB), p.desktop.locale());
 }
 
-QString CurrentTankSignature(Program& p) {
-    const MainModel& m = p.main;
-    return QString::number(m.state(Ctl::TankAU)) + QString::number(m.state(Ctl::TankBU)) +
-           m.text(Ctl::TankACap) + m.text(Ctl::TankAD) + m.itemText(Ctl::TankAS) +
-           m.text(Ctl::TankBCap) + m.text(Ctl::TankBD) + m.itemText(Ctl::TankBS) +
-           GeneralNumber(double(p.st.TUnitsA)) + GeneralNumber(double(p.st.TUnitsB));
-}
 
 }  // namespace tw

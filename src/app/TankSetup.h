@@ -10,7 +10,5 @@ class Program;
 TankLineInput TankLineInputOf(Program& p, bool tankB);
 // The tank's header line for the logs.
 QString TankLineOf(Program& p, bool tankB);
-// The tank setup as one text, compared to notice a change between saves.
-QString CurrentTankSignature(Program& p);
 
 }  // namespace tw

@@ -1,5 +1,7 @@
 #include "app/ViewLog.h"
 
+#include "calc/ShownValue.h"
+
 #include "app/FolderChecks.h"
 #include "app/LogFileChecks.h"
 #include "app/Program.h"
@@ -28,8 +30,14 @@ void OpenLogWith(Program& p, LogKind kind) {
     }
 }
 
+TaxRates CurrentTaxRates(Program& p) {
+    const QLocale locale = p.desktop.locale();
+    return {ShownValue(p.main.text(Ctl::VRate), locale), ShownValue(p.main.text(Ctl::DVRate), locale)};
+}
+
 LogViewContent ReadLogView(Program& p, LogKind kind) {
-    LogViewContent view = ReadLogView(p.files, LogPathsOf(p), kind, p.desktop.locale());
+    LogViewContent view =
+        ReadLogView(p.files, LogPathsOf(p), kind, p.desktop.locale(), CurrentTaxRates(p));
     view.volumeUnit = p.st.VolumeUnit == QLatin1String("Gal") ? QStringLiteral("gallons")
                                                              : QStringLiteral("litres");
     return view;
@@ -38,7 +46,8 @@ LogViewContent ReadLogView(Program& p, LogKind kind) {
 bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath) {
     QString reason;
     try {
-        const QString text = LogCsv(p.files, LogPathsOf(p), kind, p.desktop.locale());
+        const QString text =
+            LogCsv(p.files, LogPathsOf(p), kind, p.desktop.locale(), nullptr, CurrentTaxRates(p));
         try {
             WriteCsvFile(absolutePath, text);
             return true;

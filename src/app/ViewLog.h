@@ -12,6 +12,8 @@ void ViewLogFile(Program& p, LogKind kind);
 void OpenLogWith(Program& p, LogKind kind);
 // What the log window shows for this run's logs, units and locale.
 LogViewContent ReadLogView(Program& p, LogKind kind);
+// The oil and delivery-charge tax rates of the Tank & Oil data.
+TaxRates CurrentTaxRates(Program& p);
 // The log window's "Export CSV...": writes the file, or tells the user why not.
 bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath);
 

@@ -20,8 +20,29 @@ double LatestCharge(const CostInput& in) { return in.C2 > 0 ? in.C2 : in.C1; }
 
 }  // namespace
 
+double Cents(double amount) {
+    const double cents = std::round(amount * 100) / 100;
+    return cents == 0 ? 0 : cents;  // never "-0.00"
+}
+
+CostSummary SummariseCosts(double usedOilCost, double charges, double R, double RD) {
+    CostSummary c;
+    c.usedOilCost = Cents(usedOilCost);
+    c.charges = Cents(charges);
+    c.tCost = Cents(c.usedOilCost + c.charges);
+    if (R != 0 && c.tCost > 0) c.oilVat = Cents(c.usedOilCost * (R / 100));
+    if (RD != 0 && c.tCost > 0) c.deliveryVat = Cents(c.charges * (RD / 100));
+    c.vCost = Cents(c.oilVat.value_or(0) + c.deliveryVat.value_or(0));
+    if (c.tCost > 0) c.tvCost = Cents(c.tCost + c.vCost);
+    return c;
+}
+
+double UsedOilCostFromValues(double opening, double bought, double closing) {
+    return Cents(Cents(opening + bought) - closing);
+}
+
 double OpeningOilValue(float oilAtReading1, double price) {
-    return Written(FloatDecimal(oilAtReading1) * price);
+    return Cents(FloatDecimal(oilAtReading1) * price);
 }
 
 bool CostsCannotBePriced(const CostInput& in) {
@@ -55,28 +76,30 @@ PeriodCosts PricePeriod(const CostInput& in) {
     const double oil2 = in.P2 * in.L2;
 
     // All the oil available in the period; unknown when reading 1 found oil of no value.
-    double remaining = Written(in.S + oil1 + oil2);
+    double remaining = Cents(in.S + oil1 + oil2);
     if (in.read1 != 0 && in.S == 0) remaining = 0;
 
-    c.usedOilCost = Written(UsedOilCost(in));
-    c.tCost = Written(c.usedOilCost + in.C1 + in.C2);
+    c.usedOilCost = Cents(UsedOilCost(in));
+    // Oil is never worth less than nothing: when the opening oil had no value the
+    // deliveries' cost would otherwise be taken from a zero and go negative.
+    c.remainingOilValue = std::max(0.0, Cents(remaining - c.usedOilCost));
+    CostSummary summary = SummariseCosts(c.usedOilCost, in.C1 + in.C2, in.R, in.RD);
     if (CostsCannotBePriced(in)) {
-        c.tCost = 0;
+        summary = SummariseCosts(c.usedOilCost, in.C1 + in.C2, 0, 0);
+        summary.tCost = 0;
+        summary.tvCost.reset();
         c.status = QStringLiteral("Costs Not Calculated");
         if (in.read2 != 0 && in.read1 == 0 && in.U == 0)
             c.status = QStringLiteral("First Use Calculated");
     }
 
-    c.delivery1Cost = Written(oil1 * (in.R / 100 + 1) + (in.RD / 100 + 1) * in.C1);
-    c.delivery2Cost = Written(oil2 * (in.R / 100 + 1) + (in.RD / 100 + 1) * in.C2);
-    // Oil is never worth less than nothing: when the opening oil had no value the
-    // deliveries' cost would otherwise be taken from a zero and go negative.
-    c.remainingOilValue = std::max(0.0, Written(remaining - c.usedOilCost));
-
-    if (in.R != 0 && c.tCost > 0) c.oilVat = Written(c.usedOilCost * (in.R / 100));
-    if (in.RD != 0 && c.tCost > 0) c.deliveryVat = Written(c.deliveryChargeTotal * (in.RD / 100));
-    c.vCost = Written(c.oilVat.value_or(0) + c.deliveryVat.value_or(0));
-    if (c.tCost > 0) c.tvCost = Written(c.tCost + c.vCost);
+    c.tCost = summary.tCost;
+    c.oilVat = summary.oilVat;
+    c.deliveryVat = summary.deliveryVat;
+    c.vCost = summary.vCost;
+    c.tvCost = summary.tvCost;
+    c.delivery1Cost = Cents(oil1 * (in.R / 100 + 1) + (in.RD / 100 + 1) * in.C1);
+    c.delivery2Cost = Cents(oil2 * (in.R / 100 + 1) + (in.RD / 100 + 1) * in.C2);
     return c;
 }
 

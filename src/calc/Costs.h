@@ -36,6 +36,26 @@ struct PeriodCosts {
     std::optional<double> tvCost;  // total with tax; none unless tCost is above 0
 };
 
+// Money is kept to the cent: every amount the logs keep or a window shows is
+// rounded once, here, so a figure read back from the logs is the one worked out.
+double Cents(double amount);
+
+// The taxes and totals of a period from the cost of the oil used and the delivery
+// charges, both before tax. Every view of a period (the calculation, its report,
+// the History table) prices it through this one step.
+struct CostSummary {
+    double usedOilCost = 0, charges = 0;
+    double tCost = 0;  // before tax, charges included
+    std::optional<double> oilVat, deliveryVat;
+    double vCost = 0;              // total tax
+    std::optional<double> tvCost;  // total with tax; none unless tCost is above 0
+};
+CostSummary SummariseCosts(double usedOilCost, double charges, double R, double RD);
+
+// The cost of the oil used when the value of the oil before and after the period
+// and what was bought in it are known: first in, first out leaves exactly this.
+double UsedOilCostFromValues(double opening, double bought, double closing);
+
 // The value of the oil in both tanks at reading 1 bought at the given price, when no
 // value was carried from the last saved calculation.
 double OpeningOilValue(float oilAtReading1, double price);

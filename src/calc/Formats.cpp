@@ -150,8 +150,8 @@ QString ShortStamp(const QDateTime& when, const QLocale& locale) {
 }
 
 QString RightAlign(const QString& text, int width) {
-  if (width <= 0) return {};
-  return (QString(width, QLatin1Char(' ')) + text).right(width);
+  if (text.size() >= width) return text;
+  return QString(width - text.size(), QLatin1Char(' ')) + text;
 }
 
 }  // namespace tw

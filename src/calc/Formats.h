@@ -36,7 +36,8 @@ QString TimeStamp(const QDateTime& when, const QLocale& locale);
 // "dd-mmm-yy hh:mm:ss" (the configuration file and the updater log).
 QString ShortStamp(const QDateTime& when, const QLocale& locale);
 
-// Right-aligns text in width n: n blanks in front, then only the last n characters.
+// Right-aligns text in width n with blanks in front. A longer text is kept whole:
+// a fixed-column field widens rather than lose its leading digits.
 QString RightAlign(const QString& text, int width);
 
 }  // namespace tw

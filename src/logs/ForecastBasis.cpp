@@ -1,5 +1,9 @@
 #include "logs/ForecastBasis.h"
 
+#include <cmath>
+
+#include "calc/Prediction.h"
+
 namespace tw {
 
 std::vector<UsePeriod> UsePeriodsOf(const std::vector<HistoryTableRow>& rows) {
@@ -11,22 +15,17 @@ std::vector<UsePeriod> UsePeriodsOf(const std::vector<HistoryTableRow>& rows) {
     return periods;
 }
 
-ForecastBasis BuildForecastBasis(const std::vector<HistoryTableRow>& rows,
-                                 const std::optional<CurrentCalculation>& current) {
+ForecastBasis BuildForecastBasis(const std::vector<HistoryTableRow>& rows) {
     ForecastBasis basis;
     basis.periods = UsePeriodsOf(rows);
-    const bool currentValid = current && current->date1.isValid() && current->date2.isValid();
-    if (basis.periods.empty() && currentValid && current->date1 < current->date2)
-        basis.periods.push_back({current->date1, current->date2, current->used});
-
-    if (!rows.empty()) {
-        basis.startDate = rows.back().date;
-        basis.oilLeft = rows.back().oil;
-    }
-    // A calculation not saved yet knows a newer level than the logs.
-    if (currentValid && (!basis.startDate || current->date2 > *basis.startDate)) {
-        basis.startDate = current->date2;
-        basis.oilLeft = current->oilLeft;
+    if (rows.empty()) return basis;
+    const HistoryTableRow& last = rows.back();
+    basis.startDate = last.date;
+    basis.oilLeft = last.oil;
+    if (last.perDay) {
+        // The use per day as the window shows it, to one decimal.
+        const double shown = std::round(*last.perDay * 10) / 10;
+        if (const auto days = DaysUntilEmpty(last.oil, shown)) basis.fillUpBy = last.date.addDays(*days);
     }
     return basis;
 }

@@ -27,7 +27,8 @@ QString VolumeColumn(const HistoryTank& tank, const QString& reading, const QLoc
     const double oilDepth = FieldNumber(reading, locale) - FieldNumber(tank.offset, locale);
     const float volume = TankVolume(0, tank.capacity, tank.depth, GeneralNumber(oilDepth),
                                     tank.shape, locale);
-    return FixedNumber(std::trunc(double(volume)), 0, locale);
+    // Rounded as the report rounds the oil left, so both show the same litres.
+    return FixedNumber(double(volume), 0, locale);
 }
 
 QString DepthColumn(const HistoryTank& tank, const QString& reading, const QLocale& locale) {
@@ -83,6 +84,8 @@ HistoryRow ReadingRow(const HistoryReadings& readings, int reading, const QLocal
         row.oilValue = OilValueColumn(readings.remainingOilValue, locale);
         row.centralHeating = readings.centralHeating;
         row.waterHeating = readings.waterHeating;
+    } else if (!readings.openingOilValue.isEmpty()) {
+        row.oilValue = OilValueColumn(readings.openingOilValue, locale);
     }
     return row;
 }
@@ -90,17 +93,23 @@ HistoryRow ReadingRow(const HistoryReadings& readings, int reading, const QLocal
 HistoryLogEnd ScanHistoryLog(const Files& files, const QString& path, const QLocale& locale) {
     const LineDateCheck& dates = LineDateCheck::of(locale);
     HistoryLogEnd end;
-    // Back to the last column header only: the data lines since it decide the next
-    // header, and the last line holds the last date.
+    // Back to the tank lines of the last header block only: the data lines since it
+    // decide the next header, and the last line holds the last date.
     bool first = true;
     files.forEachLineBackwards(path, [&](const QString& line) {
         if (first) end.lastLine = line;
         first = false;
-        if (IsColumnHeader(line)) {
-            end.headerSeen = true;
-            return false;
+        if (end.headerSeen) {
+            if (line.startsWith(QLatin1String("Tank B: "))) end.tankLineB = line;
+            if (line.startsWith(QLatin1String("Tank A: "))) {
+                end.tankLineA = line;
+                return false;
+            }
+            // A block without tank lines ends at the data lines before it.
+            return !IsHistoryDataLine(line, dates);
         }
-        if (IsHistoryDataLine(line, dates)) ++end.dataLines;
+        if (IsColumnHeader(line)) end.headerSeen = true;
+        else if (IsHistoryDataLine(line, dates)) ++end.dataLines;
         return true;
     });
     return end;
@@ -109,25 +118,21 @@ HistoryLogEnd ScanHistoryLog(const Files& files, const QString& path, const QLoc
 HistoryLineResult ComposeHistoryLine(const HistoryLineInput& in, const QLocale& locale) {
     HistoryLineResult out;
     out.saveError = in.saveError;
-    out.setupChanged = in.setupChanged;
-    out.savedSignature = in.savedSignature;
 
     const auto lastDate = LineDate(in.logEnd.lastLine, locale);
     if (lastDate && in.checkDate && DaysBetween(in.date2, *lastDate) >= 0)
         out.saveError +=
             "Tank Reading Date 2 must be later than the last Tank Reading date saved\n";
 
-    // The setup is remembered when the line is composed, not when it is saved.
-    if (out.saveError.isEmpty() && in.signature != in.savedSignature) {
-        out.savedSignature = in.signature;
-        out.setupChanged = true;
-    }
-
-    // A header is only ever saved together with the data lines below it.
+    // The log itself says which tanks its last lines were saved with, whatever was
+    // calculated or restarted since. A header is only ever saved together with the
+    // data lines below it.
     const int dataLines = in.logEnd.dataLines;
     const bool firstReadingNeeded = dataLines == 0 && !in.logEnd.headerSeen;
+    const bool setupChanged =
+        in.logEnd.tankLineA != in.tankLineA || in.logEnd.tankLineB != in.tankLineB;
     const bool fortiethLine = dataLines % 40 == 0 && dataLines > 35;
-    if (firstReadingNeeded || out.setupChanged || fortiethLine) out.text = HistoryHeader(in);
+    if (firstReadingNeeded || setupChanged || fortiethLine) out.text = HistoryHeader(in);
 
     if (!out.saveError.isEmpty()) return out;
     if (firstReadingNeeded) {

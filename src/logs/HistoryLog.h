@@ -21,6 +21,7 @@ struct HistoryReadings {
     QString date1, date2;
     HistoryTank tankA, tankB;
     QString remainingOilValue;
+    QString openingOilValue;  // the priced oil at reading 1, for a fresh log's first line
     bool centralHeating = false, waterHeating = false;
 };
 
@@ -33,8 +34,9 @@ struct HistoryLogEnd {
     int dataLines = 0;  // since the last column header
     bool headerSeen = false;
     QString lastLine;
+    QString tankLineA, tankLineB;  // of the last header block
 };
-// Reads the log backwards to its last column header; throws when it cannot be read.
+// Reads the log backwards to its last header block; throws when it cannot be read.
 HistoryLogEnd ScanHistoryLog(const Files& files, const QString& path, const QLocale& locale);
 
 struct HistoryLineInput {
@@ -43,19 +45,17 @@ struct HistoryLineInput {
     HistoryLogEnd logEnd;
     bool checkDate = true;  // off with No History
     QString saveError;      // faults found so far
-    bool setupChanged = false;
-    QString signature, savedSignature;  // the tank setup now and at the last header
     QString tankLineA, tankLineB, taxWord;
 };
 struct HistoryLineResult {
     QString text;  // header block and data lines, joined by CR LF
     QString saveError;
-    bool setupChanged = false;
-    QString savedSignature;
 };
-// The history text of a save: a header block when the log has none, the setup
-// changed or forty lines followed the last; then the first reading of a fresh log
-// and the data line. A date fault adds to saveError and leaves only the header.
+// The history text of a save: a header block when the log has none, when the tanks
+// (capacity, shape, depth, offset, reading mode or units) differ from those of the
+// log's last block, or when forty lines followed the last; then the first reading
+// of a fresh log and the data line. A date fault adds to saveError and leaves only
+// the header.
 HistoryLineResult ComposeHistoryLine(const HistoryLineInput& in, const QLocale& locale);
 
 }  // namespace tw

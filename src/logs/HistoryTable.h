@@ -3,25 +3,29 @@
 #include <optional>
 #include <vector>
 
+#include "logs/SavedCalculation.h"
 #include "logs/SavedHistory.h"
 
 namespace tw {
 
 // One row of the history table: a saved reading and, against the reading before
-// it, the period that ends with it. The first reading has no period.
+// it, the calculation that ends with it. The first reading has no period.
 struct HistoryTableRow {
     QDate date;
     double oil = 0;
     std::optional<qint64> days;
     std::optional<double> used;        // fall in oil plus the oil delivered in between
     std::optional<double> perDay;      // needs at least one day
-    std::optional<double> costPerDay;  // needs both readings' values
+    std::optional<double> costPerDay;  // with tax, as the calculation's report gives it
     double delivered = 0;
 };
 
-// The rows of the table, one per reading in the order saved. A delivery belongs
-// to the period after the earlier reading's date up to and including the later
-// one's; its cost counts towards the period's cost.
-std::vector<HistoryTableRow> BuildHistoryTable(const SavedHistory& history);
+// The rows of the table, one per reading in the order saved, each period's figures
+// from its saved calculation.
+std::vector<HistoryTableRow> BuildHistoryTable(const SavedHistory& history,
+                                               const std::vector<SavedCalculation>& calcs);
+std::vector<HistoryTableRow> BuildHistoryTable(const SavedHistory& history,
+                                               const TaxRates& fallback = {},
+                                               const ReportedUse& usedOf = {});
 
 }  // namespace tw

@@ -99,6 +99,17 @@ QString JoinColumns(const std::vector<std::pair<QString, int>>& fields) {
     return parts.join(QStringLiteral(", "));
 }
 
+QStringList SplitColumns(const QString& line, int count) {
+    QStringList parts = line.split(QStringLiteral(", "));
+    // Only a date typed with a comma ("Mar 5, 2025") holds the separator itself.
+    while (parts.size() > count && parts.size() > 1) {
+        parts[0] += QStringLiteral(", ") + parts[1];
+        parts.removeAt(1);
+    }
+    for (QString& part : parts) part = TrimBlanks(part);
+    return parts;
+}
+
 namespace {
 // The date, volume and depth columns that every history line starts with.
 std::vector<std::pair<QString, int>> ReadingColumns(const HistoryRow& row) {
@@ -114,8 +125,14 @@ QString HistoryDataLine(const HistoryRow& row) {
     return JoinColumns(columns);
 }
 
-// A first reading has no oil value and no heating flags: their columns stay blank.
+// A first reading has no heating flags: their columns stay blank. It has an oil
+// value only when the user priced the oil already in the tanks.
 QString FirstReadingLine(const HistoryRow& row) {
+    if (!row.oilValue.isEmpty()) {
+        auto columns = ReadingColumns(row);
+        columns.insert(columns.end(), {{row.oilValue, 9}, {QString(), 3}, {QString(), 3}});
+        return JoinColumns(columns);
+    }
     return JoinColumns(ReadingColumns(row)) + QLatin1Char(',') + QString(20, QLatin1Char(' '));
 }
 
@@ -148,6 +165,16 @@ QStringList DeliveryColumnLines(const QString& taxWord) {
 
 HistoryPieces ReadHistoryColumns(const QString& line) {
     HistoryPieces pieces;
+    // A line wider than the table keeps a figure the columns could not hold: its
+    // fields are found by their separators instead.
+    if (line.size() > 66) {
+        const QStringList f = SplitColumns(line, 8);
+        if (f.size() == 8) {
+            pieces = {f[0], f[1], f[2], f[3], f[4], f[5], f[6] == QLatin1String("On"),
+                      f[7] == QLatin1String("On")};
+            return pieces;
+        }
+    }
     pieces.date = ColumnText(line, 1, 11);
     pieces.volumeA = ColumnText(line, 14, 20);
     pieces.volumeB = ColumnText(line, 23, 29);
@@ -161,10 +188,21 @@ HistoryPieces ReadHistoryColumns(const QString& line) {
 
 DeliveryPieces ReadDeliveryColumns(const QString& line) {
     DeliveryPieces pieces;
+    if (line.size() > 76) {
+        const QStringList f = SplitColumns(line, 9);
+        if (f.size() == 9) {
+            pieces = {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7] == QLatin1String("On"),
+                      f[8] == QLatin1String("On")};
+            return pieces;
+        }
+    }
     pieces.date = ColumnText(line, 1, 11);
     pieces.amount = ColumnText(line, 14, 22);
     pieces.oilCost = ColumnText(line, 25, 31);
     pieces.charge = ColumnText(line, 34, 42);
+    pieces.oilVat = ColumnText(line, 45, 49);
+    pieces.total = ColumnText(line, 52, 59);
+    pieces.deliveryVat = ColumnText(line, 62, 66);
     pieces.centralHeating = RawColumns(line, 70, 71) == QLatin1String("On");
     pieces.waterHeating = RawColumns(line, 75, 76) == QLatin1String("On");
     return pieces;

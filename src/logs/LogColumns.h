@@ -37,8 +37,12 @@ bool IsDeliveryLine(const QString& line, const LineDateCheck& dates);
 bool IsHistoryDataLine(const QString& line, const QLocale& locale);
 bool IsDeliveryLine(const QString& line, const QLocale& locale);
 
-// Fields right-aligned in their widths and joined by ", ".
+// Fields right-aligned in their widths and joined by ", ". A field wider than its
+// column widens the line rather than lose a digit.
 QString JoinColumns(const std::vector<std::pair<QString, int>>& fields);
+// The fields of a line split at their ", " separators, trimmed; surplus fields
+// at the front belong to the date.
+QStringList SplitColumns(const QString& line, int count);
 
 // A date field as the tables keep it: a text longer than 11 characters is first
 // rewritten as "dd-mmm-yyyy"; a shorter one stays as typed.
@@ -83,7 +87,7 @@ HistoryPieces ReadHistoryColumns(const QString& line);
 
 // A delivery line read back by its columns.
 struct DeliveryPieces {
-    QString date, amount, oilCost, charge;
+    QString date, amount, oilCost, charge, oilVat, total, deliveryVat;
     bool centralHeating = false, waterHeating = false;
 };
 DeliveryPieces ReadDeliveryColumns(const QString& line);

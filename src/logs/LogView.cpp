@@ -39,7 +39,7 @@ QString ShownLine(const QString& line) {
 }  // namespace
 
 LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind kind,
-                           const QLocale& locale) {
+                           const QLocale& locale, const TaxRates& rates) {
     LogViewContent view;
     view.title = WindowTitle(kind);
     view.locale = locale;
@@ -66,7 +66,9 @@ LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind ki
             readLog(kind == LogKind::History ? LogKind::Delivery : LogKind::History);
             SavedHistory history = reader.take();
             // The table needs the deliveries before the view takes them.
-            if (kind == LogKind::History) view.rows = BuildHistoryTable(history);
+            if (kind == LogKind::History)
+                view.rows = BuildHistoryTable(history, rates,
+                                              ReportedUseFrom(files, paths.results, locale));
             view.deliveries = std::move(history.deliveries);
             if (kind == LogKind::History) {
                 view.status = Lines(int(view.rows.size()), "reading", "readings") + ", " +
@@ -93,7 +95,7 @@ QString CsvFileName(LogKind kind) {
 }
 
 QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
-               int* rowCount) {
+               int* rowCount, const TaxRates& rates) {
     int rows = 0;
     QString text;
     if (kind == LogKind::Results) {
@@ -105,7 +107,8 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
     } else {
         const SavedHistory history = ReadSavedHistory(files, paths.history, paths.delivery, locale);
         if (kind == LogKind::History) {
-            const auto table = BuildHistoryTable(history);
+            const auto table =
+                BuildHistoryTable(history, rates, ReportedUseFrom(files, paths.results, locale));
             rows = int(table.size());
             text = HistoryCsv(table);
         } else {

@@ -27,14 +27,16 @@ struct LogViewContent {
 
 // Reads a log for its window; a log that cannot be read gives read == false and
 // says so in the status line. Never writes anything.
+// `rates`: the tax rates the program has now, for periods no delivery in the logs
+// gives rates for.
 LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind kind,
-                           const QLocale& locale);
+                           const QLocale& locale, const TaxRates& rates = {});
 
 // "Tankwise_History.csv", "Tankwise_Deliveries.csv", "Tankwise_Results.csv".
 QString CsvFileName(LogKind kind);
 // The CSV text of a log and its number of data rows; throws FileError when a log
 // cannot be read.
 QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
-               int* rowCount = nullptr);
+               int* rowCount = nullptr, const TaxRates& rates = {});
 
 }  // namespace tw

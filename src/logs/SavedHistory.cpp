@@ -1,18 +1,32 @@
 #include "logs/SavedHistory.h"
 
-#include "platform/Files.h"
+#include <algorithm>
+#include <cmath>
+
 #include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
+#include "calc/TankVolume.h"
 #include "logs/LogColumns.h"
+#include "platform/Files.h"
 
 namespace tw {
 
 namespace {
 
-// A data line is whole when it has its full width and its ", " separators stand
-// where the program puts them.
-bool SeparatorsAt(const QString& line, std::initializer_list<int> columns, int width) {
+bool IsFlag(const QString& field) {
+    return field.isEmpty() || field == QLatin1String("On") || field == QLatin1String("Off");
+}
+
+// A line of the table's own width has its ", " separators where the program puts
+// them; a wider one (a figure that outgrew its column) has as many fields, and
+// its last two are heating flags.
+bool WholeLine(const QString& line, std::initializer_list<int> columns, int width) {
+    if (line.size() > width) {
+        const QStringList fields = SplitColumns(line, int(columns.size()) + 1);
+        return fields.size() == qsizetype(columns.size()) + 1 && IsFlag(fields.last()) &&
+               IsFlag(fields.at(fields.size() - 2));
+    }
     if (line.size() != width) return false;
     for (int column : columns) {
         if (line.at(column - 1) != QLatin1Char(',') || line.at(column) != QLatin1Char(' '))
@@ -21,9 +35,24 @@ bool SeparatorsAt(const QString& line, std::initializer_list<int> columns, int w
     return true;
 }
 
-// Amounts are numbers in the user's locale; anything else marks a damaged line.
-std::optional<double> AmountValue(const QString& text, const QLocale& locale) {
+// The first reading of a log has no heating flags: it ends in a lone comma and
+// blanks, or, when it carries the value of the oil in the tanks, in blank flags.
+bool IsFirstReadingLine(const QString& line) {
+    if (line.size() == 66)
+        return line.at(45) == QLatin1Char(',') && TrimBlanks(line.mid(58)).remove(',').trimmed().isEmpty();
+    const QStringList fields = SplitColumns(line, 8);
+    return fields.size() == 8 && fields[6].isEmpty() && fields[7].isEmpty();
+}
+
+std::optional<double> OptionalNumber(const QString& text, const QLocale& locale) {
+    if (text.isEmpty()) return std::nullopt;
     return LocaleNumber(text, locale);
+}
+
+// "5%" or "17,5%"; nothing when the column is blank.
+std::optional<double> RateValue(const QString& text, const QLocale& locale) {
+    if (!text.endsWith(QLatin1Char('%'))) return std::nullopt;
+    return LocaleNumber(text.chopped(1), locale);
 }
 
 }  // namespace
@@ -57,55 +86,103 @@ bool SavedHistoryReader::isOwnNonDataLine(const QString& line) const {
     return line.size() < 40 && stamp_.match(line).hasMatch();
 }
 
-std::optional<QDate> SavedHistoryReader::dateOf(const QString& line) const {
-    const QString text = ColumnText(line, 1, 11);
+std::optional<QDate> SavedHistoryReader::dateOf(const QString& text) const {
     if (text.isEmpty() || !dates_.isDate(text)) return std::nullopt;
     return ParseDate(text, locale_);
 }
 
+// The volume the calculation worked with. A dipstick reading is worked out again
+// from the tank its block describes, as the calculation did, because the volume
+// column keeps whole units only; where that disagrees with the column (a block
+// that does not describe the tank the line was saved with) the column holds.
+double SavedHistoryReader::volumeOf(const std::optional<TankLineRead>& tank,
+                                    const QString& volumeText,
+                                    const std::optional<double>& depth) const {
+    const double column = volumeText.isEmpty() ? 0 : LocaleNumber(volumeText, locale_).value_or(0);
+    if (!tank || !tank->described || tank->tank.readsVolume || tank->tank.depth.isEmpty() ||
+        !depth)
+        return column;
+    const double tankDepth = LocaleNumber(tank->tank.depth, locale_).value_or(0);
+    const double offset = LocaleNumber(tank->tank.offset, locale_).value_or(0);
+    double oilDepth = std::max(*depth - offset, 0.0);
+    if (tankDepth > 0) oilDepth = std::min(oilDepth, tankDepth);
+    const double worked = double(TankVolume(0, tank->tank.capacity, tank->tank.depth,
+                                            GeneralNumber(oilDepth), tank->shape, locale_));
+    return std::abs(worked - column) < 1 ? worked : column;
+}
+
 void SavedHistoryReader::addHistoryLine(const QString& line) {
+    ++historyLine_;
+    if (line.startsWith(QLatin1String("Tank A: ")) || line.startsWith(QLatin1String("Tank B: "))) {
+        const auto tank = ReadTankLine(line);
+        (line.at(5) == QLatin1Char('A') ? tankA_ : tankB_) = tank;
+        return;
+    }
     if (isOwnNonDataLine(line)) return;
-    // Date, two volumes, two depths, then either the value and flags or, on a
-    // first reading, a lone comma. Empty tanks are readings too.
-    const bool whole = SeparatorsAt(line, {12, 21, 30, 38}, 66) && line.at(45) == QLatin1Char(',');
-    const auto date = whole ? dateOf(line) : std::nullopt;
-    const HistoryPieces pieces = date ? ReadHistoryColumns(line) : HistoryPieces{};
-    const auto oilA = AmountValue(pieces.volumeA, locale_);
-    const auto oilB = pieces.volumeB.isEmpty() ? 0.0 : AmountValue(pieces.volumeB, locale_);
-    if (!date || !oilA || !oilB) {
+    const bool whole =
+        IsFirstReadingLine(line) || WholeLine(line, {12, 21, 30, 38, 46, 57, 62}, 66);
+    const bool first = whole && IsFirstReadingLine(line);
+    const HistoryPieces pieces = whole ? ReadHistoryColumns(line) : HistoryPieces{};
+    const auto date = whole ? dateOf(pieces.date) : std::nullopt;
+    const auto oilA = OptionalNumber(pieces.volumeA, locale_);
+    const auto oilB = pieces.volumeB.isEmpty() ? 0.0 : OptionalNumber(pieces.volumeB, locale_);
+    const auto value = MoneyValue(pieces.oilValue, currencySymbol_, locale_);
+    const bool valueRead = pieces.oilValue.isEmpty() || value;
+    if (!date || !oilA || !oilB || !valueRead) {
+        history_.skippedHistory.push_back(historyLine_);
         ++history_.skippedHistoryLines;
         return;
     }
     SavedReading reading;
     reading.date = *date;
-    reading.oil = *oilA + *oilB;
+    reading.line = historyLine_;
+    reading.first = first;
+    reading.depthA = OptionalNumber(pieces.depthA, locale_);
+    reading.depthB = OptionalNumber(pieces.depthB, locale_);
+    reading.volumeA = volumeOf(tankA_, pieces.volumeA, reading.depthA);
+    reading.volumeB = pieces.volumeB.isEmpty() ? 0 : volumeOf(tankB_, pieces.volumeB, reading.depthB);
+    const bool gaugeA = !tankA_ || tankA_->tank.readsVolume || !reading.depthA;
+    reading.readingA = gaugeA ? *oilA : *reading.depthA;
     // A value of nothing is no value: the log leaves the column blank then.
-    const auto value = MoneyValue(pieces.oilValue, currencySymbol_, locale_);
     if (value && *value != 0) reading.value = value;
+    reading.centralHeating = pieces.centralHeating;
+    reading.waterHeating = pieces.waterHeating;
     history_.readings.push_back(reading);
 }
 
 void SavedHistoryReader::addDeliveryLine(const QString& line) {
+    ++deliveryLine_;
     if (isOwnNonDataLine(line)) return;
-    const bool whole = SeparatorsAt(line, {12, 23, 32, 43, 50, 60, 67, 72}, 76);
-    const auto date = whole ? dateOf(line) : std::nullopt;
-    const auto amount = date ? AmountValue(ColumnText(line, 14, 22), locale_) : std::nullopt;
+    const bool whole = WholeLine(line, {12, 23, 32, 43, 50, 60, 67, 72}, 76);
+    const DeliveryPieces pieces = whole ? ReadDeliveryColumns(line) : DeliveryPieces{};
+    const auto date = whole ? dateOf(pieces.date) : std::nullopt;
+    const auto amount = date ? OptionalNumber(pieces.amount, locale_) : std::nullopt;
     if (!amount) {
+        history_.skippedDelivery.push_back(deliveryLine_);
         ++history_.skippedDeliveryLines;
         return;
     }
     SavedDelivery delivery;
     delivery.date = *date;
+    delivery.line = deliveryLine_;
     delivery.amount = *amount;
-    delivery.cost = MoneyValue(ColumnText(line, 52, 59), currencySymbol_, locale_);
+    delivery.price = MoneyValue(pieces.oilCost, currencySymbol_, locale_).value_or(0);
+    delivery.charge = MoneyValue(pieces.charge, currencySymbol_, locale_).value_or(0);
+    delivery.oilTaxRate = RateValue(pieces.oilVat, locale_);
+    delivery.chargeTaxRate = RateValue(pieces.deliveryVat, locale_);
+    delivery.cost = MoneyValue(pieces.total, currencySymbol_, locale_);
+    delivery.centralHeating = pieces.centralHeating;
+    delivery.waterHeating = pieces.waterHeating;
     history_.deliveries.push_back(delivery);
 }
 
 SavedHistory ReadSavedHistory(const Files& files, const QString& historyPath,
                               const QString& deliveryPath, const QLocale& locale) {
     SavedHistoryReader reader(locale);
-    files.forEachLine(historyPath, [&](const QString& line) { reader.addHistoryLine(line); });
-    files.forEachLine(deliveryPath, [&](const QString& line) { reader.addDeliveryLine(line); });
+    if (files.fileExists(historyPath))
+        files.forEachLine(historyPath, [&](const QString& line) { reader.addHistoryLine(line); });
+    if (files.fileExists(deliveryPath))
+        files.forEachLine(deliveryPath, [&](const QString& line) { reader.addDeliveryLine(line); });
     return reader.take();
 }
 

@@ -7,37 +7,52 @@
 #include <vector>
 
 #include "logs/LineDateCheck.h"
+#include "logs/TankLines.h"
 
 namespace tw {
 class Files;
 
-// One saved reading of the history log: its date, the oil in both tanks and, when
-// the line carries one, the value of that oil (without tax).
+// One saved reading of the history log: its date, the oil in each tank as the
+// calculation worked it out, the dipstick depths where the line has them, the value
+// of that oil (without tax) and the heating flags saved with it.
 struct SavedReading {
     QDate date;
-    double oil = 0;
+    double volumeA = 0, volumeB = 0;
+    std::optional<double> depthA, depthB;
+    double readingA = 0;  // Tank A's reading as typed: a depth, or a gauge volume
     std::optional<double> value;
+    bool centralHeating = false, waterHeating = false;
+    bool first = false;  // the first reading of a log, saved before its period
+    int line = 0;        // in the log, counted from 1
+    double oil() const { return volumeA + volumeB; }
 };
 
-// One saved delivery of the delivery log: date, amount and total cost.
+// One saved delivery of the delivery log: what was bought, at what price, with
+// which tax rates, and its total cost with tax as the log gives it.
 struct SavedDelivery {
     QDate date;
-    double amount = 0;
+    double amount = 0, price = 0, charge = 0;
+    std::optional<double> oilTaxRate, chargeTaxRate;
     std::optional<double> cost;
+    bool centralHeating = false, waterHeating = false;
+    int line = 0;
 };
 
-// What the history and delivery logs hold, in the order they were saved, and how
-// many lines of each could not be read (damaged, cut short, another locale's).
+// What the history and delivery logs hold, in the order they were saved, and the
+// lines of each that could not be read (damaged, cut short, another locale's).
 struct SavedHistory {
     std::vector<SavedReading> readings;
     std::vector<SavedDelivery> deliveries;
+    std::vector<int> skippedHistory, skippedDelivery;  // line numbers
     int skippedHistoryLines = 0;
     int skippedDeliveryLines = 0;
 };
 
-// Reads log lines one at a time. The logs' own headers, tank lines, creation
-// blocks and time stamps are passed over silently; any other line that is not a
-// whole data line is counted as skipped. Never throws, whatever the text.
+// Reads log lines one at a time. The logs' own headers, creation blocks and time
+// stamps are passed over silently; the tank lines of each history block tell how a
+// dipstick depth becomes the volume the calculation worked with. Any other line
+// that is not a whole data line is counted as skipped. Never throws, whatever the
+// text.
 class SavedHistoryReader {
 public:
     explicit SavedHistoryReader(const QLocale& locale);
@@ -49,17 +64,21 @@ public:
 
 private:
     bool isOwnNonDataLine(const QString& line) const;
-    std::optional<QDate> dateOf(const QString& line) const;
+    std::optional<QDate> dateOf(const QString& text) const;
+    double volumeOf(const std::optional<TankLineRead>& tank, const QString& volumeText,
+                    const std::optional<double>& depth) const;
 
     QLocale locale_;
     LineDateCheck dates_;
     QString currencySymbol_;
     QRegularExpression stamp_;
+    std::optional<TankLineRead> tankA_, tankB_;
+    int historyLine_ = 0, deliveryLine_ = 0;
     SavedHistory history_;
 };
 
 // The two logs read from the working folder; a log that cannot be read throws
-// FileError.
+// FileError, a missing one holds nothing.
 SavedHistory ReadSavedHistory(const Files& files, const QString& historyPath,
                               const QString& deliveryPath, const QLocale& locale);
 

@@ -4,6 +4,9 @@
 #include "calc/Formats.h"
 #include "logs/LogColumns.h"
 #include "logs/SavedHistory.h"
+#include "platform/Files.h"
+
+#include <memory>
 
 namespace tw {
 
@@ -82,6 +85,31 @@ std::vector<SavedReport> SavedReportReader::take() {
     // A report cut off before its closing line still counts.
     finish();
     return std::move(reports_);
+}
+
+std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom(
+    const Files& files, const QString& resultsPath, const QLocale& locale) {
+    using Periods = std::map<std::pair<QDate, QDate>, double>;
+    auto periods = std::make_shared<std::optional<Periods>>();
+    return [&files, resultsPath, locale, periods](const QDate& from, const QDate& to)
+               -> std::optional<double> {
+        if (!*periods) {
+            Periods read;
+            try {
+                SavedReportReader reader(locale);
+                if (files.fileExists(resultsPath))
+                    files.forEachLine(resultsPath, [&](const QString& line) { reader.addLine(line); });
+                // The latest report of a period is the one saved.
+                for (const SavedReport& r : reader.take())
+                    if (r.from && r.to && r.oilUsed) read[{*r.from, *r.to}] = *r.oilUsed;
+            } catch (const FileError&) {
+            }
+            *periods = std::move(read);
+        }
+        const auto it = (*periods)->find({from, to});
+        if (it == (*periods)->end()) return std::nullopt;
+        return it->second;
+    };
 }
 
 }  // namespace tw

@@ -2,6 +2,8 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -33,5 +35,13 @@ private:
     bool inPrediction_ = false;
     std::vector<SavedReport> reports_;
 };
+
+class Files;
+// The oil used that the results log's report of a period gives, read from the log
+// the first time it is asked (it is needed only where the delivery and history
+// logs cannot tell which period a delivery belongs to); nothing when the log has
+// no report of that period or cannot be read.
+std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom(
+    const Files& files, const QString& resultsPath, const QLocale& locale);
 
 }  // namespace tw

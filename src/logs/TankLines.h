@@ -1,6 +1,7 @@
 #pragma once
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 namespace tw {
 
@@ -18,5 +19,18 @@ QString VolumeWord(const QString& volumeUnit);
 // "Tank A: 1200litres Cylindrical (H), Depth: 120cm Offset: 2.0cm (Depth)"; a tank
 // without capacity shows only its depth phrase ("Tank B: Not Set").
 QString TankLine(const TankLineInput& tank, const QLocale& locale);
+
+}  // namespace tw
+
+namespace tw {
+
+// A tank line read back: the texts it was written from, the shape as its list
+// position (0, 1, 2); nothing when the line is no tank line.
+struct TankLineRead {
+    TankLineInput tank;
+    int shape = 0;
+    bool described = false;  // capacity and shape are given
+};
+std::optional<TankLineRead> ReadTankLine(const QString& line);
 
 }  // namespace tw

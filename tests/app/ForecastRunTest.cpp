@@ -19,30 +19,33 @@ QString Text(const std::vector<UsePeriod>& periods) {
     return text;
 }
 
-const CurrentCalculation kOlder{{2020, 1, 1}, {2020, 1, 31}, 300, 600};
-const CurrentCalculation kNewer{{2020, 3, 1}, {2020, 3, 21}, 180, 1020};
+// A winter and spring of saved periods, the last ending on 21 March with 1020 l.
+std::vector<HistoryTableRow> Saved() {
+    std::vector<HistoryTableRow> rows = {Row({2020, 1, 1}, 900), Row({2020, 1, 31}, 600, 30, 300),
+                                         Row({2020, 3, 1}, 1200, 30, 400), Row({2020, 3, 21}, 1020, 20, 180)};
+    rows.back().perDay = 9;
+    return rows;
+}
 
-TEST(ForecastBasis, TakesTheTablesPeriodsAndTheNewestReading) {
-    const std::vector<HistoryTableRow> saved = {Row({2020, 1, 1}, 900), Row({2020, 1, 31}, 600, 30, 300),
-                                                Row({2020, 3, 1}, 1200, 30, 400)};
-    const QString savedPeriods = "2020-01-01 2020-01-31 300\n2020-01-31 2020-03-01 400\n";
-    struct Case { const char* name; std::vector<HistoryTableRow> rows; std::optional<CurrentCalculation> current;
-                  QString periods; std::optional<QDate> start; double oilLeft; };
+TEST(ForecastBasis, TakesTheSavedPeriodsAndTheLastReading) {
+    const QString savedPeriods =
+        "2020-01-01 2020-01-31 300\n2020-01-31 2020-03-01 400\n2020-03-01 2020-03-21 180\n";
+    struct Case { const char* name; std::vector<HistoryTableRow> rows; QString periods;
+                  std::optional<QDate> start; double oilLeft; std::optional<QDate> fillUpBy; };
     const Case cases[] = {
-        {"savedPeriodsAndLastReading", saved, kOlder, savedPeriods, QDate(2020, 3, 1), 1200},
-        {"unsavedNewerReadingStarts", saved, kNewer, savedPeriods, QDate(2020, 3, 21), 1020},
-        {"noSavedPeriodTakesTheCalculation", {Row({2019, 12, 1}, 100)}, kOlder, "2020-01-01 2020-01-31 300\n",
-         QDate(2020, 1, 31), 600},
+        // 1020 l at 9 l a day: 113 whole days.
+        {"savedPeriodsAndLastReading", Saved(), savedPeriods, QDate(2020, 3, 21), 1020, QDate(2020, 7, 12)},
         {"periodsWithoutDaysLeftOut", {Row({2020, 1, 1}, 900), Row({2020, 1, 1}, 800, 0, 100), Row({2019, 12, 1}, 700, -31, 100)},
-         std::nullopt, "", QDate(2019, 12, 1), 700},
-        {"nothingSavedNothingCalculated", {}, std::nullopt, "", std::nullopt, 0},
+         "", QDate(2019, 12, 1), 700, std::nullopt},
+        {"nothingSaved", {}, "", std::nullopt, 0, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const ForecastBasis basis = BuildForecastBasis(c.rows, c.current);
+        const ForecastBasis basis = BuildForecastBasis(c.rows);
         EXPECT_EQ(Text(basis.periods), c.periods);
         EXPECT_EQ(basis.startDate, c.start);
         EXPECT_EQ(basis.oilLeft, c.oilLeft);
+        EXPECT_EQ(basis.fillUpBy, c.fillUpBy);
     }
 }
 
@@ -68,16 +71,21 @@ TEST(ForecastFiles, UnusableFilesFallBackWithOneStatusLine) {
         ASSERT_TRUE(c.settings.isEmpty() || work.write(kForecastSettingsPath, c.settings));
         ASSERT_TRUE(!c.csv || work.write(kDegreeDaysPath, *c.csv));
         if (c.csvUnreadable) work.denyRead(kDegreeDaysPath);
-        const ForecastRun run = RunForecast(work.files(), LogPaths{}, QLocale(c.locale), 1200, kNewer);
+        const auto saved = Saved();
+        const ForecastRun run = RunForecast(work.files(), LogPaths{}, QLocale(c.locale), 1200, &saved);
         EXPECT_EQ(run.profile.name, c.profile);
         EXPECT_EQ(run.status, c.status);
-        // Whatever the files held, the calculation alone still gives a forecast.
+        // Whatever the files held, the saved periods still give a forecast, and its
+        // order-by date is never after Fill Up By less the lead time.
         ASSERT_TRUE(run.fit.model.has_value());
         EXPECT_EQ(run.start.date, QDate(2020, 3, 21));
         EXPECT_TRUE(run.dates.runOut.has_value());
+        ASSERT_TRUE(run.dates.orderBy.has_value());
+        EXPECT_LE(*run.dates.orderBy, QDate(2020, 7, 12).addDays(-run.settings.leadDays));
+        EXPECT_EQ(run.orderBySetByFillUp, *run.dates.orderBy == QDate(2020, 7, 12).addDays(-run.settings.leadDays));
     }
     WorkFolder work;
-    const ForecastRun none = RunForecast(work.files(), LogPaths{}, QLocale("en_GB"), 1200, std::nullopt);
+    const ForecastRun none = RunForecast(work.files(), LogPaths{}, QLocale("en_GB"), 1200);
     EXPECT_FALSE(none.fit.model.has_value());
     EXPECT_EQ(none.fit.reason, "No period with readings to fit.");
     EXPECT_FALSE(none.dates.orderBy.has_value());

@@ -17,7 +17,9 @@ TEST(Costs, OilUsedFirstInFirstOut) {
         {"intoDelivery2", 100, 500, 1000, 0.5, 500, 0.6, 1750, true, 750, 150, 750, 37.5, ""},
         {"noFirstDate", 100, 500, 1000, 0.5, 500, 0.6, 1750, false, 650, 250, 650, 32.5, ""},
         {"delivery2OfNothing", 100, 500, 1000, 0.5, 0, 0.6, 1600, true, 600, 0, 600, 30, ""},
-        {"fourDecimalPrice", 0, 0, 1000, 0.4523, 0, 0, 1000, true, 452.3, 0, 452.3, 22.615, ""},
+        {"fourDecimalPrice", 0, 0, 1000, 0.4523, 0, 0, 1000, true, 452.3, 0, 452.3, 22.62, ""},
+        // Money to the cent: 333 l of 0.3333 cost £110.99, its tax £5.55.
+        {"centsOnce", 0, 0, 333, 0.3333, 0, 0, 333, true, 110.9889, 0, 110.99, 5.55, ""},
         {"nothingUsed", 100, 500, 0, 0, 0, 0, 0, true, 0, 100, 0, 0, no}, {"openingWithoutValue", 0, 500, 0, 0, 0, 0, 300, true, 0, 0, 0, 0, no},
         {"leftNeverBelowNothing", 0, 500, 1000, 0.5, 0, 0, 700, true, 100, 0, 0, 0, no},
         {"firstUse", 0, 0, 1000, 0.5, 0, 0, 0, true, 0, 500, 0, 0, "First Use Calculated"},
@@ -27,7 +29,7 @@ TEST(Costs, OilUsedFirstInFirstOut) {
         CostInput in;
         in.S = r.S, in.V1 = float(r.V1), in.L1 = r.L1, in.P1 = r.P1, in.L2 = r.L2, in.P2 = r.P2;
         in.U = r.U, in.date1IsDate = r.date1, in.R = 5, in.RD = 5, in.read1 = r.V1 > 0 ? 60 : 0, in.read2 = 30;
-        EXPECT_DOUBLE_EQ(UsedOilCost(in), r.used);
+        EXPECT_NEAR(UsedOilCost(in), r.used, 1e-9);
         const PeriodCosts c = PricePeriod(in);
         EXPECT_DOUBLE_EQ(c.remainingOilValue, r.remaining);
         EXPECT_EQ(c.status, r.status);

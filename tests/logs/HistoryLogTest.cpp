@@ -8,7 +8,7 @@ namespace {
 // A vertical tank read by depth, so the volumes are exact whole numbers:
 // 1200 litres over 120 cm, readings less the 2 cm offset.
 const HistoryReadings kReadings{"01/01/2013", "15/02/2013", {"1200", "120", "2", "80.5", "47.0", 1, false},
-                                {},           "£123.45",    true,         false};
+                                {},           "£123.45",    "", true,     false};
 
 TEST(HistoryLog, ReadingRowsFollowTheTanks) {
     const struct { HistoryTank a, b; QString value, line2; } rows[] = {
@@ -27,10 +27,16 @@ TEST(HistoryLog, ReadingRowsFollowTheTanks) {
     }
     EXPECT_EQ(FirstReadingLine(ReadingRow(kReadings, 1, kUk)),
               " 01/01/2013,     785,       0,   80.5,       ,                    ");
+    // Oil priced in the tanks gives the first reading its value, the flags stay blank.
+    HistoryReadings priced = kReadings;
+    priced.openingOilValue = "£1,182.70";
+    EXPECT_EQ(FirstReadingLine(ReadingRow(priced, 1, kUk)),
+              " 01/01/2013,     785,       0,   80.5,       , £1,182.70,    ,    ");
 }
 
 // Which of header block (H), first reading (F) and data line (D) a save writes,
-// after how many saved lines, with what date fault and setup change.
+// after how many saved lines, with which tank lines in the log's last block and
+// what date fault. The window's tank lines are "A" and "B".
 TEST(HistoryLog, HeaderFirstReadingAndDateRules) {
     const QString parts[] = {"\r\n\r\nA\r\nB\r\n\r\n" + HistoryColumnLines("VAT").join("\r\n"),
                              FirstReadingLine(ReadingRow(kReadings, 1, kUk)),
@@ -39,31 +45,28 @@ TEST(HistoryLog, HeaderFirstReadingAndDateRules) {
     const QString fault = "Tank Reading Date 2 must be later than the last Tank Reading date saved\n";
     const struct {
         HistoryLogEnd end;
-        bool checkDate, changed;
-        QString signature, error, written, errorAfter;
-        bool changedAfter;
+        bool checkDate;
+        QString error, written, errorAfter;
     } rows[] = {
-        {{0, false, ""}, true, false, "s", "", "HFD", "", false},
-        {{0, true, ""}, true, false, "s", "", "D", "", false},
-        {{39, true, ""}, true, false, "s", "", "D", "", false},
-        {{40, true, ""}, true, false, "s", "", "HD", "", false},
-        {{3, true, ""}, true, true, "s", "", "HD", "", true},
-        {{3, true, ""}, true, false, "t", "", "HD", "", true},
-        {{3, true, late}, true, false, "t", "", "", fault, false},
-        {{3, true, late}, false, false, "s", "", "D", "", false},
-        {{3, true, " 14/02/2013"}, true, false, "s", "", "D", "", false},
-        {{0, false, ""}, true, false, "s", "x\n", "H", "x\n", false},
+        {{0, false, "", "", ""}, true, "", "HFD", ""},
+        {{0, true, "", "A", "B"}, true, "", "D", ""},
+        {{39, true, "", "A", "B"}, true, "", "D", ""},
+        {{40, true, "", "A", "B"}, true, "", "HD", ""},
+        {{3, true, "", "A", "C"}, true, "", "HD", ""},
+        {{3, true, "", "X", "B"}, true, "", "HD", ""},
+        {{3, true, late, "A", "B"}, true, "", "", fault},
+        {{3, true, late, "A", "B"}, false, "", "D", ""},
+        {{3, true, " 14/02/2013", "A", "B"}, true, "", "D", ""},
+        {{0, false, "", "", ""}, true, "x\n", "H", "x\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.written.toStdString());
         const HistoryLineResult out = ComposeHistoryLine(
-            {kReadings, {2013, 2, 15}, row.end, row.checkDate, row.error, row.changed, row.signature, "s", "A", "B", "VAT"},
-            kUk);
+            {kReadings, {2013, 2, 15}, row.end, row.checkDate, row.error, "A", "B", "VAT"}, kUk);
         QStringList expected;
         for (const QChar part : row.written) expected << parts[QString("HFD").indexOf(part)];
         EXPECT_EQ(out.text, expected.join("\r\n"));
-        EXPECT_EQ(std::tuple(out.saveError, out.setupChanged, out.savedSignature),
-                  std::tuple(row.errorAfter, row.changedAfter, row.errorAfter.isEmpty() ? row.signature : "s"));
+        EXPECT_EQ(out.saveError, row.errorAfter);
     }
 }
 

@@ -12,9 +12,12 @@ TEST(LogColumns, EachLineKindInItsColumns) {
         {HistoryDataLine({"15-Feb-2013", "460", "0", "45.0", "", "£123.45", true, false}),
          "15-Feb-2013,     460,       0,   45.0,       ,   £123.45,  On, Off"},
         {FirstReadingLine({"01-Jan-2013", "910", "0", "78.5", "", "£9.99", true, true}),
+         "01-Jan-2013,     910,       0,   78.5,       ,     £9.99,    ,    "},
+        {FirstReadingLine({"01-Jan-2013", "910", "0", "78.5", "", "", true, true}),
          "01-Jan-2013,     910,       0,   78.5,       ,                    "},
+        // A figure too wide for its column widens the line; no digit is lost.
         {HistoryDataLine({"Wed 01-Jan-2013", "12345678", "", "1234.56", "", "£12,345.67"}),
-         "01-Jan-2013, 2345678,        , 234.56,       , 12,345.67, Off, Off"},
+         "Wed 01-Jan-2013, 12345678,        , 1234.56,       , £12,345.67, Off, Off"},
         {DeliveryLineText({"15/02/2013", "1000", "£0.4500", "£25.00", "17.5%", "£556.25", "5%",
                            false, true}),
          " 15/02/2013,      1000, £0.4500,    £25.00, 17.5%,  £556.25,    5%, Off,  On"},

@@ -72,7 +72,7 @@ TEST(Report, LinesFollowTheCalculation) {
         {[](ReportInput& in) { in.months = "0", in.oilValue = "abc"; }, "Predict|Empty|2120|Cost", {}},
         {[](ReportInput& in) { in.co2 = "1234567", in.days = "1000", in.massUnit = "lb", in.volumeUnit = "Gal"; },
          "Use To|CO2 Generated  |Oil Left",
-         {"Use To Date (000 Days)", "CO2 Generated             : 234567    lb",
+         {"Use To Date (1000 Days)", "CO2 Generated             : 1234567    lb",
           "Oil Left                  :    450    gals", "CO2 Generated             :   5385    lb"}},
     };
     for (const auto& row : rows) {

@@ -1,0 +1,133 @@
+#include "logs/SavedCalculation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tw {
+
+namespace {
+
+// A valid save never leaves a period with less oil used than this: volumes are
+// read back from whole-unit columns where no dipstick depth tells them exactly.
+constexpr double kNegativeUse = -0.5;
+
+bool HasRates(const SavedDelivery& d) { return d.oilTaxRate || d.chargeTaxRate; }
+
+TaxRates RatesOf(const SavedDelivery& d) {
+    return {d.oilTaxRate.value_or(0), d.chargeTaxRate.value_or(0)};
+}
+
+double UsedWith(const SavedCalculation& c, double extra) { return c.used() + extra; }
+
+// The rates each period was priced at: those saved with its deliveries, else those
+// of the delivery saved last before its end, else the first after it, else the
+// rates the program has now. One sweep, however long the logs.
+void SetRatesInForce(std::vector<SavedCalculation>& calcs,
+                     const std::vector<SavedDelivery>& deliveries, const TaxRates& fallback) {
+    std::vector<const SavedDelivery*> rated;
+    for (const SavedDelivery& d : deliveries)
+        if (HasRates(d)) rated.push_back(&d);
+    std::stable_sort(rated.begin(), rated.end(),
+                     [](const SavedDelivery* a, const SavedDelivery* b) { return a->date < b->date; });
+    size_t next = 0;
+    const SavedDelivery* before = nullptr;
+    for (SavedCalculation& c : calcs) {
+        while (next < rated.size() && rated[next]->date <= c.to.date) before = rated[next++];
+        const auto own = std::find_if(c.deliveries.begin(), c.deliveries.end(), HasRates);
+        if (own != c.deliveries.end()) c.rates = RatesOf(*own);
+        else if (before) c.rates = RatesOf(*before);
+        else if (next < rated.size()) c.rates = RatesOf(*rated[next]);
+        else c.rates = fallback;
+    }
+}
+
+}  // namespace
+
+double SavedCalculation::delivered() const {
+    double sum = 0;
+    for (const SavedDelivery& d : deliveries) sum += d.amount;
+    return sum;
+}
+
+double SavedCalculation::used() const { return from.oil() - to.oil() + delivered(); }
+
+std::optional<double> SavedCalculation::usePerDay() const {
+    if (days() < 1) return std::nullopt;
+    return used() / double(days());
+}
+
+std::optional<CostSummary> SavedCalculation::costs() const {
+    const double u = used();
+    const bool bothRead = from.readingA != 0 && to.readingA != 0;
+    if (u == 0 || (bothRead && !from.value)) return std::nullopt;
+    double available = from.value.value_or(0);
+    double charges = 0;
+    for (const SavedDelivery& d : deliveries) {
+        available += d.price * d.amount;
+        charges += d.charge;
+    }
+    const double usedOil = UsedOilCostFromValues(available, 0, to.value.value_or(0));
+    return SummariseCosts(usedOil, charges, rates.oil, rates.charges);
+}
+
+std::optional<double> SavedCalculation::costPerDay() const {
+    const auto c = costs();
+    if (!c || !c->tvCost || days() < 1) return std::nullopt;
+    return *c->tvCost / double(days());
+}
+
+std::vector<SavedCalculation> PairCalculations(const SavedHistory& history,
+                                               const TaxRates& fallback,
+                                               const ReportedUse& usedOf) {
+    std::vector<SavedCalculation> calcs;
+    const auto& readings = history.readings;
+    for (size_t i = 1; i < readings.size(); ++i) calcs.push_back({readings[i - 1], readings[i], {}, {}});
+    if (calcs.empty()) return calcs;
+
+    // Each delivery goes to the period that holds its date; a delivery on a shared
+    // boundary day waits until the others are placed.
+    struct Boundary {
+        const SavedDelivery* delivery;
+        size_t earlier;
+    };
+    std::vector<Boundary> boundaries;
+    for (const SavedDelivery& d : history.deliveries) {
+        const auto it = std::lower_bound(calcs.begin(), calcs.end(), d.date,
+                                         [](const SavedCalculation& c, const QDate& date) {
+                                             return c.to.date < date;
+                                         });
+        if (it == calcs.end() || it->from.date > d.date) continue;
+        const size_t k = size_t(it - calcs.begin());
+        const bool shared = it->to.date == d.date && k + 1 < calcs.size() &&
+                            calcs[k + 1].from.date == d.date;
+        if (shared) boundaries.push_back({&d, k});
+        else calcs[k].deliveries.push_back(d);
+    }
+    for (const Boundary& b : boundaries) {
+        SavedCalculation& early = calcs[b.earlier];
+        SavedCalculation& late = calcs[b.earlier + 1];
+        const double amount = b.delivery->amount;
+        const bool earlierHolds =
+            UsedWith(early, amount) >= kNegativeUse && UsedWith(late, 0) >= kNegativeUse;
+        const bool laterHolds =
+            UsedWith(early, 0) >= kNegativeUse && UsedWith(late, amount) >= kNegativeUse;
+        bool toLater = laterHolds && !earlierHolds;
+        if (earlierHolds == laterHolds && usedOf) {
+            if (const auto reported = usedOf(early.from.date, early.to.date))
+                toLater = std::abs(UsedWith(early, 0) - *reported) <
+                          std::abs(UsedWith(early, amount) - *reported);
+            else if (const auto reportedLate = usedOf(late.from.date, late.to.date))
+                toLater = std::abs(UsedWith(late, amount) - *reportedLate) <
+                          std::abs(UsedWith(late, 0) - *reportedLate);
+        }
+        (toLater ? late : early).deliveries.push_back(*b.delivery);
+    }
+
+    for (SavedCalculation& c : calcs)
+        std::stable_sort(c.deliveries.begin(), c.deliveries.end(),
+                         [](const SavedDelivery& a, const SavedDelivery& b) { return a.line < b.line; });
+    SetRatesInForce(calcs, history.deliveries, fallback);
+    return calcs;
+}
+
+}  // namespace tw
