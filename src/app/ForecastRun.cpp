@@ -7,6 +7,7 @@
 #include "calc/ForecastText.h"
 #include "calc/Formats.h"
 #include "calc/ShownValue.h"
+#include "logs/LogView.h"
 #include "platform/Files.h"
 
 namespace tw {
@@ -38,16 +39,6 @@ std::optional<ProfileRead> ReadProfileFile(const Files& files) {
     }
 }
 
-// A missing log holds nothing yet; one that cannot be read throws FileError.
-std::vector<HistoryTableRow> ReadHistoryRows(const Files& files, const LogPaths& paths,
-                                             const QLocale& locale) {
-    SavedHistoryReader reader(locale);
-    if (files.fileExists(paths.history))
-        files.forEachLine(paths.history, [&](const QString& line) { reader.addHistoryLine(line); });
-    if (files.fileExists(paths.delivery))
-        files.forEachLine(paths.delivery, [&](const QString& line) { reader.addDeliveryLine(line); });
-    return BuildHistoryTable(reader.take());
-}
 
 }  // namespace
 
@@ -67,7 +58,7 @@ ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale
     bool logsRead = true;
     if (!saved) {
         try {
-            rows = ReadHistoryRows(files, paths, locale);
+            rows = ReadHistoryTable(files, paths, locale);
         } catch (const FileError&) {
             logsRead = false;
         }

@@ -85,6 +85,12 @@ LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind ki
     return view;
 }
 
+std::vector<HistoryTableRow> ReadHistoryTable(const Files& files, const LogPaths& paths,
+                                              const QLocale& locale, const TaxRates& rates) {
+    const SavedHistory history = ReadSavedHistory(files, paths.history, paths.delivery, locale);
+    return BuildHistoryTable(history, rates, ReportedUseFrom(files, paths.results, locale));
+}
+
 QString CsvFileName(LogKind kind) {
     switch (kind) {
     case LogKind::Results: return QStringLiteral("Tankwise_Results.csv");
@@ -105,13 +111,13 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
         rows = int(reports.size());
         text = ResultsCsv(reports);
     } else {
-        const SavedHistory history = ReadSavedHistory(files, paths.history, paths.delivery, locale);
         if (kind == LogKind::History) {
-            const auto table =
-                BuildHistoryTable(history, rates, ReportedUseFrom(files, paths.results, locale));
+            const auto table = ReadHistoryTable(files, paths, locale, rates);
             rows = int(table.size());
             text = HistoryCsv(table);
         } else {
+            const SavedHistory history =
+                ReadSavedHistory(files, paths.history, paths.delivery, locale);
             rows = int(history.deliveries.size());
             text = DeliveriesCsv(history.deliveries);
         }

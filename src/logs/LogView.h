@@ -32,6 +32,12 @@ struct LogViewContent {
 LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind kind,
                            const QLocale& locale, const TaxRates& rates = {});
 
+// The history table as every view of the past reads it: both logs, each delivery
+// in its calculation (the results log deciding a boundary day where it must). A
+// missing log holds nothing; one that cannot be read throws FileError.
+std::vector<HistoryTableRow> ReadHistoryTable(const Files& files, const LogPaths& paths,
+                                              const QLocale& locale, const TaxRates& rates = {});
+
 // "Tankwise_History.csv", "Tankwise_Deliveries.csv", "Tankwise_Results.csv".
 QString CsvFileName(LogKind kind);
 // The CSV text of a log and its number of data rows; throws FileError when a log

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/ShownValue.h"
+
 namespace tw {
 
 namespace {
@@ -41,6 +43,62 @@ void SetRatesInForce(std::vector<SavedCalculation>& calcs,
     }
 }
 
+// A delivery dated on the day one period ends and the next begins.
+struct Boundary {
+    const SavedDelivery* delivery;
+    size_t earlier;  // the period ending that day; the next one starts it
+};
+
+// The deliveries still unplaced that could belong to period k, but for `except`.
+double Undecided(const std::vector<Boundary>& pending, size_t k, const Boundary* except) {
+    double sum = 0;
+    for (const Boundary& b : pending)
+        if (&b != except && (b.earlier == k || b.earlier + 1 == k)) sum += b.delivery->amount;
+    return sum;
+}
+
+// Places the boundary deliveries. First where a period's own report tells, with no
+// other undecided delivery in that period; then where only one side keeps every
+// period's oil used from going negative, counting undecided deliveries in its
+// favour; the rest go with the earlier period.
+void PlaceBoundaryDeliveries(std::vector<SavedCalculation>& calcs, std::vector<Boundary> pending,
+                             const ReportedUse& usedOf) {
+    auto place = [&](size_t i, bool toLater) {
+        const Boundary b = pending[i];
+        calcs[b.earlier + (toLater ? 1 : 0)].deliveries.push_back(*b.delivery);
+        pending.erase(pending.begin() + qsizetype(i));
+    };
+    for (bool placed = bool(usedOf); placed;) {
+        placed = false;
+        for (size_t i = 0; i < pending.size() && !placed; ++i) {
+            const Boundary& b = pending[i];
+            for (const size_t k : {b.earlier, b.earlier + 1}) {
+                if (Undecided(pending, k, &b) != 0) continue;
+                const auto reported = usedOf(calcs[k].from.date, calcs[k].to.date);
+                if (!reported) continue;
+                const double without = std::abs(*reported - calcs[k].used());
+                const bool here = std::abs(*reported - calcs[k].used() - b.delivery->amount) < without;
+                place(i, here == (k != b.earlier));
+                placed = true;
+                break;
+            }
+        }
+    }
+    while (!pending.empty()) {
+        const Boundary& b = pending.front();
+        const SavedCalculation& early = calcs[b.earlier];
+        const SavedCalculation& late = calcs[b.earlier + 1];
+        const double amount = b.delivery->amount;
+        const double earlyMore = Undecided(pending, b.earlier, &b);
+        const double lateMore = Undecided(pending, b.earlier + 1, &b);
+        const bool earlierHolds = UsedWith(early, amount + earlyMore) >= kNegativeUse &&
+                                  UsedWith(late, lateMore) >= kNegativeUse;
+        const bool laterHolds = UsedWith(early, earlyMore) >= kNegativeUse &&
+                                UsedWith(late, amount + lateMore) >= kNegativeUse;
+        place(0, laterHolds && !earlierHolds);
+    }
+}
+
 }  // namespace
 
 double SavedCalculation::delivered() const {
@@ -49,7 +107,9 @@ double SavedCalculation::delivered() const {
     return sum;
 }
 
-double SavedCalculation::used() const { return from.oil() - to.oil() + delivered(); }
+double SavedCalculation::used() const {
+    return FloatDecimal(from.oilFloat() - to.oilFloat()) + delivered();
+}
 
 std::optional<double> SavedCalculation::usePerDay() const {
     if (days() < 1) return std::nullopt;
@@ -86,10 +146,6 @@ std::vector<SavedCalculation> PairCalculations(const SavedHistory& history,
 
     // Each delivery goes to the period that holds its date; a delivery on a shared
     // boundary day waits until the others are placed.
-    struct Boundary {
-        const SavedDelivery* delivery;
-        size_t earlier;
-    };
     std::vector<Boundary> boundaries;
     for (const SavedDelivery& d : history.deliveries) {
         const auto it = std::lower_bound(calcs.begin(), calcs.end(), d.date,
@@ -103,25 +159,7 @@ std::vector<SavedCalculation> PairCalculations(const SavedHistory& history,
         if (shared) boundaries.push_back({&d, k});
         else calcs[k].deliveries.push_back(d);
     }
-    for (const Boundary& b : boundaries) {
-        SavedCalculation& early = calcs[b.earlier];
-        SavedCalculation& late = calcs[b.earlier + 1];
-        const double amount = b.delivery->amount;
-        const bool earlierHolds =
-            UsedWith(early, amount) >= kNegativeUse && UsedWith(late, 0) >= kNegativeUse;
-        const bool laterHolds =
-            UsedWith(early, 0) >= kNegativeUse && UsedWith(late, amount) >= kNegativeUse;
-        bool toLater = laterHolds && !earlierHolds;
-        if (earlierHolds == laterHolds && usedOf) {
-            if (const auto reported = usedOf(early.from.date, early.to.date))
-                toLater = std::abs(UsedWith(early, 0) - *reported) <
-                          std::abs(UsedWith(early, amount) - *reported);
-            else if (const auto reportedLate = usedOf(late.from.date, late.to.date))
-                toLater = std::abs(UsedWith(late, amount) - *reportedLate) <
-                          std::abs(UsedWith(late, 0) - *reportedLate);
-        }
-        (toLater ? late : early).deliveries.push_back(*b.delivery);
-    }
+    PlaceBoundaryDeliveries(calcs, boundaries, usedOf);
 
     for (SavedCalculation& c : calcs)
         std::stable_sort(c.deliveries.begin(), c.deliveries.end(),

@@ -6,6 +6,7 @@
 #include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
+#include "calc/ShownValue.h"
 #include "calc/TankVolume.h"
 #include "logs/LogColumns.h"
 #include "platform/Files.h"
@@ -56,6 +57,8 @@ std::optional<double> RateValue(const QString& text, const QLocale& locale) {
 }
 
 }  // namespace
+
+double SavedReading::oil() const { return FloatDecimal(oilFloat()); }
 
 std::optional<double> MoneyValue(const QString& text, const QString& symbol,
                                  const QLocale& locale) {

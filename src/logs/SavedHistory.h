@@ -24,7 +24,10 @@ struct SavedReading {
     bool centralHeating = false, waterHeating = false;
     bool first = false;  // the first reading of a log, saved before its period
     int line = 0;        // in the log, counted from 1
-    double oil() const { return volumeA + volumeB; }
+    // Both tanks in single precision, as the calculation adds them, so that the oil
+    // used reads back to the litre the calculation showed.
+    float oilFloat() const { return float(volumeB) + float(volumeA); }
+    double oil() const;
 };
 
 // One saved delivery of the delivery log: what was bought, at what price, with
