@@ -16,7 +16,7 @@ TEST(Dates, ReadByTheLocalesRules) {
     const Row rows[] = {
         {"gbDashes", "en_GB", "01-01-2000", "2000-01-01"}, {"gbDayFirst", "en_GB", "05/03/2010", "2010-03-05"},
         {"gbDots", "en_GB", "5.3.2010", "2010-03-05"}, {"gbYear29", "en_GB", "01/01/29", "2029-01-01"},
-        {"gbYear30", "en_GB", "01/01/30", "1930-01-01"}, {"gbThreeDigitYear", "en_GB", "01/01/200", "none"},
+        {"gbYear30", "en_GB", "01/01/30", "2030-01-01"}, {"gbThreeDigitYear", "en_GB", "01/01/200", "none"},
         {"gbMixedSeparators", "en_GB", "01-01/2000", "none"}, {"gbIso", "en_GB", "2010-03-05", "2010-03-05"},
         {"gbMonthName", "en_GB", "05-mar-2010", "2010-03-05"}, {"gbFullMonth", "en_GB", "5 March 2010", "2010-03-05"},
         {"gbSept", "en_GB", "15-Sept-2010", "2010-09-15"}, {"gbLeapDay", "en_GB", "29/02/2012", "2012-02-29"},
