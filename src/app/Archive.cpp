@@ -73,6 +73,7 @@ void ArchiveOrClear(Program& p) {
 void ArchiveClick(Program& p) {
     p.main.setText(Ctl::Status, QString());
     p.timer1.stop();
+    if (p.savingRefused(LogErrorTitle(LogKind::Results))) return;
     try {
         ArchiveOrClear(p);
     } catch (const FileError&) {

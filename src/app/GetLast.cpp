@@ -19,7 +19,7 @@ namespace {
 // The amount of a currency text the logs wrote ("£1,234.56"), wherever the
 // locale puts its symbol.
 double CurrencyAmount(const QString& text, const QLocale& locale) {
-    const QString amount = StripCurrencySymbol(text, CurrencySymbolOf(locale)).trimmed();
+    const QString amount = StripCurrencySymbol(text, LogCurrencySymbol(locale)).trimmed();
     if (const auto value = LocaleNumber(amount, locale)) return *value;
     return NumberValue(amount, locale);
 }
@@ -56,8 +56,9 @@ void RestoreDelivery(Program& p, const QString& line) {
     p.main.setText(date, d.date);
     p.main.setText(amount, d.amount);
     // The log keeps the costs with the currency symbol the calculation put there.
-    p.main.setText(cost, StripCurrencySymbol(d.oilCost, p.st.CurrencySymbol));
-    p.main.setText(charge, StripCurrencySymbol(d.charge, p.st.CurrencySymbol));
+    const QString logSymbol = LogCurrencySymbol(p.desktop.locale());
+    p.main.setText(cost, StripCurrencySymbol(d.oilCost, logSymbol));
+    p.main.setText(charge, StripCurrencySymbol(d.charge, logSymbol));
     (first ? p.st.RetrievedDelivery1 : p.st.RetrievedDelivery2) =
         p.main.text(date) + p.main.text(amount) + p.main.text(cost) + p.main.text(charge);
     SetHeating(p, d.centralHeating, d.waterHeating);

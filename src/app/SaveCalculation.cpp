@@ -7,6 +7,7 @@ namespace tw {
 
 void SaveCalculation(Program& p) {
     State& st = p.st;
+    if (p.savingRefused("Tankwise Save Data Error")) return;
     if (!st.SaveError.isEmpty()) {
         // A pending date or delivery fault blocks the whole save, the report included.
         st.SaveError += "No history or delivery data saved\n";
@@ -22,11 +23,14 @@ void SaveCalculation(Program& p) {
         p.setStatus("No Calculation Saved");
         return;
     }
-    bool whole = AppendReport(p, false);
+    // One save, one message however many logs refuse the write.
+    QStringList unwritten;
+    bool whole = AppendReport(p, false, &unwritten);
     if (!noHistory) {
-        whole = AppendHistory(p) && whole;
-        whole = AppendDeliveries(p) && whole;
+        whole = AppendHistory(p, &unwritten) && whole;
+        whole = AppendDeliveries(p, &unwritten) && whole;
     }
+    ReportUnwrittenLogs(p, unwritten);
     // Records that could not be written stay pending for the next Save.
     if (!whole) return;
     p.main.setEnabled(Ctl::Save, false);

@@ -63,6 +63,7 @@ void SaveDefaultsClick(Program& p) {
             SettingsShown(p), ShortStamp(p.desktop.now(), p.desktop.locale()), p.desktop.locale());
 
         p.step(203);
+        if (p.savingRefused("Tankwise Save Data Error")) return;
         WriteConfigurationFile(p, text);
 
         p.step(204);

@@ -227,7 +227,7 @@ double LeadingScan(const QString& text, const QLocale& locale) {
 
 double NumberValue(const QString& text) { return LeadingScan(text, QLocale::c()); }
 
-double LeadingNumber(const QString& text, const QLocale& locale) { return LeadingScan(text, locale); }
+double SettingNumber(const QString& text, const QLocale& locale) { return LeadingScan(text, locale); }
 
 double NumberValue(const QString& text, const QLocale& locale) {
   return LocaleNumber(text, locale).value_or(0);

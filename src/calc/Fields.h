@@ -20,8 +20,8 @@ double NumberValue(const QString& text);
 double NumberValue(const QString& text, const QLocale& locale);
 // The number at the start of a text, with the locale's decimal separator or a
 // period as the decimal point ("95,5" and "95.5" are both 95.5 in German) and the
-// rest ignored. Only for settings files, never for a field.
-double LeadingNumber(const QString& text, const QLocale& locale);
+// rest ignored. For the settings file and shown amounts, never to judge a field.
+double SettingNumber(const QString& text, const QLocale& locale);
 
 // The one reader of numbers typed or shown in the user's locale. The whole text,
 // apart from surrounding blanks, must be: an optional sign; digits, grouped by the

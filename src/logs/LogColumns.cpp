@@ -85,12 +85,13 @@ QString LogDate(const QString& text, const QLocale& locale) {
     return text;
 }
 
-QString FitCurrency(const QString& text, int width, const QLocale& locale) {
+QString FitCurrency(const QString& shown, int width, const QLocale& locale) {
+    const QString text = LogCurrencyText(shown, locale);
     if (text.size() <= width) return text;
     QString plain = text;
     if (!locale.groupSeparator().isEmpty()) plain.remove(locale.groupSeparator());
     if (plain.size() <= width) return plain;
-    return StripCurrencySymbol(plain, CurrencySymbolOf(locale)).trimmed();
+    return StripCurrencySymbol(plain, LogCurrencySymbol(locale)).trimmed();
 }
 
 QString JoinColumns(const std::vector<std::pair<QString, int>>& fields) {

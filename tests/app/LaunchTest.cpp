@@ -2,7 +2,9 @@
 // refusals that end the program before it touches anything.
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
+#include <sys/resource.h>
 #include <gtest/gtest.h>
 
 #include "FakeDesktop.h"
@@ -21,6 +23,8 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
         {"words stay joined", {"-InhibitErrorCheck", "more"}, "", "-InhibitErrorCheck more", false},
         {"last folder wins", {"--folder", "/a", "--folder", "/b"}, "/b", "", false},
         {"folder without name", {"-InhibitUpdate", "--folder"}, "", "", true}, {"empty folder name", {"--folder="}, "", "", true},
+        {"unknown option", {"--colour", "-InhibitUpdate"}, "", "", true}, {"export without folder", {"--export-csv", "--folder"}, "", "", true},
+        {"export folder is no switch", {"--export-csv", "out", "-InhibitUpdate"}, "", "-InhibitUpdate", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -29,6 +33,8 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
         EXPECT_EQ(line.switches, row.switches);
         EXPECT_EQ(!line.error.isEmpty(), row.refused);
     }
+    EXPECT_TRUE(ParseCommandLine({"--folder", "/t", "--help"}).help);
+    EXPECT_TRUE(ParseCommandLine({"--version"}).version && !ParseCommandLine({"--version"}).help);
     EXPECT_EQ(ChooseWorkingFolder("/opt", "/var", "/user") + ChooseWorkingFolder("", "/var", "/user") +
               ChooseWorkingFolder("", "", "/user"), "/opt/var/user");
 }
@@ -99,6 +105,51 @@ TEST_F(Launching, RefusalsTellTheUserOnceAndTouchNothing) {
         EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     }
     EXPECT_EQ(read("mine/Help/index.htm"), "help 1");
+}
+
+// A lock left by a copy that died (a power cut): its process no longer exists.
+void PutStaleLock(const QString& folder) {
+    QFile lock(folder + "/.Tankwise.lock");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("999999999\ntankwise\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+}
+
+// Every file write past `bytes` fails (as on a full disk) until the end of the scope.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+    rlimit saved{};
+};
+
+TEST_F(Launching, AStaleLockIsNeverAnotherCopyRunning) {
+    ASSERT_TRUE(launch({"--folder", at("mine")}));  // the folder is set up, then released
+    PutStaleLock(at("mine"));
+    EXPECT_TRUE(launch({"--folder", at("mine")})) << "a stale lock is taken over";
+
+    PutStaleLock(at("mine"));
+    desktop.messages.clear();
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        desktop.answers.push_back(answer);
+        std::optional<Launch> started;
+        {
+            const FileSizeLimit full(0);
+            started = launch({"--folder", at("mine")});
+        }
+        ASSERT_EQ(desktop.messages.size(), answer == Answer::No ? 1u : 2u);
+        const ShownMessage& shown = desktop.messages.back();
+        EXPECT_EQ(shown.title, "Tankwise Working Folder Error");
+        EXPECT_EQ(shown.buttons, Buttons::YesNo);
+        EXPECT_TRUE(shown.text.contains(at("mine") + " as in use:\r\nFile too large.")) << shown.text.toStdString();
+        EXPECT_EQ(started.has_value(), answer == Answer::Yes);
+        if (started) {
+            EXPECT_TRUE(started->savingRefused.contains("File too large"));
+        }
+    }
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST(InputChecks, NormalForms) {
          {{Ctl::LAdd1, "500"}, {Ctl::OCost1, "0.6500"}, {Ctl::DCharge1, "20.50"}, {Ctl::OCost0, "0.5000"}}},
         {"datesInFull", {{Ctl::Date1, "5-3-10"}, {Ctl::Date3, "05-Mar-2010"}}, {{Ctl::Date1, "05/03/2010"}, {Ctl::Date3, "05/03/2010"}}},
         {"usDate", {{Ctl::Date2, "12/31/50"}}, {{Ctl::Date2, "12/31/2050"}}, false, kUs},
-        {"deCommas", {{Ctl::TARead1, "95,5"}, {Ctl::TARead2, "45.678"}, {Ctl::OCost1, "0,65"}, {Ctl::DCharge1, "20,5"}},
+        {"deCommas", {{Ctl::TARead1, "95,5"}, {Ctl::TARead2, "45,678"}, {Ctl::OCost1, "0,65"}, {Ctl::DCharge1, "20,5"}},
          {{Ctl::TARead1, "95,5"}, {Ctl::TARead2, "45,7"}, {Ctl::OCost1, "0,6500"}, {Ctl::DCharge1, "20,50"}}, false, kDe},
         {"deVolumes", {{Ctl::TARead1, "1234.6"}, {Ctl::TARead2, "1.500"}}, {{Ctl::TARead1, "1234"}, {Ctl::TARead2, "1500"}}, true, kDe},
         {"deDate", {{Ctl::Date1, "28.12.99"}}, {{Ctl::Date1, "28.12.2099"}}, false, kDe},
