@@ -35,8 +35,7 @@ TEST(InputChecks, MessagesOfEachField) {
         {"depthMaximum", {{Ctl::TARead1, "300"}}, {}}, {"depthAbove", {{Ctl::TARead1, "300.1"}}, {a1Depth}},
         {"depthNegative", {{Ctl::TARead1, "-0.1"}}, {a1Depth}}, {"depthWord", {{Ctl::TARead1, "abc"}}, {a1Depth}},
         {"depthZeroForms", {{Ctl::TARead1, "0.0"}, {Ctl::TARead2, "0"}}, {}},
-        {"depthLettersAfter", {{Ctl::TARead1, "12abc"}}, {a1Depth}}, {"volumeLetterO", {{Ctl::TARead1, "8O"}}, {a1Volume}, true},
-        {"deGroupedVolume", {{Ctl::TARead1, "1.250"}}, {}, true, kDe}, {"deGroupedDelivery", {{Ctl::LAdd1, "1.000"}}, {}, false, kDe}, {"deZeroReading", {{Ctl::TARead1, "0,0"}}, {}, false, kDe},
+        {"depthLettersAfter", {{Ctl::TARead1, "12abc"}}, {a1Depth}}, {"volumeLetterO", {{Ctl::TARead1, "8O"}}, {a1Volume}, true}, {"deZeroReading", {{Ctl::TARead1, "0,0"}}, {}, false, kDe},
         {"deDoubleZero", {{Ctl::TARead1, "0,00"}}, {a1Depth}, false, kDe}, {"volumeMaximum", {{Ctl::TARead1, "9999"}}, {}, true},
         {"volumeAbove", {{Ctl::TARead1, "10000"}}, {a1Volume}, true}, {"volumeDoubleZero", {{Ctl::TARead1, "00"}}, {a1Volume}, true},
         {"tankBOwnMode", {{Ctl::TBRead1, "500"}, {Ctl::TBRead2, "x"}}, {"Tank B Reading 1 must be between 0 and 300", "Tank B Reading 2 must be between 0 and 300"}},
@@ -74,7 +73,6 @@ TEST(InputChecks, NormalForms) {
          {{Ctl::TARead1, "95,5"}, {Ctl::TARead2, "45,7"}, {Ctl::OCost1, "0,6500"}, {Ctl::DCharge1, "20,50"}}, false, kDe},
         {"deVolumes", {{Ctl::TARead1, "1234.6"}, {Ctl::TARead2, "1.500"}}, {{Ctl::TARead1, "1234"}, {Ctl::TARead2, "1500"}}, true, kDe},
         {"deDate", {{Ctl::Date1, "28.12.99"}}, {{Ctl::Date1, "28.12.2099"}}, false, kDe},
-        {"frPrice", {{Ctl::OCost1, "0.65"}}, {{Ctl::OCost1, "0,6500"}}, false, kFr},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

