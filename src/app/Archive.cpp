@@ -78,7 +78,7 @@ void ArchiveClick(Program& p) {
         ArchiveOrClear(p);
     } catch (const FileError&) {
         p.say(LogErrorTitle(LogKind::Results),
-              {"Unable to archive the results log file " + p.st.ResultsLogName + ".",
+              {"Unable to archive the results log file " + LogFullPath(p, LogKind::Results) + ".",
                "This may be a permissions problem."},
               Icon::Warning);
     }

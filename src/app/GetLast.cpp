@@ -71,7 +71,7 @@ void GetLastClick(Program& p) {
     QString historyLast, deliveryLast, deliveryPrevious;
 
     const bool historyRead = ReadLogOrWarn(
-        p, LogKind::History, "Unable to read from the log file " + st.HistoryLogName + ".", [&] {
+        p, LogKind::History, "Unable to read from the log file " + LogFullPath(p, LogKind::History) + ".", [&] {
             p.step(141);
             st.ReadingRestored = false;
             ClearClick(p);
@@ -83,7 +83,7 @@ void GetLastClick(Program& p) {
     if (!historyRead) return;
 
     const bool deliveryRead = ReadLogOrWarn(
-        p, LogKind::Delivery, "Unable to read from the log file " + st.DeliveryLogName + ".", [&] {
+        p, LogKind::Delivery, "Unable to read from the log file " + LogFullPath(p, LogKind::Delivery) + ".", [&] {
             p.step(142);
             if (CheckLogFile(p, LogKind::Delivery)) return;
             const QStringList tail = p.files.lastLines(LogPath(p, LogKind::Delivery), 2);

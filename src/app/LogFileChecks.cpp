@@ -19,7 +19,7 @@ bool AppendTo(Program& p, LogKind kind, const std::vector<QString*>& texts,
     CheckDirectory(p, "Log");
     if (CheckLogFile(p, kind)) return true;
     if (AppendPending(p.files, LogPath(p, kind), texts)) return true;
-    const QString path = p.files.absolute(LogPath(p, kind));
+    const QString path = LogFullPath(p, kind);
     if (unwritten) {
         *unwritten << path;
         return false;
@@ -42,6 +42,8 @@ QString LogFileName(Program& p, LogKind kind) {
 }
 
 QString LogPath(Program& p, LogKind kind) { return LogPathFor(LogFileName(p, kind)); }
+
+QString LogFullPath(Program& p, LogKind kind) { return p.files.absolute(LogPath(p, kind)); }
 
 LogPaths LogPathsOf(Program& p) {
     return {LogPath(p, LogKind::Results), LogPath(p, LogKind::History),
@@ -67,7 +69,8 @@ void CreateLogFiles(Program& p) {
     CheckDirectory(p, "Log");
     if (CreateMissingLogs(p.files, LogPathsOf(p), stamp)) return;
     p.say("Tankwise Log File Error",
-          {"Unable to create the log files.", "This may be a permissions problem.",
+          {"Unable to create the log files in " + p.files.absolute("Log") + ".",
+           "This may be a permissions problem.",
            "The program will now terminate."},
           Icon::Warning);
     p.end();
@@ -79,7 +82,7 @@ bool CheckLogFile(Program& p, LogKind kind) {
     const QString word = LogKindWord(kind);
     p.say(LogErrorTitle(kind),
           {"The " + word + " log file is either missing", "or corrupted. Delete the log file ",
-           name + " if it exists and restart", "the program."},
+           LogFullPath(p, kind) + " if it exists and restart", "the program."},
           Icon::Warning);
     return true;
 }

@@ -10,6 +10,8 @@ class Program;
 
 QString LogFileName(Program& p, LogKind kind);
 QString LogPath(Program& p, LogKind kind);  // "Log/" + name
+// The log's full path, as messages name it.
+QString LogFullPath(Program& p, LogKind kind);
 // The three logs under the names this run uses.
 LogPaths LogPathsOf(Program& p);
 

@@ -1,6 +1,7 @@
 #include "platform/InstanceMark.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -56,6 +57,12 @@ InstanceMark::InstanceMark(const QString& name, const QString& folder)
     // not another copy: say what keeps the mark from being written.
     if (lock_->error() == QLockFile::LockFailedError && HolderAlive(*lock_)) {
         outcome_ = Outcome::AnotherCopyRunning;
+        return;
+    }
+    // A lock without a readable holder (left empty by a write that failed) is never
+    // taken over by the lock itself; it is no copy's, so it goes.
+    if (lock_->error() == QLockFile::LockFailedError && QFile::remove(path_) && lock_->tryLock(0)) {
+        outcome_ = Outcome::FirstCopy;
         return;
     }
     outcome_ = Outcome::Unmarkable;
