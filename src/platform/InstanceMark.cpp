@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <csignal>
@@ -15,11 +16,13 @@ namespace tw {
 namespace {
 
 // True when the process that wrote the lock still runs. A process of another user
-// that we may not signal is alive too.
+// that we may not signal is alive too, and so is one on another computer sharing
+// the folder, which cannot be asked.
 bool HolderAlive(const QLockFile& lock) {
     qint64 pid = 0;
     QString host, application;
     if (!lock.getLockInfo(&pid, &host, &application) || pid <= 0) return false;
+    if (!host.isEmpty() && host != QSysInfo::machineHostName()) return true;
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
