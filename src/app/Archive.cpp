@@ -73,11 +73,12 @@ void ArchiveOrClear(Program& p) {
 void ArchiveClick(Program& p) {
     p.main.setText(Ctl::Status, QString());
     p.timer1.stop();
+    if (p.savingRefused(LogErrorTitle(LogKind::Results))) return;
     try {
         ArchiveOrClear(p);
     } catch (const FileError&) {
         p.say(LogErrorTitle(LogKind::Results),
-              {"Unable to archive the results log file " + p.st.ResultsLogName + ".",
+              {"Unable to archive the results log file " + LogFullPath(p, LogKind::Results) + ".",
                "This may be a permissions problem."},
               Icon::Warning);
     }

@@ -39,8 +39,18 @@ public:
     void run();
 
 private:
-    // Fields hold plain number text, or numbers in the user's locale once normalised.
-    double value(Ctl c) const { return ShownValue(m.text(c), locale); }
+    // Input fields are read as the checks read them; result fields hold the
+    // program's plain number text or their display form.
+    double value(Ctl c) const {
+        return IsResultField(c) ? ShownValue(m.text(c), locale) : NumberValue(m.text(c), locale);
+    }
+    static bool IsResultField(Ctl c) {
+        for (Ctl r : {Ctl::TankT, Ctl::TankTP, Ctl::TDays, Ctl::TDaysP, Ctl::VDay, Ctl::TCost,
+                      Ctl::TCostP, Ctl::TVCost, Ctl::TVCostP, Ctl::VCost, Ctl::VCostP, Ctl::DCost,
+                      Ctl::TCO2, Ctl::TCO2P, Ctl::DCO2, Ctl::OLeft})
+            if (c == r) return true;
+        return false;
+    }
     std::optional<QDate> date(Ctl c) const { return ParseDate(m.text(c), locale); }
     void write(Ctl c, double number) { m.setText(c, GeneralNumber(number)); }
     void clearResults() {

@@ -3,6 +3,7 @@
 #include "app/FatalDump.h"
 #include "app/Program.h"
 #include "app/WindowFields.h"
+#include "calc/Currency.h"
 #include "calc/Fingerprint.h"
 #include "calc/InputChecks.h"
 
@@ -45,6 +46,16 @@ void CheckInputFields(Program& p) {
 
         p.step(125);
         if (p.st.InhibitMode == 1) p.st.SaveError.clear();
+
+        // Not even the switch lets text reach the logs that their code page would
+        // replace by a substitute byte.
+        const QString outside = CharactersOutsideLogCodePage(p.main.text(Ctl::Notes));
+        if (!outside.isEmpty()) {
+            QStringList each;
+            for (const QChar c : outside) each << QString(c);
+            p.st.SaveError += "Notes cannot hold " + each.join(' ') +
+                              ": the log files have no code for these characters\n";
+        }
 
         p.step(126);
         if (p.st.SaveError.isEmpty()) NormaliseInputFields(p, typed, locale);

@@ -4,6 +4,7 @@ namespace tw {
 
 namespace {
 const QString kFolder = QStringLiteral("--folder");
+const QString kExport = QStringLiteral("--export-csv");
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -23,12 +24,43 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 line.error = "The option --folder needs the name of a folder.";
                 return line;
             }
+        } else if (argument == kExport) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty() ||
+                arguments[i + 1].startsWith(QLatin1String("--"))) {
+                line.error = "The option --export-csv needs the folder to write the files into.";
+                return line;
+            }
+            ++i;  // the folder, read by the export itself
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            line.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            line.version = true;
+        } else if (argument == QLatin1String("--forecast")) {
+            // Handled before any window; nothing to keep here.
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            line.error = "Unknown option " + argument + ".";
+            return line;
         } else {
             rest << argument;
         }
     }
     line.switches = rest.join(' ');
     return line;
+}
+
+QString UsageText() {
+    return QStringLiteral(
+        "Usage: tankwise [--folder PATH] [--export-csv FOLDER | --forecast] [SWITCH]\n"
+        "       tankwise --help | --version\n"
+        "\n"
+        "  --folder PATH        work in PATH instead of the usual working folder\n"
+        "  --export-csv FOLDER  write the three logs as CSV files into FOLDER (created\n"
+        "                       when missing) and end, without a window\n"
+        "  --forecast           print the heating-season forecast and end\n"
+        "  --help               print this text and end\n"
+        "  --version            print the version and end\n"
+        "  SWITCH               -InhibitErrorCheck, -InhibitCombCheck, -ShortUpdateTime\n"
+        "                       or -InhibitUpdate (see the help page)\n");
 }
 
 }  // namespace tw

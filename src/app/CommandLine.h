@@ -10,9 +10,15 @@ struct CommandLine {
     QString folder;    // --folder PATH (or --folder=PATH); empty when not given
     QString switches;  // everything else, e.g. "-InhibitUpdate"
     QString error;     // empty, or why the command line cannot be used
+    bool help = false;     // --help: print the usage and end
+    bool version = false;  // --version: print the version and end
 };
 
-// Reads the arguments that follow the program's own name.
+// Reads the arguments that follow the program's own name. An option beginning
+// with "--" that the program does not know is an error.
 CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The usage lines --help prints; the first is the one a bad command line prints.
+QString UsageText();
 
 }  // namespace tw

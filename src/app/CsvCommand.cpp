@@ -21,8 +21,8 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
         err << "tankwise: --export-csv needs the folder to write the files into\n";
         return 1;
     }
-    if (!QDir(folder).exists()) {
-        err << "tankwise: the folder " << folder << " does not exist\n";
+    if (!QDir().mkpath(folder)) {
+        err << "tankwise: cannot create the folder " << QDir(folder).absolutePath() << "\n";
         return 1;
     }
     const LogPaths paths;

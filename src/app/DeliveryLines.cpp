@@ -35,7 +35,7 @@ void BuildDeliveryLines(Program& p) {
     DeliveryInput in;
     DeliveryLogEnd logEnd;
     const bool read = ReadLogOrWarn(
-        p, LogKind::Delivery, "Unable to read from the log file " + st.DeliveryLogName + ".", [&] {
+        p, LogKind::Delivery, "Unable to read from the log file " + LogFullPath(p, LogKind::Delivery) + ".", [&] {
             p.step(251);
             in = DeliveryInputOf(p);
             CheckDirectory(p, "Log");

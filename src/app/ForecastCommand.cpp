@@ -21,7 +21,7 @@ double CapacityFromConfiguration(const QStringList& lines, const QLocale& locale
         // The file keeps each size plus one, so that 1 stands for an empty field.
         for (const QLatin1String key : {QLatin1String("TankACap="), QLatin1String("TankBCap=")})
             if (line.startsWith(key))
-                capacity += std::max(0.0, NumberValue(line.mid(key.size()), locale) - 1);
+                capacity += std::max(0.0, SettingNumber(line.mid(key.size()), locale) - 1);
     }
     return capacity;
 }

@@ -21,7 +21,7 @@ namespace {
 // The amount of a currency text the logs wrote ("£1,234.56"), wherever the
 // locale puts its symbol.
 double CurrencyAmount(const QString& text, const QLocale& locale) {
-    const QString amount = StripCurrencySymbol(text, CurrencySymbolOf(locale)).trimmed();
+    const QString amount = StripCurrencySymbol(text, LogCurrencySymbol(locale)).trimmed();
     if (const auto value = LocaleNumber(amount, locale)) return *value;
     return NumberValue(amount, locale);
 }
@@ -83,8 +83,9 @@ void RestoreDelivery(Program& p, const QString& line) {
     p.main.setText(date, d.date);
     p.main.setText(amount, d.amount);
     // The log keeps the costs with the currency symbol the calculation put there.
-    p.main.setText(cost, StripCurrencySymbol(d.oilCost, p.st.CurrencySymbol));
-    p.main.setText(charge, StripCurrencySymbol(d.charge, p.st.CurrencySymbol));
+    const QString logSymbol = LogCurrencySymbol(p.desktop.locale());
+    p.main.setText(cost, StripCurrencySymbol(d.oilCost, logSymbol));
+    p.main.setText(charge, StripCurrencySymbol(d.charge, logSymbol));
     (first ? p.st.RetrievedDelivery1 : p.st.RetrievedDelivery2) =
         p.main.text(date) + p.main.text(amount) + p.main.text(cost) + p.main.text(charge);
     SetHeating(p, d.centralHeating, d.waterHeating);
@@ -98,7 +99,7 @@ void GetLastClick(Program& p) {
     int damaged = 0;
 
     const bool historyRead = ReadLogOrWarn(
-        p, LogKind::History, "Unable to read from the log file " + st.HistoryLogName + ".", [&] {
+        p, LogKind::History, "Unable to read from the log file " + LogFullPath(p, LogKind::History) + ".", [&] {
             p.step(141);
             st.ReadingRestored = false;
             ClearClick(p);
@@ -112,7 +113,7 @@ void GetLastClick(Program& p) {
     if (!historyRead) return;
 
     const bool deliveryRead = ReadLogOrWarn(
-        p, LogKind::Delivery, "Unable to read from the log file " + st.DeliveryLogName + ".", [&] {
+        p, LogKind::Delivery, "Unable to read from the log file " + LogFullPath(p, LogKind::Delivery) + ".", [&] {
             p.step(142);
             if (CheckLogFile(p, LogKind::Delivery)) return;
             const QStringList tail = p.files.lastLines(LogPath(p, LogKind::Delivery), 2);

@@ -54,7 +54,7 @@ void BuildHistoryLine(Program& p) {
         CheckDirectory(p, "Log");
         if (!CheckLogFile(p, LogKind::History)) {
             const bool read = ReadLogOrWarn(
-                p, LogKind::History, "Unable to read from log file " + st.HistoryLogName + ".",
+                p, LogKind::History, "Unable to read from log file " + LogFullPath(p, LogKind::History) + ".",
                 [&] {
                     logEnd = ScanHistoryLog(p.files, LogPath(p, LogKind::History),
                                             p.desktop.locale());

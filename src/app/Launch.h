@@ -22,12 +22,16 @@ struct Launch {
     QString folder;    // absolute
     QString switches;  // the switch text for the load sequence
     std::unique_ptr<InstanceMark> mark;
+    // Why nothing may be written (the user chose to start anyway); empty normally.
+    QString savingRefused;
 };
 
 // Reads the command line, chooses and prepares the working folder and marks it as
 // used by this copy. Nothing when the program cannot start: the user has been told
 // why in one message box (a bad option, an unusable folder, another copy running
-// in the same folder).
+// in the same folder). A folder that cannot be marked for another reason (no space
+// left, read-only) is said so; where it can still be read the user may start anyway
+// with saving refused.
 std::optional<Launch> PrepareLaunch(Desktop& desktop, const LaunchInputs& inputs);
 
 }  // namespace tw

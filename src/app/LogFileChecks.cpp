@@ -15,15 +15,20 @@ namespace {
 
 // Appends pending texts to a log after the folder and file checks. A failed write
 // is reported, the program goes on, and false comes back.
-bool AppendTo(Program& p, LogKind kind, const std::vector<QString*>& texts) {
+bool AppendTo(Program& p, LogKind kind, const std::vector<QString*>& texts,
+              QStringList* unwritten) {
     CheckDirectory(p, "Log");
     // A missing log with something to write is a record lost, never a success.
     if (CheckLogFile(p, kind))
         return std::all_of(texts.begin(), texts.end(), [](const QString* t) { return t->isEmpty(); });
     if (AppendPending(p.files, LogPath(p, kind), texts)) return true;
+    const QString path = LogFullPath(p, kind);
+    if (unwritten) {
+        *unwritten << path;
+        return false;
+    }
     p.say(LogErrorTitle(kind),
-          {"Unable to write to the log file " + LogFileName(p, kind) + ".",
-           "This may be a permissions problem."},
+          {"Unable to write to the log file " + path + ".", "This may be a permissions problem."},
           Icon::Warning);
     return false;
 }
@@ -40,6 +45,8 @@ QString LogFileName(Program& p, LogKind kind) {
 }
 
 QString LogPath(Program& p, LogKind kind) { return LogPathFor(LogFileName(p, kind)); }
+
+QString LogFullPath(Program& p, LogKind kind) { return p.files.absolute(LogPath(p, kind)); }
 
 LogPaths LogPathsOf(Program& p) {
     return {LogPath(p, LogKind::Results), LogPath(p, LogKind::History),
@@ -65,7 +72,8 @@ void CreateLogFiles(Program& p) {
     CheckDirectory(p, "Log");
     if (CreateMissingLogs(p.files, LogPathsOf(p), stamp)) return;
     p.say("Tankwise Log File Error",
-          {"Unable to create the log files.", "This may be a permissions problem.",
+          {"Unable to create the log files in " + p.files.absolute("Log") + ".",
+           "This may be a permissions problem.",
            "The program will now terminate."},
           Icon::Warning);
     p.end();
@@ -77,26 +85,35 @@ bool CheckLogFile(Program& p, LogKind kind) {
     const QString word = LogKindWord(kind);
     p.say(LogErrorTitle(kind),
           {"The " + word + " log file is either missing", "or corrupted. Delete the log file ",
-           name + " if it exists and restart", "the program."},
+           LogFullPath(p, kind) + " if it exists and restart", "the program."},
           Icon::Warning);
     return true;
 }
 
-bool AppendReport(Program& p, bool always) {
+bool AppendReport(Program& p, bool always, QStringList* unwritten) {
     if (!always && !(NumberValue(p.main.text(Ctl::TDays), p.desktop.locale()) > 0)) return true;
-    return AppendTo(p, LogKind::Results, {&p.st.ReportText});
+    return AppendTo(p, LogKind::Results, {&p.st.ReportText}, unwritten);
 }
 
-bool AppendHistory(Program& p) {
+bool AppendHistory(Program& p, QStringList* unwritten) {
     if (!p.st.SaveError.isEmpty() || p.st.HistoryLine.isEmpty()) return true;
-    return AppendTo(p, LogKind::History, {&p.st.HistoryLine});
+    return AppendTo(p, LogKind::History, {&p.st.HistoryLine}, unwritten);
 }
 
-bool AppendDeliveries(Program& p) {
+bool AppendDeliveries(Program& p, QStringList* unwritten) {
     std::vector<QString*> lines;
     if (p.st.SaveError.isEmpty()) lines = {&p.st.DeliveryLine1, &p.st.DeliveryLine2};
     // The delivery log is checked even when there is nothing to write.
-    return AppendTo(p, LogKind::Delivery, lines);
+    return AppendTo(p, LogKind::Delivery, lines, unwritten);
+}
+
+void ReportUnwrittenLogs(Program& p, const QStringList& unwritten) {
+    if (unwritten.isEmpty()) return;
+    QStringList lines{unwritten.size() == 1 ? QString("Unable to write to the log file")
+                                            : QString("Unable to write to the log files")};
+    for (const QString& path : unwritten) lines << path;
+    lines << "This may be a permissions problem.";
+    p.say("Tankwise Log File Error", lines, Icon::Warning);
 }
 
 }  // namespace tw

@@ -54,6 +54,12 @@ Answer Program::say(const QString& title, const QStringList& lines, Icon icon,
     return desktop.message(title, lines.join("\r\n"), icon, buttons);
 }
 
+bool Program::savingRefused(const QString& title) {
+    if (st.SavingRefused.isEmpty()) return false;
+    say(title, {st.SavingRefused, "Nothing has been saved."}, Icon::Warning);
+    return true;
+}
+
 void Program::setStatus(const QString& text) {
     main.setText(Ctl::Status, text);
     timer1.start(desktop.ticks());
@@ -101,7 +107,7 @@ void Program::click(WindowId window, int control) {
     case Ctl::Update: return UpdateClick(*this);
     case Ctl::Help1: return HelpClick(*this);
     case Ctl::About: return AboutClick(*this);
-    case Ctl::Exit: return end();
+    case Ctl::Exit: return leave();
     case Ctl::Logo: return LogoClick(*this);
     default: return;
     }
@@ -124,9 +130,23 @@ void Program::selected(WindowId window, int control, int index) {
     main.setIndex(static_cast<Ctl>(control), index);
 }
 
+void Program::leave() {
+    // A calculation not yet saved (Save still enabled) is not thrown away unasked.
+    if (main.enabled(Ctl::Save)) {
+        const Answer answer = say("Tankwise", {"Save the calculation before leaving?"},
+                                  Icon::Question, Buttons::YesNoCancel);
+        if (answer == Answer::Cancel) return;
+        if (answer == Answer::Yes) {
+            SaveCalculation(*this);
+            if (main.enabled(Ctl::Save)) return;  // not saved: the user has been told why
+        }
+    }
+    end();
+}
+
 void Program::close(WindowId window) {
     switch (window) {
-    case WindowId::Main: return end();  // the title-bar close ends the program
+    case WindowId::Main: return leave();  // the title-bar close is Exit
     case WindowId::About: return CloseAbout(*this);
     case WindowId::Update: return CloseUpdate(*this);
     }

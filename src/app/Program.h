@@ -48,6 +48,10 @@ struct State {
     // (restore, Clear, a calculation's normalisation, a save).
     bool FieldsTyped = false;
     QString RetrievedDelivery1, RetrievedDelivery2;
+
+    // Why nothing may be written in this run (the working folder could not be marked
+    // as in use and the user started anyway); empty normally.
+    QString SavingRefused;
 };
 
 // The running program: the main window model, the program-wide state, the desktop
@@ -75,6 +79,8 @@ public:
     void step(int number);
     void failAtStep(int number) { failStep_ = number; }
 
+    // Exit: asks first when a calculation waits to be saved, then ends.
+    void leave();
     // Ends the program at once (all windows close, nothing saved).
     [[noreturn]] void end();
     bool ended() const { return ended_; }
@@ -82,6 +88,9 @@ public:
     // Message box shortcut: lines joined by CR LF.
     Answer say(const QString& title, const QStringList& lines, Icon icon,
                Buttons buttons = Buttons::Ok);
+    // True, after telling the user why in one box titled `title`, when this run may
+    // write nothing.
+    bool savingRefused(const QString& title);
     // Starts Timer1 with the given status text.
     void setStatus(const QString& text);
 

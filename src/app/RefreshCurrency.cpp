@@ -27,7 +27,7 @@ void RefreshCurrency(Program& p, bool stripSymbols, bool addSymbols) {
         st.CurrencySymbol = CurrencySymbolOf(locale);
         if (st.SaveError.isEmpty() && addSymbols)
             for (Ctl c : kPriceFields)
-                if (!m.text(c).isEmpty()) m.setText(c, st.CurrencySymbol + m.text(c));
+                if (!m.text(c).isEmpty()) m.setText(c, WithCurrencySymbol(m.text(c), locale));
 
         p.step(223);
         st.TaxWord = TaxWordOf(st.CurrencySymbol);

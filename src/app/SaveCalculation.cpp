@@ -32,6 +32,7 @@ void RecreateMissingLogs(Program& p, bool withHistory) {
 
 void SaveCalculation(Program& p) {
     State& st = p.st;
+    if (p.savingRefused("Tankwise Save Data Error")) return;
     if (!st.SaveError.isEmpty()) {
         // A pending date or delivery fault blocks the whole save, the report included.
         st.SaveError += "No history or delivery data saved\n";
@@ -48,11 +49,14 @@ void SaveCalculation(Program& p) {
         return;
     }
     RecreateMissingLogs(p, !noHistory);
-    bool whole = AppendReport(p, false);
+    // One save, one message however many logs refuse the write.
+    QStringList unwritten;
+    bool whole = AppendReport(p, false, &unwritten);
     if (!noHistory) {
-        whole = AppendHistory(p) && whole;
-        whole = AppendDeliveries(p) && whole;
+        whole = AppendHistory(p, &unwritten) && whole;
+        whole = AppendDeliveries(p, &unwritten) && whole;
     }
+    ReportUnwrittenLogs(p, unwritten);
     // Records that could not be written stay pending for the next Save, which
     // stays enabled: the calculation is not saved until every record is in its log.
     if (!whole) {

@@ -38,7 +38,8 @@ void WriteConfigurationFile(Program& p, const QString& text) {
         p.files.writeAtomic(kConfigPath, text + "\r\n");
     } catch (const std::exception&) {
         p.say("Tankwise Configuration File Error",
-              {"Unable to write to the configuration file.", "This may be a permissions problem.",
+              {"Unable to write to the configuration file " + p.files.absolute(kConfigPath) + ".",
+               "This may be a permissions problem.",
                "The program will now terminate."},
               Icon::Warning);
         p.end();
@@ -63,6 +64,7 @@ void SaveDefaultsClick(Program& p) {
             SettingsShown(p), ShortStamp(p.desktop.now(), p.desktop.locale()), p.desktop.locale());
 
         p.step(203);
+        if (p.savingRefused("Tankwise Save Data Error")) return;
         WriteConfigurationFile(p, text);
 
         p.step(204);

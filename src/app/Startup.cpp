@@ -47,12 +47,13 @@ void LoadMainWindow(Program& p, const QString& arguments) {
         p.st.ResultsLogName = "Tankwise.log";
         p.st.HistoryLogName = "Tankwise_H.log";
         p.st.DeliveryLogName = "Tankwise_D.log";
-        CreateLogFiles(p);
+        // A run that may write nothing only reads the logs that are there.
+        if (p.st.SavingRefused.isEmpty()) CreateLogFiles(p);
 
         p.step(155);
         p.st.ReportText = "Tankwise Started\r\nVersion " + VersionText() + "\r\n" + NowStamp(p) +
                           "\r\n\r\n";
-        AppendReport(p, true);
+        if (p.st.SavingRefused.isEmpty()) AppendReport(p, true);
         ApplyUnits(p);
         p.st.StartupComplete = true;
         const int mode = p.st.InhibitMode;

@@ -20,6 +20,8 @@ const ControlDesign kUpdateDesigns[] = {
 constexpr int kTickLimit = 1201;
 constexpr int kShortTickLimit = 31;
 constexpr int kDownloadTick = 2;
+// A web site that has not answered after 30 seconds is given up on.
+constexpr int kSilenceLimit = 301;
 constexpr int kShortUpdateMode = 5;
 
 const UpdateCtl kPageButtons[] = {UpdateCtl::Download, UpdateCtl::History, UpdateCtl::KIssues,
@@ -87,6 +89,10 @@ void LoadUpdateWindow(Program& p, bool shown) {
                            "Major Version:  " + w.localVersion + "\r\n" +
                            "Minor Version:  " + w.localMinor + "\r\n\r\n");
 
+    // Each check starts from nothing: no value of an earlier reply is carried over.
+    w.reply = UpdateReply();
+    w.missingTags = 0;
+    w.answered = false;
     w.ticks = 0;
     w.timer1.start(p.desktop.ticks());
     if (shown) w.model.setOpen(true, true);
@@ -181,12 +187,15 @@ void UpdateTimerTick(Program& p) {
     ++w.ticks;
     if (w.ticks >= kTickLimit) return CloseUpdate(p);
     if (w.ticks == kShortTickLimit && p.st.InhibitMode == kShortUpdateMode) return CloseUpdate(p);
-    if (w.ticks != kDownloadTick) return;
-    w.urlGet1.DownloadStart(w.requestAddress.trimmed(), UrlGet::kFreshCopy);
-    if (w.missingTags != 0) {
+    if (w.ticks == kSilenceLimit && !w.answered) {
+        w.answered = true;
+        w.urlGet1.DownloadCancel();
         w.model.setText(UpdateCtl::Status, "Unable to contact web site - try later");
         if (!p.st.ManualUpdateCheck) CloseUpdate(p);
+        return;
     }
+    if (w.ticks != kDownloadTick) return;
+    w.urlGet1.DownloadStart(w.requestAddress.trimmed(), UrlGet::kFreshCopy);
 }
 
 void CloseUpdate(Program& p) {
@@ -203,29 +212,28 @@ void CloseUpdate(Program& p) {
 
 void UpdateDownloadProgress(Program& p) {
     UpdateWindow& w = *p.update;
-    if (!w.model.open()) return;
+    if (!w.model.open() || w.answered) return;
     w.model.setText(UpdateCtl::Status, "Getting latest version of " + QString(kProgramName));
 }
 
 void UpdateDownloadFailed(Program& p) {
     UpdateWindow& w = *p.update;
-    if (!w.model.open()) return;
+    if (!w.model.open() || w.answered) return;
+    w.answered = true;
     w.model.setText(UpdateCtl::Status, "Unable to contact web site");
     if (!p.st.ManualUpdateCheck) CloseUpdate(p);
 }
 
 void UpdateDownloadComplete(Program& p) {
     UpdateWindow& w = *p.update;
-    if (!w.model.open()) return;
+    if (!w.model.open() || w.answered) return;
+    w.answered = true;
     ReadReply(p, Files::decode(w.urlGet1.Bytes()));
-    bool newer = false;
-    if (w.missingTags == 0) {
-        const UpdateOutcome out = CompareUpdateReply(w.reply, w.localVersion, w.localMinor);
-        ShowOutcome(w.model, out);
-        newer = out.newer;
-        if (newer) w.model.setOpen(true, true);
-    }
-    if (!p.st.ManualUpdateCheck && !newer) CloseUpdate(p);
+    // Every reply ends the check: a reply that cannot be used says so.
+    const UpdateOutcome out = CompareUpdateReply(w.reply, w.localVersion, w.localMinor);
+    ShowOutcome(w.model, out);
+    if (out.newer) w.model.setOpen(true, true);
+    if (!p.st.ManualUpdateCheck && !out.newer) CloseUpdate(p);
 }
 
 }  // namespace tw

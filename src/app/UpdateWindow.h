@@ -45,10 +45,9 @@ public:
     QString localMinor;     // "0.0"
     QString requestAddress;
     UpdateReply reply;      // the values of the last reply read
-    // Elements missing from the last reply; 0 before the first one, and kept from
-    // one check to the next, so a check after a bad reply warns at once.
-    int missingTags = 0;
+    int missingTags = 0;    // elements missing from this check's reply (the updater log)
     int ticks = 0;          // Timer1 ticks since the window was loaded
+    bool answered = false;  // this check's download completed or failed
     bool wired = false;     // urlGet1's signals reach the program
 };
 

@@ -24,7 +24,8 @@ void CreateUpdaterLog(Program& p) {
     try {
         CreateUpdaterLogFile(p.files, UpdaterStamp(p));
     } catch (const FileError&) {
-        LogFailure(p, "Updater Log File Error", "Unable to create the log file Updater.log.");
+        LogFailure(p, "Updater Log File Error",
+                   "Unable to create the log file " + p.files.absolute(kUpdaterLogPath) + ".");
     }
 }
 
@@ -35,7 +36,8 @@ void WriteUpdaterLog(Program& p, const QString& entry) {
     try {
         AppendUpdaterLog(p.files, entry, present);
     } catch (const FileError&) {
-        LogFailure(p, "Updater Log File Write Error", "Unable to write to the log file Updater.log.");
+        LogFailure(p, "Updater Log File Write Error",
+                   "Unable to write to the log file " + p.files.absolute(kUpdaterLogPath) + ".");
     }
 }
 

@@ -15,7 +15,7 @@ void ViewLogFile(Program& p, LogKind kind) {
     if (CheckLogFile(p, kind)) return;
     // Only the end is read here; the window reads the whole log itself.
     const bool readable =
-        ReadLogOrWarn(p, kind, "Unable to opem the log file " + LogFileName(p, kind) + ".",
+        ReadLogOrWarn(p, kind, "Unable to open the log file " + LogFullPath(p, kind) + ".",
                       [&] { p.files.lastLines(LogPath(p, kind), 1); });
     if (readable) p.desktop.showLogWindow(kind, LogPath(p, kind));
 }
@@ -56,7 +56,7 @@ bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath) {
             if (*e.what()) reason += QStringLiteral("\r\n") + QString::fromStdString(e.what());
         }
     } catch (const FileError&) {
-        reason = "Unable to read from log file " + LogFileName(p, kind) +
+        reason = "Unable to read from log file " + LogFullPath(p, kind) +
                  ".\r\nThis may be a permissions problem.";
     }
     p.say("Tankwise Export Error", reason.split(QStringLiteral("\r\n")), Icon::Warning);

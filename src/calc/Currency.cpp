@@ -1,12 +1,67 @@
 #include "calc/Currency.h"
 
+#include <QStringEncoder>
+
 namespace tw {
 
 namespace {
 
 bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F); }
 
+bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// True when Windows-1252 has a code for the character. The encoder writes 0x1A for
+// any it has none for; the narrow spaces are written as no-break spaces by Files.
+bool FitsLogCodePage(QChar c) {
+    if (c == QChar(0x202F) || c == QChar(0x2009)) return true;
+    QStringEncoder encoder("windows-1252");
+    const QByteArray bytes = encoder.encode(QString(c));
+    return c == QChar(0x1A) || (bytes.size() == 1 && bytes[0] != '\x1a');
+}
+
 }  // namespace
+
+QString CharactersOutsideLogCodePage(const QString& text) {
+    QString outside;
+    for (const QChar c : text)
+        if (!FitsLogCodePage(c) && !outside.contains(c)) outside += c;
+    return outside;
+}
+
+QString LogCurrencySymbol(const QLocale& locale) {
+    const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
+    if (CharactersOutsideLogCodePage(symbol).isEmpty()) return symbol;
+    return locale.currencySymbol(QLocale::CurrencyIsoCode);
+}
+
+QString LogCurrencyText(const QString& text, const QLocale& locale) {
+    const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
+    const QString logged = LogCurrencySymbol(locale);
+    const qsizetype at = symbol.isEmpty() ? -1 : text.indexOf(symbol);
+    if (logged == symbol || at < 0) return text;
+    QString t = text;
+    t.replace(at, symbol.size(), logged);
+    // A code is a word: it never touches the digits ("INR 1,234.00", not "INR1,234.00").
+    const qsizetype after = at + logged.size();
+    if (after < t.size() && IsDigit(t[after])) t.insert(after, QLatin1Char(' '));
+    if (at > 0 && IsDigit(t[at - 1])) t.insert(at, QLatin1Char(' '));
+    return t;
+}
+
+QString WithCurrencySymbol(const QString& bare, const QLocale& locale) {
+    // The locale's pattern, read off its own form of 1: what stands before the
+    // number and what after it.
+    const QString one = locale.toCurrencyString(1.0);
+    const qsizetype first = one.indexOf(QLatin1Char('1'));
+    if (first < 0) return bare;
+    qsizetype last = first + 1;
+    const QString point = locale.decimalPoint();
+    if (QStringView(one).mid(last).startsWith(point)) {
+        last += point.size();
+        while (last < one.size() && IsDigit(one[last])) ++last;
+    }
+    return one.left(first) + bare + one.mid(last);
+}
 
 QString StripCurrencySymbol(const QString& text, const QString& symbol) {
     if (symbol.isEmpty()) return text;

@@ -22,11 +22,11 @@ DateOrder OrderOf(const QLocale& locale) {
   return month < day ? DateOrder::MonthDayYear : DateOrder::DayMonthYear;
 }
 
-// Two-digit years 00-29 are 2000-2029 and 30-99 are 1930-1999; four-digit years
-// stand as written from 100 on. 0 for any other length.
+// Two-digit years are 2000-2099, the only years a reading can have; four-digit
+// years stand as written from 100 on. 0 for any other length.
 int FullYear(const QString& digits) {
   const int year = digits.toInt();
-  if (digits.size() == 2) return year < 30 ? 2000 + year : 1900 + year;
+  if (digits.size() == 2) return 2000 + year;
   if (digits.size() == 4 && year >= 100) return year;
   return 0;
 }

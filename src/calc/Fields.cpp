@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -114,10 +115,12 @@ bool IsBlankLike(QChar c) {
   return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F);
 }
 
+bool IsApostropheLike(QChar c) { return c == QLatin1Char('\'') || c == QChar(0x2019); }
+
 // Reads one of the texts at position pos, advancing past it.
-bool Accept(const QString& text, qsizetype& pos, const QStringList& choices) {
-  for (const QString& choice : choices) {
-    if (!choice.isEmpty() && QStringView(text).mid(pos).startsWith(choice)) {
+bool Accept(QStringView text, qsizetype& pos, std::initializer_list<QStringView> choices) {
+  for (const QStringView choice : choices) {
+    if (!choice.isEmpty() && text.mid(pos).startsWith(choice)) {
       pos += choice.size();
       return true;
     }
@@ -125,7 +128,7 @@ bool Accept(const QString& text, qsizetype& pos, const QStringList& choices) {
   return false;
 }
 
-QString AsciiDigitsAt(const QString& text, qsizetype& pos) {
+QString AsciiDigitsAt(QStringView text, qsizetype& pos) {
   QString digits;
   while (pos < text.size() && IsAsciiDigit(text[pos]))
     digits += text[pos++];
@@ -143,13 +146,63 @@ bool IsSoundGrouping(const QStringList& groups) {
   return true;
 }
 
-}  // namespace
+// The separators one reading of a number allows.
+struct Separators {
+  QString group;    // empty: no grouping
+  QString decimal;
+};
 
-double NumberValue(const QString& text) { return NumberValue(text, QLocale::c()); }
+// True when the character at pos separates digit groups: the group separator itself
+// or, where that is a blank or an apostrophe, any of its look-alikes (users type a
+// plain blank where the locale writes a narrow no-break space, and "'" for "’").
+bool IsGroupSeparatorAt(QStringView t, qsizetype& pos, const QString& group) {
+  if (group.isEmpty() || pos >= t.size()) return false;
+  if (group.size() == 1 && IsBlankLike(group[0]) && IsBlankLike(t[pos])) return ++pos, true;
+  if (group.size() == 1 && IsApostropheLike(group[0]) && IsApostropheLike(t[pos])) return ++pos, true;
+  return Accept(t, pos, {QStringView(group)});
+}
 
-double NumberValue(const QString& text, const QLocale& locale) {
-  // Where the locale's decimal separator is not a period, the first of it and the
-  // period in the text is the decimal point; a second one ends the number.
+// The value of the whole text read with one set of separators; nullopt when the
+// text is anything else.
+std::optional<double> ReadWith(QStringView t, const Separators& sep, const QLocale& locale) {
+  qsizetype pos = 0;
+  std::string ascii;
+  const QString minus = locale.negativeSign(), plus = locale.positiveSign();
+  if (Accept(t, pos, {minus, u"-"})) ascii += '-';
+  else Accept(t, pos, {plus, u"+"});
+
+  QStringList groups{AsciiDigitsAt(t, pos)};
+  while (!groups.back().isEmpty()) {
+    qsizetype next = pos;
+    if (!IsGroupSeparatorAt(t, next, sep.group)) break;
+    if (next >= t.size() || !IsAsciiDigit(t[next])) break;
+    pos = next;
+    groups << AsciiDigitsAt(t, pos);
+  }
+  if (!IsSoundGrouping(groups)) return std::nullopt;
+  const QString whole = groups.join(QString());
+
+  QString fraction;
+  if (Accept(t, pos, {QStringView(sep.decimal)})) fraction = AsciiDigitsAt(t, pos);
+  if (whole.isEmpty() && fraction.isEmpty()) return std::nullopt;
+  ascii += (whole + QLatin1Char('.') + fraction).toStdString();
+
+  if (Accept(t, pos, {u"E", u"e", u"D", u"d"})) {
+    ascii += 'E';
+    if (Accept(t, pos, {minus, u"-"})) ascii += '-';
+    else Accept(t, pos, {plus, u"+"});
+    const QString exponent = AsciiDigitsAt(t, pos);
+    if (exponent.isEmpty()) return std::nullopt;
+    ascii += exponent.toStdString();
+  }
+  if (pos != t.size()) return std::nullopt;
+  return ScanDecimal(ascii).value;
+}
+
+// The number at the start of the text, reading both the locale's decimal
+// separator and a period as the decimal point. Kept for files the program read
+// before they were written in one form (the configuration file).
+double LeadingScan(const QString& text, const QLocale& locale) {
   const QString separator = locale.decimalPoint();
   const QChar comma = separator.size() == 1 && separator != QLatin1String(".") ? separator[0] : QChar();
   bool pointSeen = false;
@@ -170,51 +223,31 @@ double NumberValue(const QString& text, const QLocale& locale) {
   return ScanDecimal(compact).value;
 }
 
+}  // namespace
+
+double NumberValue(const QString& text) { return LeadingScan(text, QLocale::c()); }
+
+double SettingNumber(const QString& text, const QLocale& locale) { return LeadingScan(text, locale); }
+
+double NumberValue(const QString& text, const QLocale& locale) {
+  return LocaleNumber(text, locale).value_or(0);
+}
+
 std::optional<double> LocaleNumber(const QString& text, const QLocale& locale) {
-  const QString t = text.trimmed();
-  qsizetype pos = 0;
-  std::string ascii;
-  if (Accept(t, pos, {locale.negativeSign(), QStringLiteral("-")})) ascii += '-';
-  else Accept(t, pos, {locale.positiveSign(), QStringLiteral("+")});
-
-  QStringList groups{AsciiDigitsAt(t, pos)};
-  const QString separator = locale.groupSeparator();
-  const bool blankSeparator = separator.size() == 1 && IsBlankLike(separator[0]);
-  while (pos + 1 < t.size() && !groups.back().isEmpty()) {
-    qsizetype next = pos;
-    if (blankSeparator && IsBlankLike(t[next])) ++next;
-    else if (!Accept(t, next, {separator})) break;
-    if (next >= t.size() || !IsAsciiDigit(t[next])) break;
-    pos = next;
-    groups << AsciiDigitsAt(t, pos);
-  }
-  if (!IsSoundGrouping(groups)) return std::nullopt;
-  const QString whole = groups.join(QString());
-
-  QString fraction;
-  if (Accept(t, pos, {locale.decimalPoint()})) fraction = AsciiDigitsAt(t, pos);
-  if (whole.isEmpty() && fraction.isEmpty()) return std::nullopt;
-  ascii += (whole + QLatin1Char('.') + fraction).toStdString();
-
-  if (Accept(t, pos, {QStringLiteral("E"), QStringLiteral("e"), QStringLiteral("D"),
-                      QStringLiteral("d"), locale.exponential()})) {
-    ascii += 'E';
-    if (Accept(t, pos, {locale.negativeSign(), QStringLiteral("-")})) ascii += '-';
-    else Accept(t, pos, {locale.positiveSign(), QStringLiteral("+")});
-    const QString exponent = AsciiDigitsAt(t, pos);
-    if (exponent.isEmpty()) return std::nullopt;
-    ascii += exponent.toStdString();
-  }
-  if (pos != t.size()) return std::nullopt;
-  return ScanDecimal(ascii).value;
+  const QString trimmed = text.trimmed();
+  const QStringView t(trimmed);
+  const Separators own{locale.groupSeparator(), locale.decimalPoint()};
+  if (auto value = ReadWith(t, own, locale)) return value;
+  // A period is a decimal point wherever it cannot be a group separator ("0.65" and
+  // "1.5" in German, where "1.500" stays fifteen hundred).
+  if (own.decimal == QLatin1String(".") || !t.contains(QLatin1Char('.'))) return std::nullopt;
+  const Separators period{own.group == QLatin1String(".") ? QString() : own.group,
+                          QStringLiteral(".")};
+  return ReadWith(t, period, locale);
 }
 
 bool IsNumberText(const QString& text, const QLocale& locale) {
-  if (LocaleNumber(text, locale).has_value()) return true;
-  // A period is a decimal point in every locale (users type "0.65" in German too).
-  // Read so without group separators, which would be the locale's decimal point.
-  return locale.decimalPoint() != QLatin1String(".") && !text.contains(QLatin1Char(',')) &&
-         LocaleNumber(text, QLocale::c()).has_value();
+  return LocaleNumber(text, locale).has_value();
 }
 
 qint64 DaysBetween(const QDate& a, const QDate& b) { return a.daysTo(b); }

@@ -15,23 +15,28 @@ namespace tw {
 // "12abc" is 12, "1,500" is 1, "abc" and "" are 0. For machine text (the
 // program's own plain numbers, version numbers).
 double NumberValue(const QString& text);
-// The same for text the user typed or saw: where the locale's decimal separator is
-// not a period, the first of that separator and a period is the decimal point
-// ("95,5" and "95.5" are both 95.5 in German); in period locales as above.
+// The number a field holds, read the one way every check, normalisation and
+// calculation reads it: LocaleNumber, and 0 for text that is not a number.
 double NumberValue(const QString& text, const QLocale& locale);
+// The number at the start of a text, with the locale's decimal separator or a
+// period as the decimal point ("95,5" and "95.5" are both 95.5 in German) and the
+// rest ignored. For the settings file and shown amounts, never to judge a field.
+double SettingNumber(const QString& text, const QLocale& locale);
 
-// True when the whole text, apart from surrounding blanks, is a number written in
-// the user's locale: sign, digits with optional group separators, the locale's
-// decimal separator (or a period where that separator is not one), optional
-// exponent. Empty or blank text is not a number.
-bool IsNumberText(const QString& text, const QLocale& locale);
-// The value of a text that IsNumberText accepts, read by the locale's separators
-// ("1.500,5" is 1500.5 in German); nullopt for any other text.
+// The one reader of numbers typed or shown in the user's locale. The whole text,
+// apart from surrounding blanks, must be: an optional sign; digits, grouped by the
+// locale's group separator only where the groups are well formed ("1.100" and
+// "12.345,6" in German; "3 000" with a blank, no-break or narrow no-break space in
+// French; "1'250" in Swiss German); the locale's decimal separator and digits, or a
+// period as the decimal point where it cannot be a group separator ("0.65" and
+// "1.5" in German); an optional exponent. Anything else ("8O", "1,5" in English)
+// is not a number: nullopt.
 std::optional<double> LocaleNumber(const QString& text, const QLocale& locale);
+bool IsNumberText(const QString& text, const QLocale& locale);
 
 // The date the text holds by the user's locale rules: day-month-year (or the
 // locale's own order) with "-", "/" or "." between numbers, two- or four-digit
-// years (00-29 are 2000-2029, 30-99 are 1930-1999), the locale's short date, and
+// years (00-99 are 2000-2099), the locale's short date, and
 // "dd-mmm-yyyy" with the locale's (or English) abbreviated or full month names.
 std::optional<QDate> ParseDate(const QString& text, const QLocale& locale);
 bool IsDateText(const QString& text, const QLocale& locale);

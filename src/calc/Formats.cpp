@@ -1,5 +1,6 @@
 #include "calc/Formats.h"
 
+#include "calc/FieldDate.h"
 #include "calc/Fields.h"
 #include "calc/MonthNames.h"
 
@@ -131,10 +132,7 @@ QString LongDate(const QDate& date, const QLocale& locale) {
          QLatin1Char('-') + QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
 }
 
-QString ShortDate(const QDate& date, const QLocale& locale) {
-  if (!date.isValid()) return {};
-  return locale.toString(date, QLocale::ShortFormat);
-}
+QString ShortDate(const QDate& date, const QLocale& locale) { return FieldDateText(date, locale); }
 
 QString TimeStamp(const QDateTime& when, const QLocale& locale) {
   return ShortDate(when.date(), locale) + QLatin1Char(' ') +

@@ -29,7 +29,9 @@ QString CurrencySymbolOf(const QLocale& locale);
 
 // "05-Mar-2010": two-digit day, the locale's abbreviated month name, four-digit year.
 QString LongDate(const QDate& date, const QLocale& locale);
-// The user's short date form.
+// The user's short date form with the year in full ("27.05.2025", not "27.05.25"):
+// every date the program shows, in fields, tooltips, the History window and the
+// logs' time stamps, is written so.
 QString ShortDate(const QDate& date, const QLocale& locale);
 // Short date, a blank and the time as "hh:mm:ss" (the logs' time stamp).
 QString TimeStamp(const QDateTime& when, const QLocale& locale);

@@ -79,10 +79,11 @@ void CheckDateRange(QStringList& fails, const FieldTexts& f, const DateRange& ra
     if (date && OutsideRange(*date, range)) fails << QString::fromLatin1(range.message);
 }
 
-// A reading that is not a number has value 0; only the zero forms of its mode may
-// stand for a real 0 (so "00" and "0.00" are refused, "12abc" is 12).
+// A reading must be a number ("12abc" and "8O" are not); only the zero forms of its
+// mode may stand for a real 0 (so "00" and "0.00" are refused).
 bool ReadingFails(const QString& text, double maximum, std::initializer_list<const char*> zeros,
                   const QLocale& locale) {
+    if (!text.isEmpty() && !IsNumberText(text, locale)) return true;
     const double value = NumberValue(text, locale);
     bool typedZero = false;
     for (const char* zero : zeros) {
@@ -177,9 +178,7 @@ FieldTexts NormalisedNumbers(const FieldTexts& in, const QLocale& locale) {
     // Volume readings are whole: the "0.0" text just written is read back by the locale.
     for (const Reading& r : kReadings) {
         if (!f.ticked(r.modeBox)) continue;
-        const QString t = f.text(r.field);
-        const double volume = LocaleNumber(t, locale).value_or(NumberValue(t, locale));
-        f.setText(r.field, FixedNumber(std::floor(volume), 0, locale));
+        f.setText(r.field, FixedNumber(std::floor(value(r.field)), 0, locale));
     }
 
     // A tank read as empty twice is a tank not in use.

@@ -17,7 +17,7 @@ bool IsPlainNumberText(const QString& text) {
 double ShownValue(const QString& text, const QLocale& locale) {
     if (IsPlainNumberText(text)) return NumberValue(text);
     if (const auto value = LocaleNumber(text, locale)) return *value;
-    return NumberValue(text, locale);
+    return SettingNumber(text, locale);
 }
 
 double FloatDecimal(float value) {

@@ -1,6 +1,7 @@
 #include "calc/TankVolume.h"
 
 #include "calc/Fields.h"
+#include "calc/ShownValue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +38,8 @@ float TankVolume(int readingIsVolume, const QString& capacity, const QString& de
                  const QString& reading, int shape, const QLocale& locale) {
     const double c = NumberValue(capacity, locale);
     const double d = NumberValue(depth, locale);
-    const double r = NumberValue(reading, locale);
+    // The reading is the program's own plain number (a depth above the offset).
+    const double r = ShownValue(reading, locale);
 
     // No capacity, no tank: this is how the second tank is made optional.
     if (!(c > 0)) return 0;

@@ -66,7 +66,7 @@ int ApplyKey(ConfigFile& file, const QString& line, const QLocale& locale) {
         const Key& key = kKeys[i];
         const QString name = QString::fromLatin1(key.text);
         if (!line.startsWith(name)) continue;
-        const double value = NumberValue(line.mid(name.size()), locale);
+        const double value = SettingNumber(line.mid(name.size()), locale);
         if (key.stored)
             file.switches.*key.stored = static_cast<float>(value);
         else

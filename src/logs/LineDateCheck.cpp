@@ -103,7 +103,7 @@ bool LineDateCheck::isWrittenShortDate(QStringView text) const {
         if (part.field == 'd') day = value;
         if (part.field == 'M') month = value;
         if (part.field == 'y') {
-            if (digits == 2) year = value < 30 ? 2000 + value : 1900 + value;
+            if (digits == 2) year = 2000 + value;
             else if (value >= 100) year = value;
             else return false;
         }

@@ -85,12 +85,20 @@ QString LogDate(const QString& text, const QLocale& locale) {
     return text;
 }
 
-QString FitCurrency(const QString& text, int width, const QLocale& locale) {
+QString FitCurrency(const QString& shown, int width, const QLocale& locale) {
+    const QString text = LogCurrencyText(shown, locale);
     if (text.size() <= width) return text;
+    // Group separators go, the blank before a currency code stays ("1 234,50 PLN").
     QString plain = text;
-    if (!locale.groupSeparator().isEmpty()) plain.remove(locale.groupSeparator());
+    const QString group = locale.groupSeparator();
+    for (qsizetype at = plain.indexOf(group); !group.isEmpty() && at > 0;
+         at = plain.indexOf(group, at + 1)) {
+        const qsizetype after = at + group.size();
+        if (after < plain.size() && plain[at - 1].isDigit() && plain[after].isDigit())
+            plain.remove(at--, group.size());
+    }
     if (plain.size() <= width) return plain;
-    return StripCurrencySymbol(plain, CurrencySymbolOf(locale)).trimmed();
+    return StripCurrencySymbol(plain, LogCurrencySymbol(locale)).trimmed();
 }
 
 QString JoinColumns(const std::vector<std::pair<QString, int>>& fields) {

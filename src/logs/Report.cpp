@@ -2,6 +2,7 @@
 
 #include "calc/Fields.h"
 #include "calc/Formats.h"
+#include "calc/ShownValue.h"
 #include "logs/LogColumns.h"
 #include "logs/TankLines.h"
 
@@ -12,7 +13,7 @@ namespace {
 const QString kEnd = QStringLiteral("\r\n");
 
 // A number is "set" when its value is not 0; empty or non-numeric text is 0.
-bool IsSet(const QString& text, const QLocale& locale) { return NumberValue(text, locale) != 0; }
+bool IsSet(const QString& text, const QLocale& locale) { return ShownValue(text, locale) != 0; }
 
 // Labels are 26 characters of words and blanks, then ": ", so values start in column 29.
 QString Label(const QString& words) { return words.leftJustified(26, QLatin1Char(' ')) + ": "; }
@@ -26,7 +27,7 @@ public:
         return RightAlign(FitCurrency(text, width, locale_), width);
     }
     QString currency(const QString& number) const {
-        return RightAlign(FitCurrency(CurrencyText(NumberValue(number), locale_), 9, locale_), 9);
+        return RightAlign(FitCurrency(CurrencyText(ShownValue(number, locale_), locale_), 9, locale_), 9);
     }
 
     QString quantity(const QString& label, const QString& text, int width,

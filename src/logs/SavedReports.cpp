@@ -1,5 +1,6 @@
 #include "logs/SavedReports.h"
 
+#include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
 #include "logs/LogColumns.h"
@@ -32,7 +33,7 @@ std::optional<double> BracketedNumber(const QString& line, const QLocale& locale
 }  // namespace
 
 SavedReportReader::SavedReportReader(const QLocale& locale)
-    : locale_(locale), symbol_(CurrencySymbolOf(locale)) {}
+    : locale_(locale), symbol_(LogCurrencySymbol(locale)) {}
 
 void SavedReportReader::finish() {
     if (current_) reports_.push_back(*current_);

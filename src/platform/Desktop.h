@@ -5,7 +5,7 @@
 
 namespace tw {
 
-enum class Icon { None, Stop, Warning, Exclamation, Information };
+enum class Icon { None, Stop, Warning, Exclamation, Information, Question };
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 enum class WindowId { Main, About, Update };

@@ -26,6 +26,7 @@
 #include "app/Program.h"
 #include "app/ViewLog.h"
 #include "calc/ForecastChart.h"
+#include "calc/Formats.h"
 #include "ui/HistoryChart.h"
 
 namespace tw {
@@ -199,12 +200,12 @@ void LogWindow::fillTable(const LogViewContent& content) {
     for (int r = 0; r < int(content.rows.size()); ++r) {
         const HistoryTableRow& row = content.rows[size_t(r)];
         const QString cells[] = {
-            locale.toString(row.date, QLocale::ShortFormat),
+            ShortDate(row.date, locale),
             number(row.oil, 0),
             row.days ? locale.toString(*row.days) : QString(),
             number(row.used, 0),
             number(row.perDay, 1),
-            row.costPerDay ? locale.toCurrencyString(*row.costPerDay) : QString(),
+            row.costPerDay ? CurrencyText(*row.costPerDay, locale) : QString(),
         };
         for (int c = 0; c < 6; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);

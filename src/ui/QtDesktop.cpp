@@ -19,6 +19,7 @@ QMessageBox::Icon BoxIcon(Icon icon) {
     case Icon::Warning:
     case Icon::Exclamation: return QMessageBox::Warning;
     case Icon::Information: return QMessageBox::Information;
+    case Icon::Question: return QMessageBox::Question;
     case Icon::None: break;
     }
     return QMessageBox::NoIcon;

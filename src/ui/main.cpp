@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
+#include <optional>
 
 #include "app/CommandLine.h"
 #include "app/CsvCommand.h"
@@ -56,11 +57,33 @@ int ForecastWithoutWindow(int argc, char* argv[], const QStringList& arguments) 
                              tw::QtDesktop::usableLocale(QLocale::system()), out, err);
 }
 
+// --help, --version and a command line that cannot be used are answered on the
+// terminal, without a display; nullopt when the program goes on.
+std::optional<int> AnswerOnTerminal(const QStringList& arguments) {
+    const tw::CommandLine line = tw::ParseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        QTextStream err(stderr);
+        err << "tankwise: " << line.error << "\n" << tw::UsageText().section('\n', 0, 0) << "\n";
+        return 2;
+    }
+    QTextStream out(stdout);
+    if (line.help) {
+        out << tw::UsageText();
+        return 0;
+    }
+    if (line.version) {
+        out << "tankwise " << tw::VersionText() << "\n";
+        return 0;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto code = AnswerOnTerminal(arguments)) return *code;
     if (const auto target = tw::ExportCsvFolder(arguments))
         return ExportWithoutWindow(argc, argv, arguments, *target);
     if (tw::AsksForForecast(arguments)) return ForecastWithoutWindow(argc, argv, arguments);
@@ -78,6 +101,7 @@ int main(int argc, char* argv[]) {
     if (!launch) return 1;
 
     tw::DesktopProgram program(launch->folder);
+    program.program.st.SavingRefused = launch->savingRefused;
     if (!program.view.start(launch->switches)) return 0;
     return QApplication::exec();
 }

@@ -4,7 +4,6 @@
 #include <QRegularExpression>
 
 #include "platform/Version.h"
-#include "calc/Fields.h"
 
 namespace tw {
 
@@ -71,27 +70,51 @@ bool IsUsablePagePath(const QString& value) {
     return value != QLatin1String(kMissingValue) && IsSafePagePath(value);
 }
 
+std::optional<QList<int>> VersionNumbers(const QString& text) {
+    QList<int> numbers;
+    for (const QString& part : text.trimmed().split(QLatin1Char('.'))) {
+        bool ok = part.size() <= 6;
+        for (const QChar c : part) ok = ok && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        if (!ok || part.isEmpty()) return std::nullopt;
+        numbers << part.toInt();
+    }
+    return numbers;
+}
+
+int CompareVersions(QList<int> a, QList<int> b) {
+    // "3.1" and "3.1.0" are the same version.
+    while (a.size() < b.size()) a << 0;
+    while (b.size() < a.size()) b << 0;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+    return 0;
+}
+
 UpdateOutcome CompareUpdateReply(const UpdateReply& reply, const QString& localVersion,
                                  const QString& localMinor) {
-    // Reading stops at the second period, so in practice Version1 meets major.minor.
-    const double published = NumberValue(reply.Version1 + "." + reply.Version2);
-    const double local = NumberValue(localVersion + "." + localMinor);
     const QString program = QString::fromLatin1(kProgramName);
     UpdateOutcome out;
-    if (published == local) {
+    const auto published = VersionNumbers(reply.Version1 + "." + reply.Version2);
+    const auto local = VersionNumbers(localVersion + "." + localMinor);
+    if (reply.missing != 0 || !published || !local) {
+        out.status = QString::fromLatin1(kUnreadableReply);
+        return out;
+    }
+    const int order = CompareVersions(*published, *local);
+    if (order == 0) {
         out.status = "You have the latest version of " + program;
         out.message = "Click Known Issues to see any problems we are aware of.\r\n" + reply.Message;
         out.website = IsUsablePagePath(reply.Index);
         out.kissues = IsUsablePagePath(reply.KIssues);
         out.history = IsUsablePagePath(reply.History);
-    } else if (published > local) {
+    } else if (order > 0) {
         out.newer = true;
         out.status = "Version " + reply.Version1 + " of " + reply.Name + " is available ";
         out.message = "Click Download to get it\r\n"
                       "Click History for change info and Known Issues for any problems.\r\n" +
                       reply.Message;
         if (reply.Uninstall == QLatin1String("Yes"))
-            out.message += "\r\nYou must uninstall " + program + "first.";
+            out.message += "\r\nYou must uninstall " + program + " first.";
         out.website = IsUsablePagePath(reply.Index);
         out.kissues = IsUsablePagePath(reply.KIssues);
         out.history = IsUsablePagePath(reply.History);

@@ -1,5 +1,7 @@
 #pragma once
+#include <QList>
 #include <QString>
+#include <optional>
 
 namespace tw {
 
@@ -46,7 +48,18 @@ struct UpdateOutcome {
     bool download = false, history = false, kissues = false, website = false;
 };
 
-// Compares Version1.Version2 with the local version.minor by their leading numbers.
+// The status of a reply that lacks an element or whose version is not numbers.
+inline constexpr const char* kUnreadableReply = "The web site's reply could not be read";
+
+// A version as its numbers ("3.10.0.0" is 3, 10, 0, 0); nullopt unless every part
+// between the periods is digits.
+std::optional<QList<int>> VersionNumbers(const QString& text);
+// -1, 0 or 1 as version a is older than, the same as or newer than b, number by
+// number (3.10 is newer than 3.9).
+int CompareVersions(QList<int> a, QList<int> b);
+
+// Compares Version1.Version2 with the local version.minor number by number; a reply
+// that cannot be used gives kUnreadableReply and is never newer.
 UpdateOutcome CompareUpdateReply(const UpdateReply& reply, const QString& localVersion,
                                  const QString& localMinor);
 

@@ -2,7 +2,9 @@
 // refusals that end the program before it touches anything.
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
+#include <sys/resource.h>
 #include <gtest/gtest.h>
 
 #include "FakeDesktop.h"
@@ -21,6 +23,8 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
         {"words stay joined", {"-InhibitErrorCheck", "more"}, "", "-InhibitErrorCheck more", false},
         {"last folder wins", {"--folder", "/a", "--folder", "/b"}, "/b", "", false},
         {"folder without name", {"-InhibitUpdate", "--folder"}, "", "", true}, {"empty folder name", {"--folder="}, "", "", true},
+        {"unknown option", {"--colour", "-InhibitUpdate"}, "", "", true}, {"export without folder", {"--export-csv", "--folder"}, "", "", true},
+        {"export folder is no switch", {"--export-csv", "out", "-InhibitUpdate"}, "", "-InhibitUpdate", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -99,6 +103,35 @@ TEST_F(Launching, RefusalsTellTheUserOnceAndTouchNothing) {
         EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     }
     EXPECT_EQ(read("mine/Help/index.htm"), "help 1");
+}
+
+// A lock left by a copy that died (a power cut): its process no longer exists.
+void PutStaleLock(const QString& folder) {
+    QFile lock(folder + "/.Tankwise.lock");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("999999999\ntankwise\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+}
+
+TEST_F(Launching, AStaleLockIsNeverAnotherCopyRunning) {
+    ASSERT_TRUE(launch({"--folder", at("mine")}));  // the folder is set up, then released
+    PutStaleLock(at("mine"));
+    EXPECT_TRUE(launch({"--folder", at("mine")})) << "a stale lock is taken over";
+    PutStaleLock(at("mine"));
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        desktop.messages.clear();
+        desktop.answers.push_back(answer);
+        rlimit saved{}, full{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        full = saved, full.rlim_cur = 0;  // every write fails, as on a full disk
+        setrlimit(RLIMIT_FSIZE, &full);
+        const std::optional<Launch> started = launch({"--folder", at("mine")});
+        setrlimit(RLIMIT_FSIZE, &saved);
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        EXPECT_EQ(desktop.messages[0].title, "Tankwise Working Folder Error");
+        EXPECT_EQ(desktop.messages[0].buttons, Buttons::YesNo);
+        EXPECT_TRUE(desktop.messages[0].text.contains(at("mine") + " as in use:\r\nFile too large."));
+        EXPECT_EQ(started && started->savingRefused.contains("File too large"), answer == Answer::Yes);
+    }
 }
 
 }  // namespace

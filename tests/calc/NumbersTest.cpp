@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 #include "calc/Currency.h"
 #include "calc/Fields.h"
@@ -28,27 +29,23 @@ TEST(Numbers, LeadingNumberOfMachineText) {
 }
 
 TEST(Numbers, WholeTextJudgedAndReadByTheLocale) {
-    // isNumber and value: IsNumberText and LocaleNumber; leading: NumberValue by locale.
-    struct Row { const char* name; const char* locale; QString text; bool isNumber; double value, leading; };
+    // One reader: a text is a number with this value, or not a number (value 0).
+    struct Row { const char* name; const char* locale; QString text; std::optional<double> value; };
+    const std::optional<double> no;
     const Row rows[] = {
-        {"gbGrouped", "en_GB", "1,500.25", true, 1500.25, 1}, {"gbShortGroup", "en_GB", "1,5", false, 0, 1},
-        {"gbLongFirstGroup", "en_GB", "1234,567", false, 0, 1234}, {"gbIndianGrouping", "en_GB", "1,00,000", true, 100000, 1},
-        {"gbSurroundingBlanks", "en_GB", "  42  ", true, 42, 42},
-        {"gbInnerBlank", "en_GB", "4 2", false, 0, 42}, {"gbExponentWithoutDigits", "en_GB", "1e", false, 0, 1},
-        {"gbCurrencySymbol", "en_GB", QString::fromUtf8("£5"), false, 0, 0},
-        {"gbEmpty", "en_GB", "", false, 0, 0}, {"usDecimalComma", "en_US", "1234,5", false, 0, 1234},
-        {"deGrouped", "de_DE", "1.500,5", true, 1500.5, 1.5}, {"deComma", "de_DE", "95,5", true, 95.5, 95.5},
-        {"dePeriodIsAPointToo", "de_DE", "95.5", true, 0, 95.5},
-        {"deEnglishForm", "de_DE", "1,500.25", false, 0, 1.5}, {"deExponent", "de_DE", "1,5e3", true, 1500, 1500},
-        {"deLetterSuffix", "de_DE", "60,5cm", false, 0, 60.5}, {"frBlankGroup", "fr_FR", "1 500,5", true, 1500.5, 1500.5},
-        {"frNarrowBlankGroup", "fr_FR", QString::fromUtf8("1\u202F500"), true, 1500, 1}, {"chPeriodLocale", "de_CH", "95,5", false, 0, 95},
+        {"gbGrouped", "en_GB", "1,500.25", 1500.25}, {"gbShortGroup", "en_GB", "1,5", no}, {"gbLongFirstGroup", "en_GB", "1234,567", no},
+        {"gbIndianGrouping", "en_GB", "1,00,000", 100000}, {"gbInnerBlank", "en_GB", "4 2", no}, {"gbLetterO", "en_GB", " 8O", no},
+        {"deGroupedThousand", "de_DE", "1.100", 1100}, {"deGrouped", "de_DE", "12.345,6", 12345.6}, {"dePeriodShortGroup", "de_DE", "1.5", 1.5},
+        {"dePeriodLongGroup", "de_DE", "1.2345", 1.2345}, {"deTwoPeriods", "de_DE", "1.2.3", no}, {"deEnglishForm", "de_DE", "1,500.25", no},
+        {"frNoBreakGroup", "fr_FR", QString::fromUtf8("3\u00A0000,5"), 3000.5}, {"frPeriodPoint", "fr_FR", "1.500", 1.5},
+        {"chApostrophe", "de_CH", "1'250", 1250}, {"chCommaIsNoPoint", "de_CH", "95,5", no}, {"plBlankGroup", "pl_PL", "1 250,3", 1250.3},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const QLocale locale(QString::fromLatin1(r.locale));
-        EXPECT_EQ(IsNumberText(r.text, locale), r.isNumber);
-        EXPECT_EQ(LocaleNumber(r.text, locale).value_or(0), r.value);
-        EXPECT_EQ(NumberValue(r.text, locale), r.leading);
+        EXPECT_EQ(IsNumberText(r.text, locale), r.value.has_value());
+        EXPECT_EQ(LocaleNumber(r.text, locale), r.value);
+        EXPECT_EQ(NumberValue(r.text, locale), r.value.value_or(0));
     }
 }
 
@@ -66,8 +63,7 @@ TEST(Numbers, FixedNumberRoundsHalfAwayFromZero) {
         {"half", "en_GB", 2.5, 0, "3"},           {"negativeHalf", "en_GB", -2.5, 0, "-3"},
         {"binaryBelowHalf", "en_GB", 2.675, 2, "2.68"}, {"padded", "en_GB", 12.5, 2, "12.50"},
         {"carry", "en_GB", 9.995, 2, "10.00"},    {"tinyDown", "en_GB", 0.000049, 4, "0.0000"},
-        {"negativeToZero", "en_GB", -0.04, 1, "0.0"}, {"negativeAway", "en_GB", -0.05, 1, "-0.1"}, {"noGrouping", "en_GB", 1e20, 0, "100000000000000000000"},
-        {"deComma", "de_DE", 123456.789, 2, "123456,79"}, {"frComma", "fr_FR", 0.65, 4, "0,6500"}, {"usPoint", "en_US", 1234.5, 1, "1234.5"},
+        {"negativeToZero", "en_GB", -0.04, 1, "0.0"}, {"negativeAway", "en_GB", -0.05, 1, "-0.1"}, {"noGrouping", "de_DE", 1e20, 1, "100000000000000000000,0"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

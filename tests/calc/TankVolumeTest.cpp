@@ -17,7 +17,7 @@ TEST(TankVolume, ReadingToVolumePerShape) {
         // r/D before the product: 20.4/120 is a hair under 0.17, so 424, not 425.
         {"verticalDividesFirst", 0, "2500", "120", "20.4", kVertical, 424.0f}, {"verticalBelowBottom", 0, "2500", "120", "-2", kVertical, 0.0f},
         {"verticalAboveTop", 0, "2500", "120", "150", kVertical, 2500.0f}, {"rectangularRoundsDown", 0, "2500", "120", "119.9", kRectangular, 2497.0f},
-        {"leadingNumbers", 0, "2500 litres", "120cm", "60 ", kVertical, 1250.0f}, {"volumePassesThrough", 1, "2500", "", "1234.5", kHorizontal, 1234.5f},
+        {"wordsAreNoNumber", 0, "2500 litres", "120", "60", kVertical, 0.0f}, {"blanksAround", 0, " 2500", "120 ", "60", kVertical, 1250.0f}, {"volumePassesThrough", 1, "2500", "", "1234.5", kHorizontal, 1234.5f},
         {"noCapacity", 1, "", "120", "1234.5", kHorizontal, 0.0f},
         {"noDepth", 0, "2500", "0", "60", kHorizontal, 0.0f}, {"unknownShape", 0, "2500", "120", "60", 3, 0.0f},
     };

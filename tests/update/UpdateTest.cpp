@@ -43,13 +43,15 @@ TEST(UpdateReply, OutcomeOfTheComparison) {
     const char* const latest = "You have the latest version of Tankwise";
     const char* const thanks = "Thank you for using Tankwise.";
     const char* const unknown = "Unrecognised version of Tankwise";
+    const char* const unread = "The web site's reply could not be read";
     struct Row { const char* name; const char* v1, *v2, *local, *uninstall; bool newer; const char* status, *last; bool pages; };
     const Row rows[] = {
-        {"same", "3.0", "0.5", "3.0", "No", false, latest, thanks, true},
-        {"newerUninstall", "3.1", "0.0", "3.0", "Yes", true, "Version 3.1 of Tankwise is available ", "You must uninstall Tankwisefirst.", true},
+        {"same", "3.0", "0.0", "3.0", "No", false, latest, thanks, true},
+        {"newerUninstall", "3.1", "0.0", "3.0", "Yes", true, "Version 3.1 of Tankwise is available ", "You must uninstall Tankwise first.", true},
         {"uninstallOnlyExactly", "4", "0.0", "3.0", "yes", true, "Version 4 of Tankwise is available ", thanks, true},
         {"older", "2.9", "0.0", "3.0", "Yes", false, unknown, "Contact Hollyoak for assistance.", false},
-        {"notANumber", "three", "0.0", "3.0", "No", false, unknown, "Contact Hollyoak for assistance.", false},
+        {"notANumber", "three", "0.0", "3.0", "No", false, unread, "", false},
+        {"tenAfterNine", "3.10", "0.0", "3.9", "No", true, "Version 3.10 of Tankwise is available ", thanks, true},
         {"shortModeAnyRelease", "3.0", "0.0", "0.9", "No", true, "Version 3.0 of Tankwise is available ", thanks, true},
     };
     for (const Row& r : rows) {
