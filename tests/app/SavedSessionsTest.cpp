@@ -70,7 +70,7 @@ public:
     // reading; calculates and, with Auto Save, saves.
     void calculate(bool first) {
         if (first) {
-            date_ = QDate(2019, 1, 1).addDays(pick(0, 700));
+            date_ = QDate(2024, 1, 1).addDays(pick(0, 1500));
             a_.oil = a_.capacity * 0.8;
             if (b_) b_->oil = b_->capacity * 0.5;
             type(Ctl::Date1, ShortDate(date_, locale_));
