@@ -121,7 +121,10 @@ QString SummariseForecast(Program& p, const ForecastRun& run) {
 void ShowOrderBy(Program& p) {
     const ForecastRun run = RunForecast(p);
     p.main.setText(Ctl::OrderBy, OrderByText(run, p.desktop.locale()));
-    p.main.setTooltip(Ctl::OrderBy, DescribeForecast(p, run));
+    const QString about = DescribeForecast(p, run);
+    p.main.setTooltip(Ctl::OrderBy, about);
+    // Shown in the window too, so the keyboard and screen readers reach it.
+    p.main.setText(Ctl::Forecast, about);
     if (!run.status.isEmpty()) p.setStatus(run.status);
 }
 

@@ -39,7 +39,8 @@ ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale
 // The same for the running program: its logs, tanks and last calculation.
 ForecastRun RunForecast(Program& p, const std::vector<HistoryTableRow>* saved = nullptr);
 
-// After a calculation: the Order By field, its tooltip and any status line.
+// After a calculation: the Order By field, its tooltip, the forecast line and any
+// status line.
 void ShowOrderBy(Program& p);
 // The order-by date in the user's short form; empty without a forecast.
 QString OrderByText(const ForecastRun& run, const QLocale& locale);

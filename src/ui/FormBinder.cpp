@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTabWidget>
 
 #include "app/Program.h"
 
@@ -162,7 +163,13 @@ void FormBinder::applyFocus() {
     const int focus = model_.focus();
     if (focus == focusShown_) return;
     focusShown_ = focus;
-    if (QWidget* w = widget(focus)) w->setFocus(Qt::OtherFocusReason);
+    QWidget* w = widget(focus);
+    if (!w) return;
+    // A control on a tab page in the background brings its page forward first.
+    for (QWidget* page = w; page && page != window_; page = page->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget() ? page->parentWidget()->parentWidget() : nullptr))
+            if (tabs->indexOf(page) >= 0) tabs->setCurrentWidget(page);
+    w->setFocus(Qt::OtherFocusReason);
 }
 
 void FormBinder::focusMoved(QWidget* now) {
