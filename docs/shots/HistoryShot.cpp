@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDate>
 #include <QDirIterator>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QPalette>
 #include <QStyleFactory>
@@ -91,7 +93,10 @@ int main(int argc, char* argv[]) {
     view.quit = [](int) {};
     if (!view.start(QStringLiteral("-InhibitUpdate"))) return 1;
     tw::LogWindow* window = view.showLogWindow(tw::LogKind::History, "Log/Tankwise_H.log");
-    window->resize(1300, 640);
-    QApplication::processEvents();
+    window->resize(1092, 560);  // a 1366 x 768 screen at 125%, less a panel
+    // The chart fits its axes once it is laid out.
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
     return window->grab().save(args[0]) ? 0 : 1;
 }

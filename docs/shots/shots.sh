@@ -18,8 +18,9 @@ export XDG_CONFIG_HOME="$WORK/config" QT_SCALE_FACTOR=1.25 LC_ALL=C.UTF-8 LANG=C
 openbox & sleep 1
 "$BUILD/tankwise" --folder "$WORK/Tankwise" -InhibitUpdate & sleep 3
 
-# Reading 2 of the last saved period, and Enter for Calculate.
+# The readings of a new period, and Enter for Calculate.
 xdotool search --sync --name "Tankwise" windowactivate --sync >/dev/null
+xdotool key alt+1 Tab && xdotool type --delay 30 "95"
 xdotool key alt+2 && xdotool type --delay 30 "10/09/2024" && xdotool key Tab && xdotool type --delay 30 "80"
 xdotool key Return && sleep 2
 import -window root "$REPO/docs/screenshot.png"
@@ -28,3 +29,6 @@ import -window root "$REPO/docs/history.png"
 xdotool key Escape && sleep 1
 
 QT_SCALE_FACTOR=1 "$BUILD/history-shot" "$REPO/docs/history-dark.png" --dark
+# How the dark chart looks with deuteranopia, to check its colours apart.
+/usr/bin/convert "$REPO/docs/history-dark.png" -color-matrix \
+    "0.367 0.861 -0.228 0.280 0.673 0.047 -0.012 0.043 0.969" "$BUILD/history-dark-deuteranopia.png"

@@ -9,7 +9,8 @@ namespace tw {
 
 namespace {
 
-constexpr qreal kLabelGap = 10;  // pixels between two labels
+constexpr qreal kLabelGap = 10;      // pixels between two labels
+constexpr qreal kLabelPadding = 10;  // what the chart keeps beside each label
 
 struct Span {
     qreal from, to;
@@ -19,6 +20,20 @@ struct Span {
 QDate DateAt(qreal ms) { return QDateTime::fromMSecsSinceEpoch(qint64(ms)).date(); }
 qreal MsOf(const QDate& date) { return qreal(date.startOfDay().toMSecsSinceEpoch()); }
 
+qreal TextWidth(const QFontMetricsF& metrics, const QString& text) {
+    qreal widest = 0;
+    for (const QString& line : text.split(QStringLiteral("<br>")))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// Every label within its share of the axis.
+bool FitsShares(const std::vector<AxisLabel>& labels, qreal width, const QFontMetricsF& metrics) {
+    const qreal share = width / qreal(labels.size() + 1) - kLabelPadding;
+    return std::all_of(labels.begin(), labels.end(),
+                       [&](const AxisLabel& label) { return TextWidth(metrics, label.text) <= share; });
+}
+
 }  // namespace
 
 std::vector<AxisLabel> TimeAxisLabels(qreal min, qreal max, qreal width,
@@ -27,7 +42,7 @@ std::vector<AxisLabel> TimeAxisLabels(qreal min, qreal max, qreal width,
     if (!(max > min) || width <= 0) return {};
     const qreal perMs = width / (max - min);
     const auto spanOf = [&](const AxisLabel& label) {
-        const qreal x = (label.at - min) * perMs, half = metrics.horizontalAdvance(label.text) / 2;
+        const qreal x = (label.at - min) * perMs, half = TextWidth(metrics, label.text) / 2;
         return Span{x - half, x + half};
     };
 
@@ -56,15 +71,28 @@ std::vector<AxisLabel> TimeAxisLabels(qreal min, qreal max, qreal width,
         for (size_t i = 1; i < months.size() && apart; ++i)
             apart = !spanOf(months[i - 1]).overlaps(spanOf(months[i]));
         if (!apart) continue;
+        std::vector<AxisLabel> all = kept;
         for (const AxisLabel& month : months) {
             const Span span = spanOf(month);
             if (std::none_of(taken.begin(), taken.end(), [&](const Span& s) { return s.overlaps(span); }))
-                kept.push_back(month);
+                all.push_back(month);
         }
+        if (!FitsShares(all, width, metrics)) continue;
+        kept = all;
         break;
     }
     std::sort(kept.begin(), kept.end(), [](const AxisLabel& a, const AxisLabel& b) { return a.at < b.at; });
     return kept;
+}
+
+ValueScale RoundScaleWithTicks(double top, int ticks) {
+    ticks = std::max(2, ticks);
+    if (!(top > 0) || !std::isfinite(top)) return {1, ticks};
+    const double rough = top / (ticks - 1);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (factor * power >= rough * (1 - 1e-9)) return {factor * power * (ticks - 1), ticks};
+    return {top, ticks};
 }
 
 ValueScale RoundScale(double top, int maxTicks) {

@@ -17,6 +17,8 @@ struct AxisLabel {
 // the finest step of 1, 2, 3, 4, 6 or 12 months whose labels ("Oct 24", or the year
 // alone at a step of 12) stand apart, leaving out those a mark covers. Each month is
 // named once; when not even the years fit, only the marks are left. Sorted by `at`.
+// A label may break into lines with "<br>". The chart cuts short any label wider
+// than the axis shared among all labels, so no more are given than that allows.
 std::vector<AxisLabel> TimeAxisLabels(qreal min, qreal max, qreal width,
                                       const std::vector<AxisLabel>& marks,
                                       const QFontMetricsF& metrics, const QLocale& locale);
@@ -28,5 +30,7 @@ struct ValueScale {
     int ticks = 2;
 };
 ValueScale RoundScale(double top, int maxTicks);
+// The same with exactly `ticks` ticks, so the grid lines of several axes meet.
+ValueScale RoundScaleWithTicks(double top, int ticks);
 
 }  // namespace tw

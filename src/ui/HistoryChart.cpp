@@ -4,6 +4,7 @@
 #include <QCategoryAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPointer>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -26,19 +27,37 @@ public:
         // Queued: the labels change the plot's size, which must settle first.
         connect(chart, &QChart::plotAreaChanged, this, [this] { fit(); }, Qt::QueuedConnection);
     }
+    // The oil axis leads: the others take its number of ticks, so the grid serves all.
+    void setOilAxis(QValueAxis* axis, double top) { oil_ = {axis, top}; }
     void addValueAxis(QValueAxis* axis, double top) { values_.push_back({axis, top}); }
+    // A label inside the plot at the left, at the level `y`.
+    void setLevelLabel(QScatterSeries* series, const QString& text, double y) {
+        levelLabel_ = series;
+        levelText_ = text;
+        levelY_ = y;
+    }
     void fit() {
         const QSizeF plot = chart_->plotArea().size();
-        if (plot == fitted_ || plot.isEmpty()) return;
+        if (plot == fitted_ || plot.isEmpty() || !oil_.first) return;
         fitted_ = plot;
         const QFontMetricsF metrics(time_->labelsFont());
-        const int ticks = std::clamp(int(plot.height() / (metrics.height() * 2.2)) + 1, 2, 6);
+        const int most = std::clamp(int(plot.height() / (metrics.height() * 2.2)) + 1, 2, 6);
+        const ValueScale oil = RoundScale(oil_.second, most);
+        oil_.first->setRange(0, oil.top);
+        oil_.first->setTickCount(oil.ticks);
+        // A narrow chart leaves the titles of the other axes to the legend.
+        const bool roomy = chart_->size().width() >= 640;
         for (const auto& [axis, top] : values_) {
-            const ValueScale scale = RoundScale(top, ticks);
+            const ValueScale scale = RoundScaleWithTicks(top, oil.ticks);
             axis->setRange(0, scale.top);
             axis->setTickCount(scale.ticks);
+            axis->setTitleVisible(roomy);
         }
         const qreal min = time_->min(), max = time_->max();
+        if (levelLabel_) {
+            const qreal x = min + (metrics.horizontalAdvance(levelText_) / 2 + 8) * (max - min) / plot.width();
+            levelLabel_->replace(0, x, levelY_);
+        }
         const std::vector<AxisLabel> labels = TimeAxisLabels(min, max, plot.width(), marks_, metrics, locale_);
         QStringList shown;
         for (const AxisLabel& label : labels) shown << label.text;
@@ -54,7 +73,11 @@ private:
     QCategoryAxis* time_;
     std::vector<AxisLabel> marks_;
     QLocale locale_;
+    std::pair<QValueAxis*, double> oil_{nullptr, 0};
     std::vector<std::pair<QValueAxis*, double>> values_;
+    QPointer<QScatterSeries> levelLabel_;
+    QString levelText_;
+    double levelY_ = 0;
     QSizeF fitted_;
 };
 
@@ -161,7 +184,13 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
     for (const ChartMark& mark : forecast.marks) topOil = std::max(topOil, mark.oil);
 
     std::vector<AxisLabel> markLabels;
-    for (const ChartMark& mark : forecast.marks) markLabels.push_back({Ms(mark.date), mark.label});
+    for (const ChartMark& mark : forecast.marks) {
+        // On two lines, the date under its words, to take less of the axis.
+        QString text = mark.label;
+        const qsizetype space = text.lastIndexOf(' ');
+        if (space > 0) text = text.left(space) + "<br>" + text.mid(space + 1);
+        markLabels.push_back({Ms(mark.date), text});
+    }
     auto* fitter = new AxisFitter(chart, time, markLabels, content.locale);
 
     QValueAxis* use = nullptr;
@@ -181,7 +210,7 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
     }
 
     QValueAxis* oil = ValueAxis(chart, "Oil in tanks (" + unit + ")", Qt::AlignLeft, colours.oil, colours);
-    fitter->addValueAxis(oil, topOil > 0 ? topOil * 1.06 : 1);
+    fitter->setOilAxis(oil, topOil > 0 ? topOil * 1.06 : 1);
     if (forecast.reserve) {
         // The reserve is a band from the bottom, named inside it at the left.
         auto* upper = new QLineSeries;
@@ -195,7 +224,8 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
         Attach(chart, band, time, oil);
         const QString name = "Reserve " + content.locale.toString(*forecast.reserve, 'f', 0) + " " + unit;
         auto* label = new QScatterSeries;
-        label->append(Ms(span.first) + (Ms(span.last) - Ms(span.first)) * 0.01, *forecast.reserve);
+        label->append(Ms(span.first), *forecast.reserve);
+        fitter->setLevelLabel(label, name, *forecast.reserve);
         label->setMarkerSize(1);
         label->setColor(Qt::transparent);
         label->setBorderColor(Qt::transparent);

@@ -3,7 +3,6 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -72,14 +71,17 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
         split->setChildrenCollapsible(false);
         split->addWidget(table_);
         split->addWidget(chartColumn);
-        split->addWidget(buildForecastPanel());
-        // The table is as wide as its columns, the settings as their fields; the
-        // chart takes the rest.
+        // The table is as wide as its columns; the chart takes the rest.
         split->setStretchFactor(0, 0);
         split->setStretchFactor(1, 1);
-        split->setStretchFactor(2, 0);
+        // The forecast's settings in a row below, so a laptop screen holds the
+        // whole table beside a chart of a useful size.
+        auto* page = new QWidget;
+        auto* pageLayout = new QVBoxLayout(page);
+        pageLayout->addWidget(split, 1);
+        pageLayout->addWidget(buildForecastPanel());
         tabs_ = new QTabWidget;
-        tabs_->addTab(split, QStringLiteral("Ta&ble and chart"));
+        tabs_->addTab(page, QStringLiteral("Ta&ble and chart"));
         tabs_->addTab(text_, QStringLiteral("&Log as saved"));
         layout->addWidget(tabs_);
     } else {
@@ -114,7 +116,7 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
     watcher_.addPath(path_);
 
     names_ = std::make_unique<FieldNames>(this);
-    if (split) split->setSizes({420, 600, split->widget(2)->sizeHint().width()});
+    if (split) split->setSizes({420, 600});
     FitToScreen(this, kind == LogKind::History ? QSize(1300, 640) : QSize(760, 560));
     new WindowPlace(this, QStringLiteral("Log") + QString::number(int(kind)), split);
 }
@@ -188,16 +190,20 @@ QWidget* LogWindow::buildForecastPanel() {
     forecast_->setWordWrap(true);
     forecast_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Reserve:"), reserve_);
-    form->addRow(QStringLiteral("Lead &time:"), lead_);
-    form->addRow(QStringLiteral("&Profile:"), profile_);
-    auto* column = new QVBoxLayout;
-    column->addLayout(form);
-    column->addWidget(forecast_);
-    column->addStretch(1);
+    auto* row = new QHBoxLayout;
+    const std::pair<QString, QWidget*> fields[] = {{QStringLiteral("&Reserve:"), reserve_},
+                                                   {QStringLiteral("Lead &time:"), lead_},
+                                                   {QStringLiteral("&Profile:"), profile_}};
+    for (const auto& [caption, field] : fields) {
+        auto* label = new QLabel(caption);
+        label->setBuddy(field);
+        row->addWidget(label);
+        row->addWidget(field);
+        row->addSpacing(12);
+    }
+    row->addWidget(forecast_, 1);
     auto* group = new QGroupBox(QStringLiteral("Forecast"));
-    group->setLayout(column);
+    group->setLayout(row);
 
     connect(reserve_, &QDoubleSpinBox::valueChanged, this, [this] { saveForecastSettings(); });
     connect(lead_, &QSpinBox::valueChanged, this, [this] { saveForecastSettings(); });

@@ -40,12 +40,15 @@ bool WindowPlace::eventFilter(QObject* watched, QEvent* event) {
 
 void FitToScreen(QWidget* window, QSize wish) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        // Room for the title bar and the frame the window manager adds.
-        const QRect room = screen->availableGeometry();
-        wish = wish.boundedTo(QSize(room.width() * 95 / 100, room.height() * 90 / 100));
+    if (!screen) {
+        window->resize(wish.expandedTo(window->minimumSizeHint()));
+        return;
     }
-    window->resize(wish.expandedTo(window->minimumSizeHint()));
+    // Room for the title bar and the frame the window manager adds.
+    const QRect room = screen->availableGeometry();
+    window->resize(wish.boundedTo(QSize(room.width() * 95 / 100, room.height() * 90 / 100))
+                       .expandedTo(window->minimumSizeHint()));
+    window->move(room.center() - window->rect().center());
 }
 
 }  // namespace tw

@@ -36,7 +36,7 @@ private:
 };
 
 // Sizes a window that has no kept place: its wish, within most of the screen it opens
-// on, and never below what its layout needs.
+// on, and never below what its layout needs; and puts it in the middle of the screen.
 void FitToScreen(QWidget* window, QSize wish);
 
 }  // namespace tw
