@@ -5,12 +5,14 @@
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMetaObject>
 
 #include "app/AboutWindow.h"
 #include "app/Program.h"
 #include "platform/ProgramEnded.h"
 #include "ui/AccessibleNames.h"
+#include "ui/ChartColours.h"
 #include "ui/LogWindow.h"
 #include "ui/QtDesktop.h"
 #include "ui/WindowPlaces.h"
@@ -25,6 +27,18 @@ static void RegisterResources() { Q_INIT_RESOURCE(tankwise); }
 namespace tw {
 
 namespace {
+
+// The logo's tank is dark green: on a dark window only its yellow drop would show,
+// like a warning sign. There it sits on a light tile, whole.
+void BackLogos(QWidget* window) {
+    const bool dark = IsDark(window->palette());
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->pixmap().isNull()) continue;
+        label->setStyleSheet(dark ? QStringLiteral("background-color: #e8e8e8; border-radius: 6px;") : QString());
+        if (label->accessibleName().isEmpty()) label->setAccessibleName(QStringLiteral("Tankwise logo"));
+    }
+}
+
 template <class Form>
 std::unique_ptr<QWidget> Build() {
     auto window = std::make_unique<QWidget>();
@@ -63,6 +77,7 @@ ProgramView::ProgramView(Program& p, QtDesktop* desktop)
 
     for (const WindowId id : {WindowId::Main, WindowId::About, WindowId::Update}) {
         window(id)->installEventFilter(this);
+        BackLogos(window(id));
         names_.push_back(std::make_unique<FieldNames>(window(id)));
         if (desktop_) desktop_->setWindow(id, window(id));
     }
@@ -194,6 +209,7 @@ bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (event->type() == QEvent::PaletteChange) BackLogos(static_cast<QWidget*>(watched));
     if (event->type() == QEvent::WindowActivate) {
         for (const WindowId id : {WindowId::Main, WindowId::About, WindowId::Update})
             if (watched == window(id)) windowActivated(id);
