@@ -1,6 +1,7 @@
 // A year of saved readings for the README's pictures:
-//   history-shot OUTPUT.png [--dark]   draws the History window over it (offscreen),
-//                                      in a dark palette with --dark
+//   history-shot OUTPUT.png [--dark] [--main]   draws the History window over it
+//                                      (offscreen), in a dark palette with --dark,
+//                                      or the main window with --main
 //   history-shot --fill FOLDER         makes FOLDER a working folder holding it, for
 //                                      the real program (docs/shots/shots.sh)
 #include <QApplication>
@@ -92,8 +93,13 @@ int main(int argc, char* argv[]) {
     tw::ProgramView view(p);
     view.quit = [](int) {};
     if (!view.start(QStringLiteral("-InhibitUpdate"))) return 1;
-    tw::LogWindow* window = view.showLogWindow(tw::LogKind::History, "Log/Tankwise_H.log");
-    window->resize(1092, 560);  // a 1366 x 768 screen at 125%, less a panel
+    QWidget* window = view.window(tw::WindowId::Main);
+    if (args.contains("--main")) {
+        window->show();
+    } else {
+        window = view.showLogWindow(tw::LogKind::History, "Log/Tankwise_H.log");
+        window->resize(1092, 560);  // a 1366 x 768 screen at 125%, less a panel
+    }
     // The chart fits its axes once it is laid out.
     QEventLoop settle;
     QTimer::singleShot(300, &settle, &QEventLoop::quit);
