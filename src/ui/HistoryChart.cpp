@@ -9,7 +9,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "ui/ChartAxes.h"
+#include "ui/AxisFitter.h"
 #include "ui/ChartColours.h"
 
 namespace tw {
@@ -17,69 +17,6 @@ namespace tw {
 namespace {
 
 qreal Ms(const QDate& date) { return qreal(date.startOfDay().toMSecsSinceEpoch()); }
-
-// Keeps the axes fitted to the plot's size: as many value ticks as have room, and
-// the time labels that do not collide. Lives as long as the time axis.
-class AxisFitter : public QObject {
-public:
-    AxisFitter(QChart* chart, QCategoryAxis* time, std::vector<AxisLabel> marks, QLocale locale)
-        : QObject(time), chart_(chart), time_(time), marks_(std::move(marks)), locale_(std::move(locale)) {
-        // Queued: the labels change the plot's size, which must settle first.
-        connect(chart, &QChart::plotAreaChanged, this, [this] { fit(); }, Qt::QueuedConnection);
-    }
-    // The oil axis leads: the others take its number of ticks, so the grid serves all.
-    void setOilAxis(QValueAxis* axis, double top) { oil_ = {axis, top}; }
-    void addValueAxis(QValueAxis* axis, double top) { values_.push_back({axis, top}); }
-    // A label inside the plot at the left, at the level `y`.
-    void setLevelLabel(QScatterSeries* series, const QString& text, double y) {
-        levelLabel_ = series;
-        levelText_ = text;
-        levelY_ = y;
-    }
-    void fit() {
-        const QSizeF plot = chart_->plotArea().size();
-        if (plot == fitted_ || plot.isEmpty() || !oil_.first) return;
-        fitted_ = plot;
-        const QFontMetricsF metrics(time_->labelsFont());
-        const int most = std::clamp(int(plot.height() / (metrics.height() * 2.2)) + 1, 2, 6);
-        const ValueScale oil = RoundScale(oil_.second, most);
-        oil_.first->setRange(0, oil.top);
-        oil_.first->setTickCount(oil.ticks);
-        // A narrow chart leaves the titles of the other axes to the legend.
-        const bool roomy = chart_->size().width() >= 640;
-        for (const auto& [axis, top] : values_) {
-            const ValueScale scale = RoundScaleWithTicks(top, oil.ticks);
-            axis->setRange(0, scale.top);
-            axis->setTickCount(scale.ticks);
-            axis->setTitleVisible(roomy);
-        }
-        const qreal min = time_->min(), max = time_->max();
-        if (levelLabel_) {
-            const qreal x = min + (metrics.horizontalAdvance(levelText_) / 2 + 8) * (max - min) / plot.width();
-            levelLabel_->replace(0, x, levelY_);
-        }
-        const std::vector<AxisLabel> labels = TimeAxisLabels(min, max, plot.width(), marks_, metrics, locale_);
-        QStringList shown;
-        for (const AxisLabel& label : labels) shown << label.text;
-        if (shown == time_->categoriesLabels()) return;
-        for (const QString& label : time_->categoriesLabels()) time_->remove(label);
-        for (const AxisLabel& label : labels) time_->append(label.text, label.at);
-        time_->setStartValue(min);
-        time_->setRange(min, max);
-    }
-
-private:
-    QChart* chart_;
-    QCategoryAxis* time_;
-    std::vector<AxisLabel> marks_;
-    QLocale locale_;
-    std::pair<QValueAxis*, double> oil_{nullptr, 0};
-    std::vector<std::pair<QValueAxis*, double>> values_;
-    QPointer<QScatterSeries> levelLabel_;
-    QString levelText_;
-    double levelY_ = 0;
-    QSizeF fitted_;
-};
 
 QValueAxis* ValueAxis(QChart* chart, const QString& title, Qt::Alignment side, const QColor& labels,
                       const ChartColours& colours) {
