@@ -134,7 +134,7 @@ void LogWindow::keyPressEvent(QKeyEvent* event) {
 
 void LogWindow::changeEvent(QEvent* event) {
     // A desktop switched between light and dark draws the chart in its new colours.
-    if (event->type() == QEvent::PaletteChange && table_) reload();
+    if (event->type() == QEvent::PaletteChange && table_ && isVisible()) reload();
     QWidget::changeEvent(event);
 }
 
