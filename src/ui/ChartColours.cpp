@@ -25,7 +25,7 @@ ChartColours ColoursFor(const QPalette& palette) {
     // A colour-blind-safe set (sky blue, reddish purple, bluish green, orange, blue,
     // vermillion), in lighter shades where the background is dark.
     c.use = dark ? QColor(0x56, 0xb4, 0xe9) : QColor(0x4a, 0xa3, 0xd8);
-    c.cost = dark ? QColor(0xe6, 0x9a, 0xc8) : QColor(0xb8, 0x5a, 0x96);
+    c.cost = dark ? QColor(0xcc, 0x79, 0xa7) : QColor(0xb8, 0x5a, 0x96);
     c.delivery = dark ? QColor(0x2e, 0xc4, 0x9e) : QColor(0x00, 0x9e, 0x73);
     c.reserve = QColor(0xe6, 0x9f, 0x00);
     c.reserve.setAlpha(dark ? 90 : 70);

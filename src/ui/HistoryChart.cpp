@@ -213,7 +213,7 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
         deliveries->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
         deliveries->setMarkerSize(12);
         deliveries->setColor(colours.delivery);
-        deliveries->setBorderColor(colours.delivery);
+        deliveries->setBorderColor(colours.background);  // apart from the bars and the band
         for (const SavedDelivery& d : content.deliveries) deliveries->append(Ms(d.date), topOil * 0.03);
         Attach(chart, deliveries, time, oil);
         legend.push_back({colours.delivery, QStringLiteral("▲"), deliveries->name()});
