@@ -121,7 +121,11 @@ void FormBinder::copyControl(int c) {
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         if (button->text() != m.text) button->setText(m.text);
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        if (edit->text() != m.text) edit->setText(m.text);
+        if (edit->text() != m.text) {
+            edit->setText(m.text);
+            // A result too long for its field shows its start, not its end.
+            if (edit->isReadOnly()) edit->setCursorPosition(0);
+        }
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
         if (text->toPlainText() != m.text) text->setPlainText(m.text);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
