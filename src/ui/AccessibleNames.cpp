@@ -75,7 +75,9 @@ FieldNames::FieldNames(QWidget* window) {
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         // A spin box's or combo box's own line edit is part of it.
         if (!IsField(widget) || IsField(widget->parentWidget())) continue;
-        fields_.push_back({widget, LabelsOf(window, widget)});
+        // A name the window gives a field itself stands.
+        const bool named = !widget->accessibleName().isEmpty();
+        fields_.push_back({widget, named ? std::vector<QPointer<QLabel>>{} : LabelsOf(window, widget)});
     }
     apply();
 }
