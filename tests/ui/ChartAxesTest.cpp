@@ -44,15 +44,5 @@ TEST(ChartAxes, TimeLabelsKeepTheMarksAndNeverCollide) {
     EXPECT_EQ(previous, 1u);  // at 100 pixels the mark alone
 }
 
-TEST(ChartAxes, ValueScalesEndOnARoundStepAtOrAboveTheTop) {
-    const std::tuple<double, int, double, int> cases[] = {
-        {1062, 6, 1250, 6}, {7.9, 6, 8, 5}, {7.9, 2, 10, 2}, {0, 5, 1, 5}, {180, 3, 200, 3}};
-    for (const auto& [top, ticks, roundTop, roundTicks] : cases) {
-        const ValueScale scale = RoundScale(top, ticks);
-        EXPECT_DOUBLE_EQ(scale.top, roundTop) << top;
-        EXPECT_EQ(scale.ticks, roundTicks) << top;
-    }
-}
-
 }  // namespace
 }  // namespace tw
