@@ -1,7 +1,17 @@
-// Draws the History window over a year of saved readings and saves it as a PNG
-// for the README: history-shot OUTPUT.png (run with QT_QPA_PLATFORM=offscreen).
+// A year of saved readings for the README's pictures:
+//   history-shot OUTPUT.png [--dark] [--main]   draws the History window over it
+//                                      (offscreen), in a dark palette with --dark,
+//                                      or the main window with --main
+//   history-shot --fill FOLDER         makes FOLDER a working folder holding it, for
+//                                      the real program (docs/shots/shots.sh)
 #include <QApplication>
 #include <QDate>
+#include <QDirIterator>
+#include <QEventLoop>
+#include <QTimer>
+#include <QFile>
+#include <QPalette>
+#include <QStyleFactory>
 #include <cmath>
 
 #include "FakeDesktop.h"
@@ -11,17 +21,10 @@
 #include "ui/LogWindow.h"
 #include "ui/ProgramView.h"
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    if (argc < 2) return 2;
-    tw::WorkFolder work;
-    tw::FakeDesktop desktop;
-    tw::Program p(desktop, work.files());
-    tw::ProgramView view(p);
-    view.quit = [](int) {};
-    if (!view.start(QStringLiteral("-InhibitUpdate"))) return 1;
+namespace {
 
-    // Fortnightly readings through a year: more oil burnt in winter, two deliveries.
+// Fortnightly readings through a year: more oil burnt in winter, two deliveries.
+void WriteYear(tw::WorkFolder& work) {
     QStringList history, deliveries;
     const QDate start(2023, 9, 1);
     double oil = 900;
@@ -42,8 +45,64 @@ int main(int argc, char* argv[]) {
     }
     work.append("Log/Tankwise_H.log", history);
     work.append("Log/Tankwise_D.log", deliveries);
-    tw::LogWindow* window = view.showLogWindow(tw::LogKind::History, "Log/Tankwise_H.log");
-    window->resize(1300, 640);
-    QApplication::processEvents();
-    return window->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
+
+bool CopyTree(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + file.mid(from.size());
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target)) return false;
+    }
+    return QDir().mkpath(to + "/Log");
+}
+
+QPalette DarkPalette() {
+    QPalette dark;
+    const QColor window(0x2b, 0x2b, 0x2b), base(0x1e, 0x1e, 0x1e), text(0xe8, 0xe8, 0xe8);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, window);
+    dark.setColor(QPalette::ToolTipText, text);
+    return dark;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.isEmpty()) return 2;
+    tw::WorkFolder work;
+    WriteYear(work);
+    if (args[0] == "--fill") return args.size() == 2 && CopyTree(work.path(), args[1]) ? 0 : 1;
+
+    if (args.contains("--dark")) {
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        QApplication::setPalette(DarkPalette());
+    }
+    tw::FakeDesktop desktop;
+    tw::Program p(desktop, work.files());
+    tw::ProgramView view(p);
+    view.quit = [](int) {};
+    if (!view.start(QStringLiteral("-InhibitUpdate"))) return 1;
+    QWidget* window = view.window(tw::WindowId::Main);
+    if (args.contains("--main")) {
+        window->show();
+    } else {
+        window = view.showLogWindow(tw::LogKind::History, "Log/Tankwise_H.log");
+        window->resize(1092, 560);  // a 1366 x 768 screen at 125%, less a panel
+    }
+    // The chart fits its axes once it is laid out.
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
+    return window->grab().save(args[0]) ? 0 : 1;
 }

@@ -12,7 +12,7 @@ class Program;
     X(ProgVersion, Label, "Prog Version", "")                                    \
     X(Notice, Label, "Keeps track of the oil you burn and what it costs.", "")   \
     X(WebSite, Label, kSiteBase, "")                                             \
-    X(ExitAbout, Button, "&Exit", "Close Tankwise About Screen")
+    X(ExitAbout, Button, "&Close", "Close Tankwise About Screen")
 
 enum class AboutCtl {
 #define TW_ENUM(name, kind, text, tip) name,

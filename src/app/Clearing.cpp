@@ -46,7 +46,8 @@ void ClearPredictedResults(Program& p) {
         p, "Clear Predict Data Error",
         [&] {
             EmptyFields(p, {Ctl::TDaysP, Ctl::TankTP, Ctl::TCostP, Ctl::TVCostP, Ctl::VCostP,
-                            Ctl::TCO2P, Ctl::FillDate, Ctl::OLeft, Ctl::OrderBy});
+                            Ctl::TCO2P, Ctl::FillDate, Ctl::OLeft, Ctl::OrderBy,
+                            Ctl::Forecast});
             p.main.setTooltip(Ctl::OrderBy, DesignTooltip(Ctl::OrderBy));
             // Neither "Left:" nor "Added:": no result stands beside it.
             p.main.setText(Ctl::OLeftM, QStringLiteral("Left"));

@@ -126,15 +126,19 @@ QString SummariseForecast(Program& p, const ForecastRun& run) {
 
 void ShowOrderBy(Program& p) {
     if (p.main.enabled(Ctl::Save)) {
+        const QString unsaved = QStringLiteral(
+            "The forecast uses saved readings only: save this calculation to see when to order oil");
         p.main.setText(Ctl::OrderBy, QString());
-        p.main.setTooltip(Ctl::OrderBy, QStringLiteral("The forecast uses saved readings only: "
-                                                       "save this calculation to see when to "
-                                                       "order oil"));
+        p.main.setTooltip(Ctl::OrderBy, unsaved);
+        p.main.setText(Ctl::Forecast, unsaved);
         return;
     }
     const ForecastRun run = RunForecast(p);
     p.main.setText(Ctl::OrderBy, OrderByText(run, p.desktop.locale()));
-    p.main.setTooltip(Ctl::OrderBy, DescribeForecast(p, run));
+    const QString about = DescribeForecast(p, run);
+    p.main.setTooltip(Ctl::OrderBy, about);
+    // Shown in the window too, so the keyboard and screen readers reach it.
+    p.main.setText(Ctl::Forecast, about);
     if (!run.status.isEmpty()) p.setStatus(run.status);
 }
 

@@ -42,9 +42,9 @@ ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale
 // The same for the running program: its logs and tanks.
 ForecastRun RunForecast(Program& p, const std::vector<HistoryTableRow>* saved = nullptr);
 
-// The Order By field, its tooltip and any status line, from the saved logs. A
-// calculation not saved yet empties the field and says so: saving it brings the
-// forecast back.
+// The Order By field, its tooltip, the forecast line and any status line, from the
+// saved logs. A calculation not saved yet empties them and says so: saving it
+// brings the forecast back.
 void ShowOrderBy(Program& p);
 // The order-by date in the user's short form; empty without a forecast.
 QString OrderByText(const ForecastRun& run, const QLocale& locale);

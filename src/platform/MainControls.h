@@ -86,6 +86,7 @@ namespace tw {
     X(OLeft, TextBox, "", "Predicted date tank(s) empty")                                \
     X(FillDate, TextBox, "", "Predicted date tank(s) empty")                             \
     X(OrderBy, TextBox, "", "Date to order oil by, so it comes before the reserve is reached") \
+    X(Forecast, TextBox, "", "The date the tanks run dry and the use fitted to the saved readings") \
     X(Status, Label, "", "")                                                             \
     X(LtrsH, Label, "Gallons/Day:", "")                                                  \
     X(CostH, Label, "Oil Cost per litre", "")                                            \

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTabWidget>
 
 #include "app/Program.h"
 
@@ -120,7 +121,11 @@ void FormBinder::copyControl(int c) {
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         if (button->text() != m.text) button->setText(m.text);
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        if (edit->text() != m.text) edit->setText(m.text);
+        if (edit->text() != m.text) {
+            edit->setText(m.text);
+            // A result too long for its field shows its start, not its end.
+            if (edit->isReadOnly()) edit->setCursorPosition(0);
+        }
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
         if (text->toPlainText() != m.text) text->setPlainText(m.text);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
@@ -162,7 +167,13 @@ void FormBinder::applyFocus() {
     const int focus = model_.focus();
     if (focus == focusShown_) return;
     focusShown_ = focus;
-    if (QWidget* w = widget(focus)) w->setFocus(Qt::OtherFocusReason);
+    QWidget* w = widget(focus);
+    if (!w) return;
+    // A control on a tab page in the background brings its page forward first.
+    for (QWidget* page = w; page && page != window_; page = page->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget() ? page->parentWidget()->parentWidget() : nullptr))
+            if (tabs->indexOf(page) >= 0) tabs->setCurrentWidget(page);
+    w->setFocus(Qt::OtherFocusReason);
 }
 
 void FormBinder::focusMoved(QWidget* now) {

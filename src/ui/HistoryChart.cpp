@@ -1,12 +1,16 @@
 #include "ui/HistoryChart.h"
 
 #include <QAreaSeries>
-#include <QDateTimeAxis>
+#include <QCategoryAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPointer>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+
+#include "ui/AxisFitter.h"
+#include "ui/ChartColours.h"
 
 namespace tw {
 
@@ -14,12 +18,15 @@ namespace {
 
 qreal Ms(const QDate& date) { return qreal(date.startOfDay().toMSecsSinceEpoch()); }
 
-QValueAxis* ValueAxis(QChart* chart, const QString& title, Qt::Alignment side, const QColor& color) {
+QValueAxis* ValueAxis(QChart* chart, const QString& title, Qt::Alignment side, const QColor& labels,
+                      const ChartColours& colours) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
-    axis->setLabelsColor(color);
+    axis->setTitleBrush(colours.text);
+    axis->setLabelsColor(labels);
     axis->setLabelFormat(QStringLiteral("%.4g"));
-    axis->setMin(0);
+    axis->setGridLineColor(colours.grid);
+    axis->setLinePenColor(colours.axisLine);
     chart->addAxis(axis, side);
     return axis;
 }
@@ -30,77 +37,72 @@ void Attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
     series->attachAxis(y);
 }
 
-void DrawForecast(QChart* chart, const ForecastChartSeries& forecast, QAbstractAxis* time,
-                  QValueAxis* oil, const QColor& oilColor, const QDate& first, const QDate& last) {
-    if (!forecast.projected.empty()) {
-        auto* projected = new QLineSeries;
-        projected->setName(QStringLiteral("Forecast"));
-        projected->setPen(QPen(oilColor, 2, Qt::DashLine));
-        for (const LevelPoint& point : forecast.projected) projected->append(Ms(point.date), point.oil);
-        Attach(chart, projected, time, oil);
+void HideFromLegend(QChart* chart, QAbstractSeries* series) {
+    for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
+}
+
+struct TimeSpan {
+    QDate first, last;
+};
+
+// From the first reading or delivery to the last mark or forecast point, with a
+// little room on both sides; a single day gets a week around it.
+TimeSpan SpanOf(const LogViewContent& content, const ForecastChartSeries& forecast) {
+    QDate first = content.rows.front().date, last = first;
+    for (const HistoryTableRow& row : content.rows) {
+        first = std::min(first, row.date);
+        last = std::max(last, row.date);
     }
-    if (forecast.reserve) {
-        auto* reserve = new QLineSeries;
-        reserve->setName(QStringLiteral("Reserve"));
-        reserve->setPen(QPen(QColor(0xb0, 0x30, 0x30), 1.5, Qt::DotLine));
-        reserve->append(Ms(first), *forecast.reserve);
-        reserve->append(Ms(last), *forecast.reserve);
-        Attach(chart, reserve, time, oil);
+    for (const SavedDelivery& d : content.deliveries) {
+        first = std::min(first, d.date);
+        last = std::max(last, d.date);
     }
-    const QColor markColors[] = {QColor(0xd0, 0x8a, 0x00), QColor(0xb0, 0x30, 0x30)};
-    for (size_t i = 0; i < forecast.marks.size(); ++i) {
-        const ChartMark& mark = forecast.marks[i];
-        auto* point = new QScatterSeries;
-        point->setName(mark.label);
-        point->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-        point->setMarkerSize(10);
-        point->setColor(markColors[std::min<size_t>(i, 1)]);
-        // A format without placeholders shows the mark's own text beside it.
-        point->setPointLabelsFormat(mark.label);
-        point->setPointLabelsVisible(true);
-        point->setPointLabelsClipping(false);
-        point->append(Ms(mark.date), mark.oil);
-        Attach(chart, point, time, oil);
-        // The label beside the point says it all; the legend would repeat it, cut short.
-        for (QLegendMarker* marker : chart->legend()->markers(point)) marker->setVisible(false);
-    }
+    for (const LevelPoint& point : forecast.projected) last = std::max(last, point.date);
+    for (const ChartMark& mark : forecast.marks) last = std::max(last, mark.date);
+    const qint64 room = std::max<qint64>(3, first.daysTo(last) / 30);
+    return {first.addDays(-room), last.addDays(room)};
 }
 
 }  // namespace
 
-void FillHistoryChart(QChart* chart, const LogViewContent& content,
-                      const ForecastChartSeries& forecast) {
+std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& content,
+                                          const ForecastChartSeries& forecast, const QPalette& palette) {
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
         delete axis;
     }
+    const ChartColours colours = ColoursFor(palette);
+    chart->setBackgroundBrush(colours.background);
+    chart->setBackgroundPen(Qt::NoPen);
     chart->setLocale(content.locale);
     chart->setLocalizeNumbers(true);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->hide();  // the window shows a legend that wraps
+    std::vector<LegendEntry> legend;
+    if (content.rows.empty()) return legend;
 
-    const QColor useColor(0x3a, 0x7c, 0xc2), costColor(0xc2, 0x5a, 0x1e), oilColor(0x55, 0x55, 0x55);
-    auto* time = new QDateTimeAxis;
-    time->setFormat(QStringLiteral("MMM yy"));
-    time->setTickCount(7);
+    const TimeSpan span = SpanOf(content, forecast);
+    auto* time = new QCategoryAxis;
+    time->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    time->setLabelsColor(colours.text);
+    time->setGridLineColor(colours.grid);
+    time->setLinePenColor(colours.axisLine);
+    time->setRange(Ms(span.first), Ms(span.last));
+    time->setStartValue(Ms(span.first));
     chart->addAxis(time, Qt::AlignBottom);
-    const QString perDayTitle = content.volumeUnit.left(1).toUpper() + content.volumeUnit.mid(1) + " per day";
-    QValueAxis* use = ValueAxis(chart, perDayTitle, Qt::AlignLeft, useColor);
-    QValueAxis* oil = ValueAxis(chart, "Oil in tanks (" + content.volumeUnit + ")", Qt::AlignLeft, oilColor);
-    const QString symbol = content.locale.currencySymbol();
-    QValueAxis* cost = ValueAxis(chart, "Cost per day" + (symbol.isEmpty() ? QString() : " (" + symbol + ")"),
-                                 Qt::AlignRight, costColor);
 
-    // Each period's bar spans its days, with a small gap so neighbours stay apart.
+    const QString unit = content.volumeUnit;
+    const QString perDayTitle = unit.left(1).toUpper() + unit.mid(1) + " per day";
     auto* bars = new QLineSeries;
     auto* costs = new QLineSeries;
     auto* levels = new QScatterSeries;
-    double top = 0, topCost = 0, topOil = 0;
+    double topUse = 0, topCost = 0, topOil = 0;
     for (size_t i = 0; i < content.rows.size(); ++i) {
         const HistoryTableRow& row = content.rows[i];
         levels->append(Ms(row.date), row.oil);
         topOil = std::max(topOil, row.oil);
         if (i == 0 || !row.perDay) continue;
+        // Each period's bar spans its days, with a small gap so neighbours stay apart.
         const qreal from = Ms(content.rows[i - 1].date), to = Ms(row.date);
         const qreal gap = (to - from) * 0.08;
         const double perDay = std::max(0.0, *row.perDay);
@@ -108,66 +110,144 @@ void FillHistoryChart(QChart* chart, const LogViewContent& content,
         bars->append(from + gap, perDay);
         bars->append(to - gap, perDay);
         bars->append(to - gap, 0);
-        top = std::max(top, perDay);
+        topUse = std::max(topUse, perDay);
         if (row.costPerDay) {
             costs->append((from + to) / 2, *row.costPerDay);
             topCost = std::max(topCost, *row.costPerDay);
         }
     }
-    auto* useArea = new QAreaSeries(bars);
-    // The area does not own its line; as its child the line goes when the chart
-    // removes the area at the next reload.
-    bars->setParent(useArea);
-    useArea->setName(perDayTitle);
-    useArea->setColor(useColor);
-    useArea->setBorderColor(useColor.darker(130));
-    costs->setName(QStringLiteral("Cost per day"));
-    costs->setColor(costColor);
-    costs->setPen(QPen(costColor, 2));
-    costs->setPointsVisible(true);
-    levels->setName(QStringLiteral("Oil in tanks"));
-    levels->setMarkerSize(7);
-    levels->setColor(oilColor);
-    levels->setBorderColor(oilColor);
-
-    auto* deliveries = new QScatterSeries;
-    deliveries->setName(QStringLiteral("Delivery"));
-    deliveries->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
-    deliveries->setMarkerSize(12);
-    deliveries->setColor(QColor(0x2e, 0x9e, 0x4f));
-
-    Attach(chart, useArea, time, use);
-    Attach(chart, levels, time, oil);
-    Attach(chart, costs, time, cost);
-    Attach(chart, deliveries, time, use);
-
-    use->setMax(top > 0 ? top * 1.15 : 1);
-    // A delivery's marker sits on the time axis, lifted just enough to be whole.
-    for (const SavedDelivery& d : content.deliveries) deliveries->append(Ms(d.date), use->max() * 0.03);
     if (forecast.reserve) topOil = std::max(topOil, *forecast.reserve);
     for (const LevelPoint& point : forecast.projected) topOil = std::max(topOil, point.oil);
-    oil->setMax(topOil > 0 ? topOil * 1.1 : 1);
-    cost->setMax(topCost > 0 ? topCost * 1.15 : 1);
-    for (QValueAxis* axis : {use, oil, cost}) axis->applyNiceNumbers();
-    if (!content.rows.empty()) {
-        // Deliveries outside the readings still show; a single day gets a week around it.
-        QDate first = content.rows.front().date, last = content.rows.back().date;
-        for (const HistoryTableRow& row : content.rows) {
-            first = std::min(first, row.date);
-            last = std::max(last, row.date);
-        }
-        if (!forecast.projected.empty()) {
-            last = std::max(last, forecast.projected.back().date);
-            // Room after the last mark for its label.
-            last = last.addDays(std::max<qint64>(14, first.daysTo(last) / 8));
-        }
-        if (first == last) {
-            first = first.addDays(-3);
-            last = last.addDays(3);
-        }
-        time->setRange(first.startOfDay(), last.startOfDay());
-        DrawForecast(chart, forecast, time, oil, oilColor, first, last);
+    for (const ChartMark& mark : forecast.marks) topOil = std::max(topOil, mark.oil);
+
+    std::vector<AxisLabel> markLabels;
+    for (const ChartMark& mark : forecast.marks) {
+        // On two lines, the date under its words, to take less of the axis.
+        QString text = mark.label;
+        const qsizetype space = text.lastIndexOf(' ');
+        if (space > 0) text = text.left(space) + "<br>" + text.mid(space + 1);
+        markLabels.push_back({Ms(mark.date), text});
     }
+    auto* fitter = new AxisFitter(chart, time, markLabels, content.locale);
+
+    QValueAxis* use = nullptr;
+    if (bars->count() > 0) {
+        use = ValueAxis(chart, perDayTitle, Qt::AlignLeft, colours.use, colours);
+        fitter->addValueAxis(use, topUse > 0 ? topUse * 1.08 : 1);
+        auto* useArea = new QAreaSeries(bars);
+        // The area does not own its line; as its child the line goes with the area.
+        bars->setParent(useArea);
+        useArea->setName(perDayTitle);
+        useArea->setColor(colours.use);
+        useArea->setBorderColor(colours.use.darker(125));
+        Attach(chart, useArea, time, use);
+        legend.push_back({colours.use, QStringLiteral("■"), perDayTitle});
+    } else {
+        delete bars;
+    }
+
+    QValueAxis* oil = ValueAxis(chart, "Oil in tanks (" + unit + ")", Qt::AlignLeft, colours.oil, colours);
+    fitter->setOilAxis(oil, topOil > 0 ? topOil * 1.06 : 1);
+    if (forecast.reserve) {
+        // The reserve is a band from the bottom, named inside it at the left.
+        auto* upper = new QLineSeries;
+        upper->append(Ms(span.first), *forecast.reserve);
+        upper->append(Ms(span.last), *forecast.reserve);
+        auto* band = new QAreaSeries(upper);
+        upper->setParent(band);
+        band->setName(QStringLiteral("Reserve"));
+        band->setColor(colours.reserve);
+        band->setPen(Qt::NoPen);
+        Attach(chart, band, time, oil);
+        const QString name = "Reserve " + content.locale.toString(*forecast.reserve, 'f', 0) + " " + unit;
+        auto* label = new QScatterSeries;
+        label->append(Ms(span.first), *forecast.reserve);
+        fitter->setLevelLabel(label, name, *forecast.reserve);
+        label->setMarkerSize(1);
+        label->setColor(Qt::transparent);
+        label->setBorderColor(Qt::transparent);
+        label->setPointLabelsFormat(name);
+        label->setPointLabelsColor(colours.text);
+        label->setPointLabelsVisible(true);
+        Attach(chart, label, time, oil);
+        HideFromLegend(chart, label);
+        QColor swatch = colours.reserve;
+        swatch.setAlpha(255);
+        legend.push_back({swatch, QStringLiteral("■"), name});
+    }
+
+    levels->setName(QStringLiteral("Oil in tanks"));
+    levels->setMarkerSize(7);
+    levels->setColor(colours.oil);
+    levels->setBorderColor(colours.oil);
+    Attach(chart, levels, time, oil);
+    legend.push_back({colours.oil, QStringLiteral("●"), levels->name()});
+    if (!forecast.projected.empty()) {
+        auto* projected = new QLineSeries;
+        projected->setName(QStringLiteral("Forecast"));
+        projected->setPen(QPen(colours.oil, 2, Qt::DashLine));
+        for (const LevelPoint& point : forecast.projected) projected->append(Ms(point.date), point.oil);
+        Attach(chart, projected, time, oil);
+        legend.push_back({colours.oil, QStringLiteral("- -"), projected->name()});
+    }
+
+    if (costs->count() > 0) {
+        const QString symbol = content.locale.currencySymbol();
+        QValueAxis* cost = ValueAxis(chart, "Cost per day" + (symbol.isEmpty() ? QString() : " (" + symbol + ")"),
+                                     Qt::AlignRight, colours.cost, colours);
+        cost->setGridLineVisible(false);  // the left axis's grid serves
+        fitter->addValueAxis(cost, topCost * 1.08);
+        costs->setName(QStringLiteral("Cost per day"));
+        costs->setPen(QPen(colours.cost, 2));
+        costs->setPointsVisible(true);
+        Attach(chart, costs, time, cost);
+        legend.push_back({colours.cost, QStringLiteral("—"), costs->name()});
+    } else {
+        delete costs;
+    }
+
+    if (!content.deliveries.empty()) {
+        // A delivery sits on the time axis, lifted just enough to be whole.
+        auto* deliveries = new QScatterSeries;
+        deliveries->setName(QStringLiteral("Delivery"));
+        deliveries->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
+        deliveries->setMarkerSize(12);
+        deliveries->setColor(colours.delivery);
+        deliveries->setBorderColor(colours.background);  // apart from the bars and the band
+        for (const SavedDelivery& d : content.deliveries) deliveries->append(Ms(d.date), topOil * 0.03);
+        Attach(chart, deliveries, time, oil);
+        legend.push_back({colours.delivery, QStringLiteral("▲"), deliveries->name()});
+    }
+
+    // The order-by and run-out dates: a line across the plot, named on the time axis.
+    for (const ChartMark& mark : forecast.marks) {
+        const bool runOut = mark.oil <= 0.5;
+        const QColor colour = runOut ? colours.runOut : colours.orderBy;
+        auto* line = new QLineSeries;
+        line->setName(mark.label);
+        line->setPen(QPen(colour, 2, runOut ? Qt::SolidLine : Qt::DashLine));
+        line->append(Ms(mark.date), 0);
+        line->append(Ms(mark.date), topOil * 10);  // the plot cuts it at its top
+        Attach(chart, line, time, oil);
+        auto* point = new QScatterSeries;
+        point->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        point->setMarkerSize(9);
+        point->setColor(colour);
+        point->setBorderColor(colour);
+        point->append(Ms(mark.date), mark.oil);
+        Attach(chart, point, time, oil);
+        legend.push_back({colour, runOut ? QStringLiteral("│") : QStringLiteral("┆"), mark.label});
+    }
+    fitter->fit();
+    return legend;
+}
+
+QString LegendHtml(const std::vector<LegendEntry>& entries) {
+    QStringList shown;
+    for (const LegendEntry& entry : entries)
+        shown << "<span style=\"color:" + entry.colour.name() + "\"><b>" + entry.symbol.toHtmlEscaped() +
+                     "</b></span>&nbsp;" + entry.name.toHtmlEscaped().replace(' ', "&nbsp;");
+    return shown.join(QStringLiteral(" &nbsp; "));
 }
 
 }  // namespace tw

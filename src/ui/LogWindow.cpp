@@ -3,7 +3,6 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -17,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QKeyEvent>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -27,7 +27,9 @@
 #include "app/ViewLog.h"
 #include "calc/ForecastChart.h"
 #include "calc/Formats.h"
+#include "ui/AccessibleNames.h"
 #include "ui/HistoryChart.h"
+#include "ui/WindowPlaces.h"
 
 namespace tw {
 
@@ -40,36 +42,51 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_->setAccessibleName(QStringLiteral("Log as saved"));
+    text_->setToolTip(QStringLiteral("The log file as the program wrote it"));
 
     auto* layout = new QVBoxLayout(this);
+    QSplitter* split = nullptr;
     if (kind == LogKind::History) {
         table_ = new QTableWidget;
         table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         table_->verticalHeader()->setVisible(false);
         table_->setAlternatingRowColors(true);
+        table_->setAccessibleName(QStringLiteral("Saved readings"));
+        table_->setToolTip(QStringLiteral("One row for each saved reading, with the period since the one before"));
         chart_ = new QChart;
         chartView_ = new QChartView(chart_);
         chartView_->setRenderHint(QPainter::Antialiasing);
-        chartView_->setMinimumSize(480, 320);
-        auto* split = new QSplitter(Qt::Horizontal);
+        chartView_->setMinimumSize(320, 220);
+        chartView_->setFocusPolicy(Qt::NoFocus);  // a picture; the legend and panel say it in words
+        legend_ = new QLabel;
+        legend_->setWordWrap(true);
+        legend_->setTextFormat(Qt::RichText);
+        auto* chartColumn = new QWidget;
+        auto* chartLayout = new QVBoxLayout(chartColumn);
+        chartLayout->setContentsMargins(0, 0, 0, 0);
+        chartLayout->addWidget(chartView_, 1);
+        chartLayout->addWidget(legend_);
+        split = new QSplitter(Qt::Horizontal);
+        split->setChildrenCollapsible(false);
         split->addWidget(table_);
-        split->addWidget(chartView_);
-        split->addWidget(buildForecastPanel());
-        // The table is as wide as its columns, the settings as their fields; the
-        // chart takes the rest.
+        split->addWidget(chartColumn);
+        // The table is as wide as its columns; the chart takes the rest.
         split->setStretchFactor(0, 0);
         split->setStretchFactor(1, 1);
-        split->setStretchFactor(2, 0);
-        split->setSizes({420, 600, 180});
+        // The forecast's settings in a row below, so a laptop screen holds the
+        // whole table beside a chart of a useful size.
+        auto* page = new QWidget;
+        auto* pageLayout = new QVBoxLayout(page);
+        pageLayout->addWidget(split, 1);
+        pageLayout->addWidget(buildForecastPanel());
         tabs_ = new QTabWidget;
-        tabs_->addTab(split, QStringLiteral("Ta&ble and chart"));
+        tabs_->addTab(page, QStringLiteral("Ta&ble and chart"));
         tabs_->addTab(text_, QStringLiteral("&Log as saved"));
         layout->addWidget(tabs_);
-        resize(1300, 640);
     } else {
         layout->addWidget(text_);
-        resize(760, 560);
     }
 
     status_ = new QLabel;
@@ -98,6 +115,28 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
         if (isVisible()) reload();
     });
     watcher_.addPath(path_);
+
+    names_ = std::make_unique<FieldNames>(this);
+    if (split) split->setSizes({420, 600});
+    FitToScreen(this, kind == LogKind::History ? QSize(1300, 640) : QSize(760, 560));
+    new WindowPlace(this, QStringLiteral("Log") + QString::number(int(kind)), split);
+}
+
+LogWindow::~LogWindow() = default;
+
+void LogWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the window, as it closes a dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void LogWindow::changeEvent(QEvent* event) {
+    // A desktop switched between light and dark draws the chart in its new colours.
+    if (event->type() == QEvent::PaletteChange && table_ && isVisible()) reload();
+    QWidget::changeEvent(event);
 }
 
 void LogWindow::showRaised() {
@@ -122,7 +161,10 @@ void LogWindow::reload() {
         const ForecastRun run = RunForecast(p_, content.read ? &content.rows : nullptr);
         showForecast(run);
         if (!run.status.isEmpty()) status_->setText(content.status + ". " + run.status);
-        FillHistoryChart(chart_, content, BuildForecastChart(run.dates, run.start, content.locale));
+        const auto legend = FillHistoryChart(chart_, content, BuildForecastChart(run.dates, run.start, content.locale),
+                                             palette());
+        legend_->setText(LegendHtml(legend));
+        chartView_->setBackgroundBrush(palette().color(QPalette::Window));
     }
 }
 
@@ -149,16 +191,20 @@ QWidget* LogWindow::buildForecastPanel() {
     forecast_->setWordWrap(true);
     forecast_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Reserve:"), reserve_);
-    form->addRow(QStringLiteral("Lead &time:"), lead_);
-    form->addRow(QStringLiteral("&Profile:"), profile_);
-    auto* column = new QVBoxLayout;
-    column->addLayout(form);
-    column->addWidget(forecast_);
-    column->addStretch(1);
+    auto* row = new QHBoxLayout;
+    const std::pair<QString, QWidget*> fields[] = {{QStringLiteral("&Reserve:"), reserve_},
+                                                   {QStringLiteral("Lead &time:"), lead_},
+                                                   {QStringLiteral("&Profile:"), profile_}};
+    for (const auto& [caption, field] : fields) {
+        auto* label = new QLabel(caption);
+        label->setBuddy(field);
+        row->addWidget(label);
+        row->addWidget(field);
+        row->addSpacing(12);
+    }
+    row->addWidget(forecast_, 1);
     auto* group = new QGroupBox(QStringLiteral("Forecast"));
-    group->setLayout(column);
+    group->setLayout(row);
 
     connect(reserve_, &QDoubleSpinBox::valueChanged, this, [this] { saveForecastSettings(); });
     connect(lead_, &QSpinBox::valueChanged, this, [this] { saveForecastSettings(); });
@@ -216,6 +262,10 @@ void LogWindow::fillTable(const LogViewContent& content) {
         }
     }
     table_->resizeColumnsToContents();
+    // Every column whole: the splitter can narrow the table no further than this.
+    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < table_->columnCount(); ++c) width += table_->columnWidth(c);
+    table_->setMinimumWidth(width);
     table_->scrollToBottom();
 }
 

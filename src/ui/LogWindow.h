@@ -2,6 +2,7 @@
 #include <QFileSystemWatcher>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "app/ForecastRun.h"
 #include "logs/LogView.h"
@@ -18,6 +19,7 @@ class QTabWidget;
 
 namespace tw {
 class Program;
+class FieldNames;
 
 // The program's own window for one log: the file as the program wrote it, and
 // for the history a table and a chart. It only shows; it never writes a log.
@@ -25,6 +27,7 @@ class LogWindow : public QWidget {
 public:
     using Deliver = std::function<void(const std::function<void()>&)>;
     LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver deliver);
+    ~LogWindow() override;
 
     // Reads the log again, shows the window and brings it to the front.
     void showRaised();
@@ -37,6 +40,10 @@ public:
     QDoubleSpinBox* reserve() const { return reserve_; }
     QSpinBox* leadDays() const { return lead_; }
     QComboBox* profile() const { return profile_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fillTable(const LogViewContent& content);
@@ -59,6 +66,8 @@ private:
     QSpinBox* lead_ = nullptr;
     QComboBox* profile_ = nullptr;
     QLabel* forecast_ = nullptr;
+    QLabel* legend_ = nullptr;
+    std::unique_ptr<FieldNames> names_;
     QFileSystemWatcher watcher_;
 };
 

@@ -1,15 +1,21 @@
 #include "ui/ProgramView.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMetaObject>
 
 #include "app/AboutWindow.h"
 #include "app/Program.h"
 #include "platform/ProgramEnded.h"
+#include "ui/AccessibleNames.h"
+#include "ui/ChartColours.h"
 #include "ui/LogWindow.h"
 #include "ui/QtDesktop.h"
+#include "ui/WindowPlaces.h"
 #include "ui_AboutWindow.h"
 #include "ui_MainWindow.h"
 #include "ui_UpdateWindow.h"
@@ -21,6 +27,18 @@ static void RegisterResources() { Q_INIT_RESOURCE(tankwise); }
 namespace tw {
 
 namespace {
+
+// The logo's tank is dark green: on a dark window only its yellow drop would show,
+// like a warning sign. There it sits on a light tile, whole.
+void BackLogos(QWidget* window) {
+    const bool dark = IsDark(window->palette());
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->pixmap().isNull()) continue;
+        label->setStyleSheet(dark ? QStringLiteral("background-color: #e8e8e8; border-radius: 6px;") : QString());
+        if (label->accessibleName().isEmpty()) label->setAccessibleName(QStringLiteral("Tankwise logo"));
+    }
+}
+
 template <class Form>
 std::unique_ptr<QWidget> Build() {
     auto window = std::make_unique<QWidget>();
@@ -40,9 +58,9 @@ ProgramView::ProgramView(Program& p, QtDesktop* desktop)
     main_ = Build<Ui::MainWindow>();
     about_ = Build<Ui::AboutWindow>();
     update_ = Build<Ui::UpdateWindow>();
-    // Opens as compact as its layout allows; the user may enlarge it.
-    constexpr int kWidth = 900;
-    main_->resize(kWidth, qMax(main_->sizeHint().height(), main_->heightForWidth(kWidth)));
+    // Opens as its layout asks, within the screen, or where the user left it.
+    FitToScreen(main_.get(), main_->sizeHint());
+    new WindowPlace(main_.get(), QStringLiteral("Main"));
 
     // The About window is modal and has no owner; the update window stands on its own.
     about_->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -59,6 +77,8 @@ ProgramView::ProgramView(Program& p, QtDesktop* desktop)
 
     for (const WindowId id : {WindowId::Main, WindowId::About, WindowId::Update}) {
         window(id)->installEventFilter(this);
+        BackLogos(window(id));
+        names_.push_back(std::make_unique<FieldNames>(window(id)));
         if (desktop_) desktop_->setWindow(id, window(id));
     }
     if (desktop_) {
@@ -143,6 +163,7 @@ void ProgramView::refresh() {
     aboutBinder_->copyModel();
     placeOverMain(update_.get(), p_.update->model);
     updateBinder_->copyModel();
+    for (const auto& names : names_) names->apply();
     mainTimer_.follow();
     updateTimer_.follow();
 }
@@ -177,11 +198,36 @@ void ProgramView::endProgram(int exitCode) {
 }
 
 bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == main_.get() && pressEnter(key)) return true;
+        // Escape closes the About and update windows as it closes any dialog; the
+        // close goes through the program.
+        if ((watched == about_.get() || watched == update_.get()) && key->key() == Qt::Key_Escape &&
+            key->modifiers() == Qt::NoModifier) {
+            static_cast<QWidget*>(watched)->close();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::PaletteChange) BackLogos(static_cast<QWidget*>(watched));
     if (event->type() == QEvent::WindowActivate) {
         for (const WindowId id : {WindowId::Main, WindowId::About, WindowId::Update})
             if (watched == window(id)) windowActivated(id);
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool ProgramView::pressEnter(const QKeyEvent* key) {
+    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+        (key->modifiers() & ~Qt::KeypadModifier))
+        return false;
+    // Enter reaches the window when the focused control did not take it: on a button
+    // it presses that button, anywhere else the default one, as in a dialog.
+    auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    if (!button || button->isCheckable() || button->window() != main_.get())
+        button = qobject_cast<QAbstractButton*>(mainBinder_->widget(int(Ctl::Calc)));
+    if (button && button->isEnabled()) button->click();
+    return true;
 }
 
 void ProgramView::windowActivated(WindowId id) {

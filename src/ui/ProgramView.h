@@ -1,10 +1,12 @@
 #pragma once
 #include <QCoreApplication>
 #include <QObject>
+#include <QKeyEvent>
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/Desktop.h"
 #include "ui/FormBinder.h"
@@ -14,6 +16,7 @@ namespace tw {
 class Program;
 class QtDesktop;
 class LogWindow;
+class FieldNames;
 
 // The program's three windows, bound to its models, and the one place where events
 // enter the program: every event runs to its end, the models are then copied into
@@ -49,6 +52,8 @@ private:
     void endProgram(int exitCode);
     void scheduleRefresh();
     void windowActivated(WindowId id);
+    // Enter runs the default button, Calculate, unless a button has the focus.
+    bool pressEnter(const QKeyEvent* key);
     // A window about to appear opens over the middle of the main window.
     void placeOverMain(QWidget* window, const WindowModel& model);
 
@@ -57,6 +62,7 @@ private:
     std::unique_ptr<QWidget> main_, about_, update_;
     std::unique_ptr<FormBinder> mainBinder_, aboutBinder_, updateBinder_;
     std::map<LogKind, std::unique_ptr<LogWindow>> logWindows_;
+    std::vector<std::unique_ptr<FieldNames>> names_;
     ModelTimer mainTimer_, updateTimer_;
     bool ending_ = false;
     bool refreshQueued_ = false;

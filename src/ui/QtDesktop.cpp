@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLayout>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
@@ -69,9 +70,19 @@ Answer QtDesktop::message(const QString& title, const QString& text, Icon icon,
     // Lines arrive joined by CR LF; a label breaks lines at LF alone.
     QString shown = text;
     shown.replace("\r\n", "\n");
-    QMessageBox box(BoxIcon(icon), title, shown, BoxButtons(buttons),
-                    QApplication::activeWindow());
+    // Owned by the window in use, or else the main window, so the window manager
+    // keeps it over that window and treats it as that window's dialog.
+    QWidget* owner = QApplication::activeWindow();
+    if (!owner && windows_.value(WindowId::Main) && windows_.value(WindowId::Main)->isVisible())
+        owner = windows_.value(WindowId::Main);
+    QMessageBox box(BoxIcon(icon), title, shown, BoxButtons(buttons), owner);
     box.setTextFormat(Qt::PlainText);
+    // A title and a close button, as the desktop's own message boxes have: nothing
+    // to maximise or minimise.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+    // Of the size its text needs, so no window manager offers to resize it.
+    if (box.layout()) box.layout()->setSizeConstraint(QLayout::SetFixedSize);
     const int button = box.exec();
     if (ended_) throw ProgramEnded();
     return Pressed(button, buttons);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -14,6 +15,8 @@ struct QtApplication : ::testing::Environment {
     void SetUp() override {
         app = std::make_unique<QApplication>(argc, argv);
         QApplication::setQuitOnLastWindowClosed(false);
+        // Window places go to a folder of the test run, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
     }
     void TearDown() override { app.reset(); }
 };

@@ -1,7 +1,13 @@
 // The view: the widgets of the three windows bound to the program's models, and the
 // History window's table and chart on a log the program itself has written, with its
 // forecast settings saved to Data/Forecast.ini and drawn again.
+#include <QAccessible>
 #include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QValueAxis>
 #include <QChart>
 #include <QComboBox>
 #include <QLabel>
@@ -35,7 +41,12 @@ protected:
     template <class W = QWidget> W* widget(auto control, WindowId window = WindowId::Main) const {
         return qobject_cast<W*>(view.binder(window).widget(int(control)));
     }
-    void click(auto control, WindowId window = WindowId::Main) { QTest::mouseClick(widget(control, window), Qt::LeftButton); }
+    void click(auto control, WindowId window = WindowId::Main) {
+        // The user brings the control's tab page forward first.
+        if constexpr (std::is_same_v<decltype(control), Ctl>) p.main.setFocus(control);
+        QCoreApplication::processEvents();
+        QTest::mouseClick(widget(control, window), Qt::LeftButton);
+    }
 
     WorkFolder work;
     FakeDesktop desktop;
@@ -128,12 +139,43 @@ TEST_F(View, TheHistoryWindowShowsThePeriodsAsTableAndChart) {
     for (QAbstractSeries* s : window->chart()->series()) series[s->name()] = s;
     auto* bars = qobject_cast<QAreaSeries*>(series.value("Litres per day"));
     auto* deliveries = qobject_cast<QXYSeries*>(series.value("Delivery"));
-    ASSERT_TRUE(bars && deliveries && series.contains("Cost per day") && series.contains("Oil in tanks"));
+    ASSERT_TRUE(bars && deliveries && series.contains("Oil in tanks") && series.contains("Forecast"));
     EXPECT_NEAR(bars->upperSeries()->at(6).y(), 6.667, 0.001);  // four corners per period
-    EXPECT_EQ(qobject_cast<QXYSeries*>(series["Cost per day"])->count(), 0);  // no oil value was known
+    EXPECT_FALSE(series.contains("Cost per day"));  // no oil value was known: no cost axis either
     ASSERT_EQ(deliveries->count(), 1);
     EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(qint64(deliveries->at(0).x())).date(), QDate(2010, 1, 2));
-    EXPECT_EQ(qobject_cast<QXYSeries*>(series.value("Reserve"))->at(0).y(), 180);  // 15% of 1200 litres
+    const auto reserve = [&] {
+        for (QAbstractSeries* s : window->chart()->series())
+            if (s->name() == "Reserve") return qobject_cast<QAreaSeries*>(s)->upperSeries()->at(0).y();
+        return -1.0;
+    };
+    EXPECT_EQ(reserve(), 180);  // 15% of 1200 litres
+
+    // The axes hold every reading, the forecast to its last mark and the reserve, and
+    // the order-by date is named on the time axis.
+    window->resize(1400, 700);
+    QTest::qWait(50);  // the axes fit the plot once it is laid out
+    auto* time = qobject_cast<QCategoryAxis*>(window->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_TRUE(time);
+    for (const char* name : {"Oil in tanks", "Forecast"}) {
+        auto* xy = qobject_cast<QXYSeries*>(series.value(name));
+        auto* oil = qobject_cast<QValueAxis*>(xy->attachedAxes().value(1));
+        for (const QPointF& point : xy->points()) {
+            EXPECT_TRUE(point.x() > time->min() && point.x() < time->max()) << name;
+            EXPECT_TRUE(point.y() >= oil->min() && point.y() < oil->max()) << name;
+        }
+        EXPECT_GT(oil->max(), 180);
+    }
+    // Here the run-out date follows too closely to be named beside it.
+    EXPECT_EQ(time->categoriesLabels().filter(QRegularExpression("^(Order|Runs out)")),
+              QStringList("Order now, due<br>30/01/2010"));
+    EXPECT_EQ(time->categoriesLabels().removeDuplicates(), 0);
+
+    // A dark desktop gets a dark chart, with the forecast in a light colour on it.
+    window->setPalette(QPalette(QColor(0x30, 0x30, 0x30)));  // a black base, white text
+    EXPECT_LT(window->chart()->backgroundBrush().color().lightness(), 64);
+    for (QAbstractSeries* s : window->chart()->series())
+        if (s->name() == "Forecast") { EXPECT_GT(qobject_cast<QXYSeries*>(s)->pen().color().lightness(), 160); }
 
     // A changed forecast setting is saved and the chart drawn again from it.
     window->reserve()->setValue(25);
@@ -141,13 +183,70 @@ TEST_F(View, TheHistoryWindowShowsThePeriodsAsTableAndChart) {
     window->profile()->setCurrentIndex(2);
     emit window->profile()->activated(2);
     EXPECT_EQ(work.lines("Data/Forecast.ini").mid(3), QStringList({"[Forecast]", "Reserve=25", "LeadDays=21", "Profile=German"}));
-    for (QAbstractSeries* s : window->chart()->series())
-        if (s->name() == "Reserve") { EXPECT_EQ(qobject_cast<QXYSeries*>(s)->at(0).y(), 300); }
+    EXPECT_EQ(reserve(), 300);
 
     // One window per log: showing it again raises it, read afresh.
     work.append("Log/Tankwise_H.log", {"damaged"});
     EXPECT_EQ(view.showLogWindow(LogKind::History, "Log/Tankwise_H.log"), window);
     EXPECT_EQ(window->status()->text(), "3 readings, 1 line skipped (damaged or not readable)");
+}
+
+// Every input and result of every window has a name and a description a screen
+// reader speaks: its labels and its tooltip, in the units chosen.
+TEST_F(View, EveryFieldOfEveryWindowHasANameAndADescription) {
+    std::vector<QWidget*> windows;
+    for (const WindowId id : {WindowId::Main, WindowId::About, WindowId::Update}) windows.push_back(view.window(id));
+    for (const LogKind kind : {LogKind::History, LogKind::Results})
+        windows.push_back(view.showLogWindow(kind, kind == LogKind::History ? "Log/Tankwise_H.log" : "Log/Tankwise.log"));
+    int fields = 0;
+    for (QWidget* window : windows)
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const QWidget* up = w->parentWidget();  // a spin or combo box's own edit line is part of it
+            if (qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QComboBox*>(up)) continue;
+            if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w) && !qobject_cast<QCheckBox*>(w) &&
+                !qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QPlainTextEdit*>(w) && !qobject_cast<QTableWidget*>(w))
+                continue;
+            ++fields;
+            // What a screen reader is given (a combo box on Linux speaks its value and
+            // takes its name from a label instead).
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(w);
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+            EXPECT_FALSE(spoken->text(QAccessible::Description).isEmpty()) << w->objectName().toStdString();
+        }
+    EXPECT_GT(fields, 60);
+    click(Ctl::TUnitsBT);  // gallons: the names follow the captions
+    ASSERT_TRUE(p.main.checked(Ctl::TUnitsBT));
+    const std::pair<Ctl, const char*> names[] = {{Ctl::Date3, "Delivery 1 Date"}, {Ctl::TDays, "Actual Days"},
+                                                 {Ctl::TankTP, "Predict Total Gallons"}, {Ctl::TUnitsBT, "Gallons"},
+                                                 {Ctl::OCost0, "Price of oil in tank"}, {Ctl::Forecast, "Forecast"},
+                                                 {Ctl::TankAS, "Tank A Shape"}, {Ctl::TankOffB, "Tank B Offset"}};
+    for (const auto& [c, name] : names) EXPECT_EQ(widget(c)->accessibleName(), name);
+    EXPECT_EQ(widget(Ctl::TankTP)->accessibleDescription(), "Total number of gallons predicted");
+}
+
+// Tab goes through the inputs, then the results, then the buttons; Enter runs the
+// default button, Calculate, and Escape closes the About window.
+TEST_F(View, TheKeyboardReachesEveryResultRunsCalculateAndClosesAbout) {
+    QWidget* main = view.window(WindowId::Main);
+    main->show();
+    widget(Ctl::Date1)->setFocus();
+    std::vector<QWidget*> order;
+    while (order.size() < 200 && std::find(order.begin(), order.end(), main->focusWidget()) == order.end()) {
+        order.push_back(main->focusWidget());
+        QTest::keyClick(order.back(), Qt::Key_Tab);
+    }
+    const auto at = [&](Ctl c) { return std::find(order.begin(), order.end(), widget(c)) - order.begin(); };
+    for (const Ctl result : {Ctl::TDays, Ctl::TCO2P, Ctl::DCO2, Ctl::FillDate, Ctl::OrderBy, Ctl::Forecast}) {
+        EXPECT_GT(at(result), at(Ctl::Notes));
+        EXPECT_LT(at(result), at(Ctl::Calc));
+    }
+    QTest::keyClick(widget(Ctl::TARead2), Qt::Key_Return);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, "Tankwise Data Error");
+
+    click(Ctl::About);
+    QTest::keyClick(view.window(WindowId::About), Qt::Key_Escape);
+    EXPECT_FALSE(p.about->open() || view.window(WindowId::About)->isVisible());
 }
 
 }  // namespace

@@ -24,6 +24,8 @@ TEST(RealWindow, AFreshFolderCalculatesAndSavesTwoReadings) {
     ASSERT_TRUE(run.view.start(launch->switches));
     QWidget* main = run.view.window(WindowId::Main);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    // A 1366 x 768 laptop screen at 125% leaves about 560 pixels for it and its title bar.
+    EXPECT_LE(main->height(), 530);
     const auto field = [&](Ctl c) { return qobject_cast<QLineEdit*>(run.view.binder(WindowId::Main).widget(int(c))); };
     const std::pair<Ctl, const char*> typed[] = {
         {Ctl::Date1, "01/03/2010"}, {Ctl::TARead1, "60"}, {Ctl::Date2, "10/04/2010"}, {Ctl::TARead2, "30"}};
