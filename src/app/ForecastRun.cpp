@@ -7,7 +7,7 @@
 #include "calc/ForecastText.h"
 #include "calc/Formats.h"
 #include "calc/ShownValue.h"
-#include "logs/LogView.h"
+#include "logs/RecentHistory.h"
 #include "platform/Files.h"
 
 namespace tw {
@@ -58,7 +58,7 @@ ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale
     bool logsRead = true;
     if (!saved) {
         try {
-            rows = ReadHistoryTable(files, paths, locale);
+            rows = ReadRecentHistoryTable(files, paths, locale);
         } catch (const FileError&) {
             logsRead = false;
         }

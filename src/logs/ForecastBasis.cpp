@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/Prediction.h"
+#include "logs/RecentHistory.h"
 
 namespace tw {
 
@@ -17,9 +18,13 @@ std::vector<UsePeriod> UsePeriodsOf(const std::vector<HistoryTableRow>& rows) {
 
 ForecastBasis BuildForecastBasis(const std::vector<HistoryTableRow>& rows) {
     ForecastBasis basis;
-    basis.periods = UsePeriodsOf(rows);
     if (rows.empty()) return basis;
     const HistoryTableRow& last = rows.back();
+    // The last few heating seasons: the house as it is now, and a fit whose work
+    // does not grow with the years of history.
+    const QDate windowStart = ForecastWindowStart(last.date);
+    for (const UsePeriod& period : UsePeriodsOf(rows))
+        if (period.start >= windowStart) basis.periods.push_back(period);
     basis.startDate = last.date;
     basis.oilLeft = last.oil;
     if (last.perDay) {

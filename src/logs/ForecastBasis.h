@@ -22,7 +22,8 @@ struct ForecastBasis {
 // shows them.
 std::vector<UsePeriod> UsePeriodsOf(const std::vector<HistoryTableRow>& rows);
 
-// The saved periods, starting from the last saved reading. A calculation not yet
+// The saved periods of the last few heating seasons, starting from the last saved
+// reading. A calculation not yet
 // saved is no part of it: the forecast is the same wherever it is shown.
 ForecastBasis BuildForecastBasis(const std::vector<HistoryTableRow>& rows);
 

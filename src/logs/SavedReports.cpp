@@ -89,17 +89,32 @@ std::vector<SavedReport> SavedReportReader::take() {
 }
 
 std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom(
-    const Files& files, const QString& resultsPath, const QLocale& locale) {
+    const Files& files, const QString& resultsPath, const QLocale& locale, const QDate& since) {
     using Periods = std::map<std::pair<QDate, QDate>, double>;
     auto periods = std::make_shared<std::optional<Periods>>();
-    return [&files, resultsPath, locale, periods](const QDate& from, const QDate& to)
+    return [&files, resultsPath, locale, since, periods](const QDate& from, const QDate& to)
                -> std::optional<double> {
         if (!*periods) {
             Periods read;
             try {
                 SavedReportReader reader(locale);
-                if (files.fileExists(resultsPath))
+                if (files.fileExists(resultsPath) && since.isValid()) {
+                    // Back to the first report from before `since`, then forwards.
+                    QStringList tail;
+                    bool before = false;
+                    files.forEachLineBackwards(resultsPath, [&](const QString& line) {
+                        tail << line;
+                        if (before) return !line.startsWith(QLatin1String("Use To Date ("));
+                        if (line.startsWith(QLatin1String("From "))) {
+                            const auto date = ParseDate(TrimBlanks(line.mid(kLabelWidth)), locale);
+                            before = date && *date < since;
+                        }
+                        return true;
+                    });
+                    for (auto it = tail.crbegin(); it != tail.crend(); ++it) reader.addLine(*it);
+                } else if (files.fileExists(resultsPath)) {
                     files.forEachLine(resultsPath, [&](const QString& line) { reader.addLine(line); });
+                }
                 // The latest report of a period is the one saved.
                 for (const SavedReport& r : reader.take())
                     if (r.from && r.to && r.oilUsed) read[{*r.from, *r.to}] = *r.oilUsed;

@@ -40,8 +40,10 @@ class Files;
 // The oil used that the results log's report of a period gives, read from the log
 // the first time it is asked (it is needed only where the delivery and history
 // logs cannot tell which period a delivery belongs to); nothing when the log has
-// no report of that period or cannot be read.
+// no report of that period or cannot be read. With `since`, only the reports from
+// that date on are read, from the end of the log.
 std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom(
-    const Files& files, const QString& resultsPath, const QLocale& locale);
+    const Files& files, const QString& resultsPath, const QLocale& locale,
+    const QDate& since = QDate());
 
 }  // namespace tw

@@ -161,6 +161,10 @@ public:
         // line work out, and it never orders after Fill Up By less the lead time.
         const ForecastRun run = RunForecast(p_);
         EXPECT_EQ(p_.main.text(Ctl::OrderBy), OrderByText(run, locale_));
+        // Read from the ends of the logs or whole, as the History window reads them.
+        const ForecastRun whole = RunForecast(p_, &view.rows);
+        EXPECT_EQ(whole.dates.orderBy, run.dates.orderBy);
+        EXPECT_EQ(whole.dates.runOut, run.dates.runOut);
         if (run.dates.orderBy) {
             const QDate fillUpBy = ParseDate(shown_.back().fillUpBy, locale_).value_or(QDate());
             // The window shows Fill Up By only with a prediction.
@@ -216,6 +220,21 @@ TEST(SavedSessions, EveryViewOfThePastAgreesWithTheCalculation) {
         household.compare();
         if (testing::Test::HasFailure()) return;
     }
+}
+
+}  // namespace
+}  // namespace tw
+
+namespace tw {
+namespace {
+
+// Years of readings: the forecast reads only the ends of the logs, and agrees with
+// one fitted on the whole table.
+TEST(SavedSessions, TheForecastReadFromTheEndsAgreesWithTheWholeHistory) {
+    Household household{7};
+    household.start();
+    for (int k = 0; k < 60 && !testing::Test::HasFatalFailure(); ++k) household.calculate(k == 0);
+    household.compare();
 }
 
 }  // namespace

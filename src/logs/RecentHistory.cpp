@@ -1,0 +1,62 @@
+#include "logs/RecentHistory.h"
+
+#include <algorithm>
+
+#include "logs/LogColumns.h"
+#include "logs/SavedReports.h"
+#include "platform/Files.h"
+
+namespace tw {
+
+namespace {
+
+// Lines read from the end of a log until `enough` says so, handed back first to last.
+template <typename Enough>
+QStringList TailLines(const Files& files, const QString& path, Enough enough) {
+    QStringList lines;
+    if (!files.fileExists(path)) return lines;
+    files.forEachLineBackwards(path, [&](const QString& line) {
+        lines << line;
+        return !enough(line);
+    });
+    std::reverse(lines.begin(), lines.end());
+    return lines;
+}
+
+}  // namespace
+
+std::vector<HistoryTableRow> ReadRecentHistoryTable(const Files& files, const LogPaths& paths,
+                                                    const QLocale& locale) {
+    // History: back past two readings older than the window, then on to the tank
+    // lines of the block they were saved under.
+    SavedHistoryReader probe(locale);
+    std::optional<QDate> last, earliest;
+    int older = 0;
+    const QStringList history = TailLines(files, paths.history, [&](const QString& line) {
+        if (older >= 2) return line.startsWith(QLatin1String("Tank A: "));
+        probe.addHistoryLine(line);
+        if (probe.result().readings.empty()) return false;
+        const QDate date = probe.result().readings.back().date;
+        if (!last) last = date;
+        earliest = date;
+        if (date < ForecastWindowStart(*last)) ++older;
+        return false;
+    });
+    SavedHistoryReader reader(locale);
+    for (const QString& line : history) reader.addHistoryLine(line);
+    // Deliveries: back to the day before the earliest reading read.
+    const QDate from = earliest.value_or(QDate()).addDays(-1);
+    const LineDateCheck& dates = LineDateCheck::of(locale);
+    const QStringList deliveries = TailLines(files, paths.delivery, [&](const QString& line) {
+        if (!earliest) return true;  // no reading, no period to deliver into
+        if (!IsDeliveryLine(line, dates)) return false;
+        const auto date = LineDate(line, locale);
+        return date && *date < from;
+    });
+    for (const QString& line : deliveries) reader.addDeliveryLine(line);
+    const SavedHistory saved = reader.take();
+    const QDate since = saved.readings.empty() ? QDate() : saved.readings.front().date;
+    return BuildHistoryTable(saved, {}, ReportedUseFrom(files, paths.results, locale, since));
+}
+
+}  // namespace tw
