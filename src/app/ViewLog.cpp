@@ -35,9 +35,9 @@ TaxRates CurrentTaxRates(Program& p) {
     return {ShownValue(p.main.text(Ctl::VRate), locale), ShownValue(p.main.text(Ctl::DVRate), locale)};
 }
 
-LogViewContent ReadLogView(Program& p, LogKind kind) {
-    LogViewContent view =
-        ReadLogView(p.files, LogPathsOf(p), kind, p.desktop.locale(), CurrentTaxRates(p));
+LogViewContent ReadLogView(Program& p, LogKind kind, bool withLines) {
+    LogViewContent view = ReadLogView(p.files, LogPathsOf(p), kind, p.desktop.locale(),
+                                      CurrentTaxRates(p), withLines);
     view.volumeUnit = p.st.VolumeUnit == QLatin1String("Gal") ? QStringLiteral("gallons")
                                                              : QStringLiteral("litres");
     return view;

@@ -39,7 +39,7 @@ QString ShownLine(const QString& line) {
 }  // namespace
 
 LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind kind,
-                           const QLocale& locale, const TaxRates& rates) {
+                           const QLocale& locale, const TaxRates& rates, bool withLines) {
     LogViewContent view;
     view.title = WindowTitle(kind);
     view.locale = locale;
@@ -59,7 +59,7 @@ LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind ki
                 files.forEachLine(paths.of(log), [&](const QString& line) {
                     if (log == LogKind::History) reader.addHistoryLine(line);
                     else reader.addDeliveryLine(line);
-                    if (log == kind) view.lines << ShownLine(line);
+                    if (withLines && log == kind) view.lines << ShownLine(line);
                 });
             };
             readLog(kind);

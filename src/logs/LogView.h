@@ -30,7 +30,8 @@ struct LogViewContent {
 // `rates`: the tax rates the program has now, for periods no delivery in the logs
 // gives rates for.
 LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind kind,
-                           const QLocale& locale, const TaxRates& rates = {});
+                           const QLocale& locale, const TaxRates& rates = {},
+                           bool withLines = true);
 
 // The history table as every view of the past reads it: both logs, each delivery
 // in its calculation (the results log deciding a boundary day where it must). A

@@ -1,7 +1,6 @@
 #include "ui/ChartAxes.h"
 
 #include <QDate>
-#include <QDateTime>
 #include <algorithm>
 #include <cmath>
 
@@ -17,8 +16,8 @@ struct Span {
     bool overlaps(const Span& other) const { return from < other.to + kLabelGap && other.from < to + kLabelGap; }
 };
 
-QDate DateAt(qreal ms) { return QDateTime::fromMSecsSinceEpoch(qint64(ms)).date(); }
-qreal MsOf(const QDate& date) { return qreal(date.startOfDay().toMSecsSinceEpoch()); }
+QDate DateAt(qreal ms) { return ChartDate(ms); }
+qreal MsOf(const QDate& date) { return ChartMs(date); }
 
 qreal TextWidth(const QFontMetricsF& metrics, const QString& text) {
     qreal widest = 0;
@@ -35,6 +34,10 @@ bool FitsShares(const std::vector<AxisLabel>& labels, qreal width, const QFontMe
 }
 
 }  // namespace
+
+QDate ChartDate(qreal ms) {
+    return QDate::fromJulianDay(QDate(1970, 1, 1).toJulianDay() + qint64(std::floor(ms / 86400000.0)));
+}
 
 std::vector<AxisLabel> TimeAxisLabels(qreal min, qreal max, qreal width,
                                       const std::vector<AxisLabel>& marks,

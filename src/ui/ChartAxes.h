@@ -1,10 +1,18 @@
 #pragma once
+#include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QString>
 #include <vector>
 
 namespace tw {
+
+// A day on the chart's time axis: its midnight in milliseconds since the epoch, UTC,
+// worked out by arithmetic (a chart of years of readings converts each one).
+inline qreal ChartMs(const QDate& date) {
+    return qreal(date.toJulianDay() - QDate(1970, 1, 1).toJulianDay()) * 86400000.0;
+}
+QDate ChartDate(qreal ms);
 
 // A label on the time axis at a moment (milliseconds since the epoch).
 struct AxisLabel {

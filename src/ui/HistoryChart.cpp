@@ -10,13 +10,15 @@
 #include <algorithm>
 
 #include "ui/AxisFitter.h"
+#include "ui/ChartAxes.h"
 #include "ui/ChartColours.h"
+#include "ui/ChartPoints.h"
 
 namespace tw {
 
 namespace {
 
-qreal Ms(const QDate& date) { return qreal(date.startOfDay().toMSecsSinceEpoch()); }
+qreal Ms(const QDate& date) { return ChartMs(date); }
 
 QValueAxis* ValueAxis(QChart* chart, const QString& title, Qt::Alignment side, const QColor& labels,
                       const ChartColours& colours) {
@@ -93,29 +95,17 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
 
     const QString unit = content.volumeUnit;
     const QString perDayTitle = unit.left(1).toUpper() + unit.mid(1) + " per day";
+    // Each series is filled in one call before it is attached: a point appended to
+    // an attached series lays the whole chart out again.
+    const HistoryPoints points = ChartPointsOf(content.rows);
     auto* bars = new QLineSeries;
     auto* costs = new QLineSeries;
     auto* levels = new QScatterSeries;
-    double topUse = 0, topCost = 0, topOil = 0;
-    for (size_t i = 0; i < content.rows.size(); ++i) {
-        const HistoryTableRow& row = content.rows[i];
-        levels->append(Ms(row.date), row.oil);
-        topOil = std::max(topOil, row.oil);
-        if (i == 0 || !row.perDay) continue;
-        // Each period's bar spans its days, with a small gap so neighbours stay apart.
-        const qreal from = Ms(content.rows[i - 1].date), to = Ms(row.date);
-        const qreal gap = (to - from) * 0.08;
-        const double perDay = std::max(0.0, *row.perDay);
-        bars->append(from + gap, 0);
-        bars->append(from + gap, perDay);
-        bars->append(to - gap, perDay);
-        bars->append(to - gap, 0);
-        topUse = std::max(topUse, perDay);
-        if (row.costPerDay) {
-            costs->append((from + to) / 2, *row.costPerDay);
-            topCost = std::max(topCost, *row.costPerDay);
-        }
-    }
+    bars->replace(points.bars);
+    costs->replace(points.costs);
+    levels->replace(points.levels);
+    const double topUse = points.topUse, topCost = points.topCost;
+    double topOil = points.topLevel;
     if (forecast.reserve) topOil = std::max(topOil, *forecast.reserve);
     for (const LevelPoint& point : forecast.projected) topOil = std::max(topOil, point.oil);
     for (const ChartMark& mark : forecast.marks) topOil = std::max(topOil, mark.oil);
@@ -186,7 +176,9 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
         auto* projected = new QLineSeries;
         projected->setName(QStringLiteral("Forecast"));
         projected->setPen(QPen(colours.oil, 2, Qt::DashLine));
-        for (const LevelPoint& point : forecast.projected) projected->append(Ms(point.date), point.oil);
+        QList<QPointF> line;
+        for (const LevelPoint& point : forecast.projected) line << QPointF(Ms(point.date), point.oil);
+        projected->replace(line);
         Attach(chart, projected, time, oil);
         legend.push_back({colours.oil, QStringLiteral("- -"), projected->name()});
     }
@@ -214,7 +206,7 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
         deliveries->setMarkerSize(12);
         deliveries->setColor(colours.delivery);
         deliveries->setBorderColor(colours.background);  // apart from the bars and the band
-        for (const SavedDelivery& d : content.deliveries) deliveries->append(Ms(d.date), topOil * 0.03);
+        deliveries->replace(DeliveryPointsOf(content.deliveries, topOil * 0.03));
         Attach(chart, deliveries, time, oil);
         legend.push_back({colours.delivery, QStringLiteral("▲"), deliveries->name()});
     }

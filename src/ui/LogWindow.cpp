@@ -20,7 +20,7 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "app/Program.h"
@@ -29,6 +29,7 @@
 #include "calc/Formats.h"
 #include "ui/AccessibleNames.h"
 #include "ui/HistoryChart.h"
+#include "ui/HistoryTableModel.h"
 #include "ui/WindowPlaces.h"
 
 namespace tw {
@@ -48,7 +49,11 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
     auto* layout = new QVBoxLayout(this);
     QSplitter* split = nullptr;
     if (kind == LogKind::History) {
-        table_ = new QTableWidget;
+        table_ = new QTableView;
+        model_ = new HistoryTableModel(table_);
+        table_->setModel(model_);
+        // Column widths from the first rows only: the same for years of readings.
+        table_->horizontalHeader()->setResizeContentsPrecision(200);
         table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         table_->verticalHeader()->setVisible(false);
@@ -84,6 +89,12 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
         tabs_ = new QTabWidget;
         tabs_->addTab(page, QStringLiteral("Ta&ble and chart"));
         tabs_->addTab(text_, QStringLiteral("&Log as saved"));
+        connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+            if (tabs_->currentWidget() == text_ && !textShown_) {
+                textShown_ = true;
+                showText(ReadLogView(p_, kind_, true).lines);
+            }
+        });
         layout->addWidget(tabs_);
     } else {
         layout->addWidget(text_);
@@ -148,12 +159,13 @@ void LogWindow::showRaised() {
 }
 
 void LogWindow::reload() {
-    const LogViewContent content = ReadLogView(p_, kind_);
+    // The History window shows its log text only when its tab is opened.
+    const bool text = !tabs_ || tabs_->currentWidget() == text_;
+    const LogViewContent content = ReadLogView(p_, kind_, text);
     setWindowTitle(content.title);
     status_->setText(content.status);
-    text_->setPlainText(content.lines.join(QLatin1Char('\n')));
-    // The newest lines are at the end of a log.
-    text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
+    textShown_ = text;
+    if (text) showText(content.lines);
     if (table_) {
         fillTable(content);
         // The table's readings are the forecast's too; a log that could not be read
@@ -166,6 +178,12 @@ void LogWindow::reload() {
         legend_->setText(LegendHtml(legend));
         chartView_->setBackgroundBrush(palette().color(QPalette::Window));
     }
+}
+
+void LogWindow::showText(const QStringList& lines) {
+    text_->setPlainText(lines.join(QLatin1Char('\n')));
+    // The newest lines are at the end of a log.
+    text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
 }
 
 QWidget* LogWindow::buildForecastPanel() {
@@ -232,39 +250,11 @@ void LogWindow::saveForecastSettings() {
 }
 
 void LogWindow::fillTable(const LogViewContent& content) {
-    const QLocale& locale = content.locale;
-    const QString unit = content.volumeUnit;
-    table_->clear();
-    table_->setColumnCount(6);
-    table_->setHorizontalHeaderLabels({"Date", "Oil in tanks\n(" + unit + ")", "Days",
-                                       "Oil used\n(" + unit + ")", "Use per day\n(" + unit + ")",
-                                       "Cost per day"});
-    table_->setRowCount(int(content.rows.size()));
-    auto number = [&](std::optional<double> v, int decimals) {
-        return v ? locale.toString(*v, 'f', decimals) : QString();
-    };
-    for (int r = 0; r < int(content.rows.size()); ++r) {
-        const HistoryTableRow& row = content.rows[size_t(r)];
-        const QString cells[] = {
-            ShortDate(row.date, locale),
-            number(row.oil, 0),
-            row.days ? locale.toString(*row.days) : QString(),
-            number(row.used, 0),
-            number(row.perDay, 1),
-            row.costPerDay ? CurrencyText(*row.costPerDay, locale) : QString(),
-        };
-        for (int c = 0; c < 6; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (c == 3 && row.delivered > 0)
-                item->setToolTip("Includes " + number(row.delivered, 0) + " " + unit + " delivered");
-            table_->setItem(r, c, item);
-        }
-    }
+    model_->setRows(content.rows, content.locale, content.volumeUnit);
     table_->resizeColumnsToContents();
     // Every column whole: the splitter can narrow the table no further than this.
     int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < table_->columnCount(); ++c) width += table_->columnWidth(c);
+    for (int c = 0; c < model_->columnCount(); ++c) width += table_->columnWidth(c);
     table_->setMinimumWidth(width);
     table_->scrollToBottom();
 }

@@ -14,12 +14,13 @@ class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
 class QPlainTextEdit;
-class QTableWidget;
+class QTableView;
 class QTabWidget;
 
 namespace tw {
 class Program;
 class FieldNames;
+class HistoryTableModel;
 
 // The program's own window for one log: the file as the program wrote it, and
 // for the history a table and a chart. It only shows; it never writes a log.
@@ -34,7 +35,7 @@ public:
     void reload();
 
     QPlainTextEdit* text() const { return text_; }
-    QTableWidget* table() const { return table_; }
+    QTableView* table() const { return table_; }
     QChart* chart() const { return chart_; }
     QLabel* status() const { return status_; }
     QDoubleSpinBox* reserve() const { return reserve_; }
@@ -47,6 +48,7 @@ protected:
 
 private:
     void fillTable(const LogViewContent& content);
+    void showText(const QStringList& lines);
     QWidget* buildForecastPanel();
     void showForecast(const ForecastRun& run);
     void saveForecastSettings();
@@ -57,7 +59,9 @@ private:
     QString path_;
     Deliver deliver_;
     QPlainTextEdit* text_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    QTableView* table_ = nullptr;
+    HistoryTableModel* model_ = nullptr;
+    bool textShown_ = false;
     QChart* chart_ = nullptr;
     QChartView* chartView_ = nullptr;
     QTabWidget* tabs_ = nullptr;

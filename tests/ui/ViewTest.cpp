@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QXYSeries>
 #include <gtest/gtest.h>
@@ -130,10 +130,10 @@ TEST_F(View, TheHistoryWindowShowsThePeriodsAsTableAndChart) {
                                 // The delivery of 2 January counts towards the first period's use.
                                 {"10/01/2010", "300", "9", "900", "100.0", ""},
                                 {"09/02/2010", "100", "30", "200", "6.7", ""}};
-    ASSERT_EQ(window->table()->rowCount(), 3);
+    ASSERT_EQ(window->table()->model()->rowCount(), 3);
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < window->table()->columnCount(); ++c)
-            EXPECT_EQ(window->table()->item(r, c)->text(), rows[r].value(c)) << r << "," << c;
+        for (int c = 0; c < window->table()->model()->columnCount(); ++c)
+            EXPECT_EQ(window->table()->model()->index(r, c).data().toString(), rows[r].value(c)) << r << "," << c;
 
     QMap<QString, QAbstractSeries*> series;
     for (QAbstractSeries* s : window->chart()->series()) series[s->name()] = s;
@@ -204,7 +204,7 @@ TEST_F(View, EveryFieldOfEveryWindowHasANameAndADescription) {
             const QWidget* up = w->parentWidget();  // a spin or combo box's own edit line is part of it
             if (qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QComboBox*>(up)) continue;
             if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w) && !qobject_cast<QCheckBox*>(w) &&
-                !qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QPlainTextEdit*>(w) && !qobject_cast<QTableWidget*>(w))
+                !qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QPlainTextEdit*>(w) && !qobject_cast<QTableView*>(w))
                 continue;
             ++fields;
             // What a screen reader is given (a combo box on Linux speaks its value and

@@ -1,0 +1,29 @@
+#pragma once
+#include <QList>
+#include <QPointF>
+#include <vector>
+
+#include "logs/HistoryTable.h"
+#include "logs/SavedHistory.h"
+
+namespace tw {
+
+// The chart's points, no more than a plot can show: a history of a reading every
+// day for decades is drawn from about `buckets` slices of time, each keeping what
+// the eye would see in it (its lowest and highest level, its use and cost per day
+// over all its days, one delivery mark). A short history keeps every point.
+inline constexpr int kChartBuckets = 800;
+
+struct HistoryPoints {
+    QList<QPointF> levels;  // oil in tanks
+    QList<QPointF> bars;    // use per day as bars: four corners each, from zero
+    QList<QPointF> costs;   // cost per day, in the middle of its span
+    double topLevel = 0, topUse = 0, topCost = 0;
+};
+HistoryPoints ChartPointsOf(const std::vector<HistoryTableRow>& rows, int buckets = kChartBuckets);
+
+// One mark a slice for the deliveries, at height y.
+QList<QPointF> DeliveryPointsOf(const std::vector<SavedDelivery>& deliveries, double y,
+                                int buckets = kChartBuckets);
+
+}  // namespace tw
