@@ -84,20 +84,20 @@ const LineDateCheck& LineDateCheck::of(const QLocale& locale) {
     return *kept;
 }
 
-bool LineDateCheck::isWrittenShortDate(QStringView text) const {
-    if (shortForm_.empty()) return false;
+std::optional<QDate> LineDateCheck::writtenShortDate(QStringView text) const {
+    if (shortForm_.empty()) return std::nullopt;
     int day = 0, month = 0, year = 0;
     qsizetype at = 0;
     for (const Part& part : shortForm_) {
         if (part.field == 0) {
-            if (text.mid(at, part.literal.size()) != part.literal) return false;
+            if (text.mid(at, part.literal.size()) != part.literal) return std::nullopt;
             at += part.literal.size();
             continue;
         }
         qsizetype digits = 0;
         while (at + digits < text.size() && digits < 4 && IsAsciiDigit(text[at + digits])) ++digits;
         const bool fits = part.width == 1 ? (digits == 1 || digits == 2) : digits == part.width;
-        if (!fits) return false;
+        if (!fits) return std::nullopt;
         const int value = Digits(text.mid(at, digits));
         at += digits;
         if (part.field == 'd') day = value;
@@ -105,28 +105,32 @@ bool LineDateCheck::isWrittenShortDate(QStringView text) const {
         if (part.field == 'y') {
             if (digits == 2) year = 2000 + value;
             else if (value >= 100) year = value;
-            else return false;
+            else return std::nullopt;
         }
     }
-    return at == text.size() && QDate::isValid(year, month, day);
+    if (at != text.size() || !QDate::isValid(year, month, day)) return std::nullopt;
+    return QDate(year, month, day);
 }
 
-bool LineDateCheck::isWrittenLongDate(QStringView text) const {
-    if (monthWords_.isEmpty() || text.size() != 11) return false;
-    if (text[2] != QLatin1Char('-') || text[6] != QLatin1Char('-')) return false;
+std::optional<QDate> LineDateCheck::writtenLongDate(QStringView text) const {
+    if (monthWords_.isEmpty() || text.size() != 11) return std::nullopt;
+    if (text[2] != QLatin1Char('-') || text[6] != QLatin1Char('-')) return std::nullopt;
     for (int i : {0, 1, 7, 8, 9, 10})
-        if (!IsAsciiDigit(text[i])) return false;
+        if (!IsAsciiDigit(text[i])) return std::nullopt;
     const QStringView word = text.mid(3, 3);
     int month = 0;
     for (int m = 0; m < 12 && month == 0; ++m)
         if (word == monthWords_[m]) month = m + 1;
     const int year = Digits(text.mid(7, 4));
-    return month > 0 && year >= 100 && QDate::isValid(year, month, Digits(text.left(2)));
+    const int day = Digits(text.left(2));
+    if (month == 0 || year < 100 || !QDate::isValid(year, month, day)) return std::nullopt;
+    return QDate(year, month, day);
 }
 
-bool LineDateCheck::isDate(QStringView text) const {
-    if (isWrittenShortDate(text) || isWrittenLongDate(text)) return true;
-    return ParseDate(text.toString(), locale_).has_value();
+std::optional<QDate> LineDateCheck::date(QStringView text) const {
+    if (const auto written = writtenShortDate(text)) return written;
+    if (const auto written = writtenLongDate(text)) return written;
+    return ParseDate(text.toString(), locale_);
 }
 
 }  // namespace tw

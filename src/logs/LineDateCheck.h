@@ -1,8 +1,10 @@
 #pragma once
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <QStringView>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace tw {
@@ -17,7 +19,10 @@ public:
     // The check of a locale, built once and kept while the locale stays the same.
     static const LineDateCheck& of(const QLocale& locale);
 
-    bool isDate(QStringView text) const;
+    bool isDate(QStringView text) const { return date(text).has_value(); }
+    // The date itself, read once: the program's own forms the fast way, any other
+    // text by ParseDate.
+    std::optional<QDate> date(QStringView text) const;
 
 private:
     // One run of the short date format: a day, month or year field, or literal text.
@@ -26,8 +31,8 @@ private:
         int width = 0;   // digits of a field: 1 means one or two, else exactly that many
         QString literal;
     };
-    bool isWrittenShortDate(QStringView text) const;
-    bool isWrittenLongDate(QStringView text) const;
+    std::optional<QDate> writtenShortDate(QStringView text) const;
+    std::optional<QDate> writtenLongDate(QStringView text) const;
 
     QLocale locale_;
     std::vector<Part> shortForm_;  // empty when the fast way does not apply

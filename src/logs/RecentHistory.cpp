@@ -32,10 +32,18 @@ std::vector<HistoryTableRow> ReadRecentHistoryTable(const Files& files, const Lo
     SavedHistoryReader probe(locale);
     std::optional<QDate> last, earliest;
     int older = 0;
+    bool headerPassed = false;
     const QStringList history = TailLines(files, paths.history, [&](const QString& line) {
-        if (older >= 2) return line.startsWith(QLatin1String("Tank A: "));
+        if (older >= 2) {
+            // The block's tank lines stand above its column header; a block without
+            // them ends at the data line before it.
+            if (IsColumnHeader(line)) headerPassed = true;
+            return line.startsWith(QLatin1String("Tank A: ")) ||
+                   (headerPassed && IsHistoryDataLine(line, LineDateCheck::of(locale)));
+        }
+        const size_t before = probe.result().readings.size();
         probe.addHistoryLine(line);
-        if (probe.result().readings.empty()) return false;
+        if (probe.result().readings.size() == before) return false;
         const QDate date = probe.result().readings.back().date;
         if (!last) last = date;
         earliest = date;

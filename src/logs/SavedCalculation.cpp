@@ -49,53 +49,57 @@ struct Boundary {
     size_t earlier;  // the period ending that day; the next one starts it
 };
 
-// The deliveries still unplaced that could belong to period k, but for `except`.
-double Undecided(const std::vector<Boundary>& pending, size_t k, const Boundary* except) {
-    double sum = 0;
-    for (const Boundary& b : pending)
-        if (&b != except && (b.earlier == k || b.earlier + 1 == k)) sum += b.delivery->amount;
-    return sum;
-}
-
 // Places the boundary deliveries. First where a period's own report tells, with no
 // other undecided delivery in that period; then where only one side keeps every
 // period's oil used from going negative, counting undecided deliveries in its
-// favour; the rest go with the earlier period.
-void PlaceBoundaryDeliveries(std::vector<SavedCalculation>& calcs, std::vector<Boundary> pending,
+// favour; the rest go with the earlier period. Linear in the deliveries: a sensor's
+// history may put one on every boundary.
+void PlaceBoundaryDeliveries(std::vector<SavedCalculation>& calcs, const std::vector<Boundary>& pending,
                              const ReportedUse& usedOf) {
+    // The undecided oil that could still belong to each period.
+    std::vector<double> undecided(calcs.size(), 0);
+    for (const Boundary& b : pending) {
+        undecided[b.earlier] += b.delivery->amount;
+        undecided[b.earlier + 1] += b.delivery->amount;
+    }
+    std::vector<bool> placed(pending.size(), false);
     auto place = [&](size_t i, bool toLater) {
-        const Boundary b = pending[i];
+        const Boundary& b = pending[i];
         calcs[b.earlier + (toLater ? 1 : 0)].deliveries.push_back(*b.delivery);
-        pending.erase(pending.begin() + qsizetype(i));
+        undecided[b.earlier] -= b.delivery->amount;
+        undecided[b.earlier + 1] -= b.delivery->amount;
+        placed[i] = true;
     };
-    for (bool placed = bool(usedOf); placed;) {
-        placed = false;
-        for (size_t i = 0; i < pending.size() && !placed; ++i) {
+    // Twice, as a delivery placed may leave its neighbour alone in a period.
+    for (int pass = 0; pass < 2 && usedOf; ++pass) {
+        for (size_t i = 0; i < pending.size(); ++i) {
+            if (placed[i]) continue;
             const Boundary& b = pending[i];
+            const double amount = b.delivery->amount;
             for (const size_t k : {b.earlier, b.earlier + 1}) {
-                if (Undecided(pending, k, &b) != 0) continue;
+                if (std::abs(undecided[k] - amount) > 1e-6) continue;
                 const auto reported = usedOf(calcs[k].from.date, calcs[k].to.date);
                 if (!reported) continue;
                 const double without = std::abs(*reported - calcs[k].used());
-                const bool here = std::abs(*reported - calcs[k].used() - b.delivery->amount) < without;
+                const bool here = std::abs(*reported - calcs[k].used() - amount) < without;
                 place(i, here == (k != b.earlier));
-                placed = true;
                 break;
             }
         }
     }
-    while (!pending.empty()) {
-        const Boundary& b = pending.front();
+    for (size_t i = 0; i < pending.size(); ++i) {
+        if (placed[i]) continue;
+        const Boundary& b = pending[i];
         const SavedCalculation& early = calcs[b.earlier];
         const SavedCalculation& late = calcs[b.earlier + 1];
         const double amount = b.delivery->amount;
-        const double earlyMore = Undecided(pending, b.earlier, &b);
-        const double lateMore = Undecided(pending, b.earlier + 1, &b);
+        const double earlyMore = undecided[b.earlier] - amount;
+        const double lateMore = undecided[b.earlier + 1] - amount;
         const bool earlierHolds = UsedWith(early, amount + earlyMore) >= kNegativeUse &&
                                   UsedWith(late, lateMore) >= kNegativeUse;
         const bool laterHolds = UsedWith(early, earlyMore) >= kNegativeUse &&
                                 UsedWith(late, amount + lateMore) >= kNegativeUse;
-        place(0, laterHolds && !earlierHolds);
+        place(i, laterHolds && !earlierHolds);
     }
 }
 

@@ -45,8 +45,30 @@ bool IsFirstReadingLine(const QString& line) {
     return fields.size() == 8 && fields[6].isEmpty() && fields[7].isEmpty();
 }
 
+// Digits with at most one decimal separator, as the program writes its columns,
+// read on the spot; nothing for any other form.
+std::optional<double> PlainNumber(QStringView text, QChar decimal) {
+    if (text.isEmpty() || text.size() > 15) return std::nullopt;
+    double value = 0, scale = 0;
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            value = value * 10 + (c.unicode() - u'0');
+            if (scale > 0) scale *= 10;
+        } else if (c == decimal && scale == 0) {
+            scale = 1;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (scale == 1) return std::nullopt;  // a separator with no digits after it
+    return scale > 0 ? value / scale : value;
+}
+
 std::optional<double> OptionalNumber(const QString& text, const QLocale& locale) {
     if (text.isEmpty()) return std::nullopt;
+    const QString decimal = locale.decimalPoint();
+    if (decimal.size() == 1)
+        if (const auto plain = PlainNumber(text, decimal.front())) return plain;
     return LocaleNumber(text, locale);
 }
 
@@ -64,7 +86,7 @@ std::optional<double> MoneyValue(const QString& text, const QString& symbol,
                                  const QLocale& locale) {
     const QString bare = TrimBlanks(StripCurrencySymbol(TrimBlanks(text), symbol));
     if (bare.isEmpty()) return std::nullopt;
-    return LocaleNumber(bare, locale);
+    return OptionalNumber(bare, locale);
 }
 
 SavedHistoryReader::SavedHistoryReader(const QLocale& locale)
@@ -90,8 +112,8 @@ bool SavedHistoryReader::isOwnNonDataLine(const QString& line) const {
 }
 
 std::optional<QDate> SavedHistoryReader::dateOf(const QString& text) const {
-    if (text.isEmpty() || !dates_.isDate(text)) return std::nullopt;
-    return ParseDate(text, locale_);
+    if (text.isEmpty()) return std::nullopt;
+    return dates_.date(text);
 }
 
 // The volume the calculation worked with. A dipstick reading is worked out again
