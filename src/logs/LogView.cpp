@@ -116,8 +116,11 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
             rows = int(table.size());
             text = HistoryCsv(table);
         } else {
-            const SavedHistory history =
-                ReadSavedHistory(files, paths.history, paths.delivery, locale);
+            // The deliveries need no readings.
+            SavedHistoryReader reader(locale);
+            if (files.fileExists(paths.delivery))
+                files.forEachLine(paths.delivery, [&](const QString& line) { reader.addDeliveryLine(line); });
+            const SavedHistory history = reader.take();
             rows = int(history.deliveries.size());
             text = DeliveriesCsv(history.deliveries);
         }

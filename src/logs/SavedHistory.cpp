@@ -72,10 +72,12 @@ std::optional<double> OptionalNumber(const QString& text, const QLocale& locale)
     return LocaleNumber(text, locale);
 }
 
+
+
 // "5%" or "17,5%"; nothing when the column is blank.
 std::optional<double> RateValue(const QString& text, const QLocale& locale) {
     if (!text.endsWith(QLatin1Char('%'))) return std::nullopt;
-    return LocaleNumber(text.chopped(1), locale);
+    return OptionalNumber(text.chopped(1), locale);
 }
 
 }  // namespace
