@@ -38,7 +38,11 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
         int rows = 0;
         QString text;
         try {
-            text = LogCsv(files, paths, kind, locale, &rows, rates);
+            std::vector<int> skipped;
+            text = LogCsv(files, paths, kind, locale, &rows, rates, &skipped);
+            // Never dropped silently: which lines of the log were left out.
+            if (!skipped.empty())
+                err << "tankwise: " << files.absolute(paths.of(kind)) << ": " << SkippedText(skipped) << "\n";
         } catch (const FileError&) {
             err << "tankwise: cannot read " << files.absolute(paths.of(kind)) << "\n";
             return 1;

@@ -16,11 +16,20 @@ QString Lines(int count, const QString& one, const QString& many) {
     return QString::number(count) + QLatin1Char(' ') + (count == 1 ? one : many);
 }
 
-QString SkippedText(int skipped) {
-    if (skipped == 0) return QStringLiteral("no lines skipped");
-    return Lines(skipped, QStringLiteral("line"), QStringLiteral("lines")) +
-           QStringLiteral(" skipped (damaged or not readable)");
+}  // namespace
+
+QString SkippedText(const std::vector<int>& lines) {
+    if (lines.empty()) return QStringLiteral("no lines skipped");
+    // Which lines, so the user can find them; a log full of damage names the first.
+    QStringList numbers;
+    for (size_t i = 0; i < lines.size() && i < 5; ++i) numbers << QString::number(lines[i]);
+    if (lines.size() > 5) numbers << QStringLiteral("...");
+    return Lines(int(lines.size()), QStringLiteral("line"), QStringLiteral("lines")) +
+           QStringLiteral(" skipped (damaged or not readable): ") +
+           (lines.size() == 1 ? QStringLiteral("line ") : QStringLiteral("lines ")) + numbers.join(", ");
 }
+
+namespace {
 
 QString WindowTitle(LogKind kind) {
     switch (kind) {
@@ -72,10 +81,10 @@ LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind ki
             view.deliveries = std::move(history.deliveries);
             if (kind == LogKind::History) {
                 view.status = Lines(int(view.rows.size()), "reading", "readings") + ", " +
-                              SkippedText(history.skippedHistoryLines);
+                              SkippedText(history.skippedHistory);
             } else {
                 view.status = Lines(int(view.deliveries.size()), "delivery", "deliveries") + ", " +
-                              SkippedText(history.skippedDeliveryLines);
+                              SkippedText(history.skippedDelivery);
             }
         }
         view.read = true;
@@ -101,7 +110,7 @@ QString CsvFileName(LogKind kind) {
 }
 
 QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
-               int* rowCount, const TaxRates& rates) {
+               int* rowCount, const TaxRates& rates, std::vector<int>* skipped) {
     int rows = 0;
     QString text;
     if (kind == LogKind::Results) {
@@ -112,9 +121,13 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
         text = ResultsCsv(reports);
     } else {
         if (kind == LogKind::History) {
-            const auto table = ReadHistoryTable(files, paths, locale, rates);
+            const SavedHistory history =
+                ReadSavedHistory(files, paths.history, paths.delivery, locale);
+            const auto table =
+                BuildHistoryTable(history, rates, ReportedUseFrom(files, paths.results, locale));
             rows = int(table.size());
             text = HistoryCsv(table);
+            if (skipped) *skipped = history.skippedHistory;
         } else {
             // The deliveries need no readings.
             SavedHistoryReader reader(locale);
@@ -122,6 +135,7 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
                 files.forEachLine(paths.delivery, [&](const QString& line) { reader.addDeliveryLine(line); });
             const SavedHistory history = reader.take();
             rows = int(history.deliveries.size());
+            if (skipped) *skipped = history.skippedDelivery;
             text = DeliveriesCsv(history.deliveries);
         }
     }

@@ -39,11 +39,17 @@ LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind ki
 std::vector<HistoryTableRow> ReadHistoryTable(const Files& files, const LogPaths& paths,
                                               const QLocale& locale, const TaxRates& rates = {});
 
+// "no lines skipped", or how many and which: "2 lines skipped (damaged or not
+// readable): lines 7, 12".
+QString SkippedText(const std::vector<int>& lines);
+
 // "Tankwise_History.csv", "Tankwise_Deliveries.csv", "Tankwise_Results.csv".
 QString CsvFileName(LogKind kind);
 // The CSV text of a log and its number of data rows; throws FileError when a log
 // cannot be read.
+// `skipped`: the numbers of the log's lines that could not be read.
 QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
-               int* rowCount = nullptr, const TaxRates& rates = {});
+               int* rowCount = nullptr, const TaxRates& rates = {},
+               std::vector<int>* skipped = nullptr);
 
 }  // namespace tw

@@ -6,6 +6,11 @@
 
 #include "platform/Files.h"
 
+#include <ostream>
+
+// Failures show texts as text, not as arrays of UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace tw {
 
 // A fresh working folder holding the default installation (Data/Tankwise.ini,

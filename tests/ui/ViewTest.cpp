@@ -188,7 +188,7 @@ TEST_F(View, TheHistoryWindowShowsThePeriodsAsTableAndChart) {
     // One window per log: showing it again raises it, read afresh.
     work.append("Log/Tankwise_H.log", {"damaged"});
     EXPECT_EQ(view.showLogWindow(LogKind::History, "Log/Tankwise_H.log"), window);
-    EXPECT_EQ(window->status()->text(), "3 readings, 1 line skipped (damaged or not readable)");
+    EXPECT_EQ(window->status()->text(), "3 readings, 1 line skipped (damaged or not readable): line 17");
 }
 
 // Every input and result of every window has a name and a description a screen
