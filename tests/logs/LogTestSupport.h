@@ -4,15 +4,7 @@
 #include <QStringList>
 #include <ostream>
 
-// Failure messages show texts as text, not as lists of 2-byte objects.
-static inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-static inline void PrintTo(const QStringList& lines, std::ostream* os) {
-    *os << '[';
-    for (const QString& line : lines) *os << "\n  \"" << line.toStdString() << '"';
-    *os << "\n]";
-}
+#include "TextPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,7 @@
 
 #include "platform/Files.h"
 
-#include <ostream>
-
-// Failures show texts as text, not as arrays of UTF-16 units.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+#include "TextPrinters.h"
 
 namespace tw {
 
