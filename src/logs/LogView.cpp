@@ -119,7 +119,9 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
             const SavedHistory history =
                 ReadSavedHistory(files, paths.history, paths.delivery, locale);
             rows = int(history.deliveries.size());
-            text = DeliveriesCsv(history.deliveries);
+            text = DeliveriesCsv(history.deliveries,
+                                 PairCalculations(history, rates,
+                                                  ReportedUseFrom(files, paths.results, locale)));
         }
     }
     if (rowCount) *rowCount = rows;
