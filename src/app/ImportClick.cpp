@@ -1,5 +1,7 @@
 #include "app/ImportClick.h"
 
+#include <algorithm>
+
 #include "app/ForecastRun.h"
 #include "app/ImportCommand.h"
 #include "app/Program.h"
@@ -20,17 +22,39 @@ QStringList Shortened(QStringList lines) {
     return lines;
 }
 
+// The names of the fields a column can hold, in the order of ImportField.
+const QStringList kFieldNames = {"(not imported)", "Date", "Tank A reading", "Tank B reading",
+                                 "Amount delivered", "Price per unit", "Delivery charge",
+                                 "Oil tax rate", "Charge tax rate", "Oil value", "Reading date"};
+
+// A file whose headers say too little: the user tells what its columns hold.
+bool ChooseUnknownColumns(Program& p, std::vector<ImportTable>& tables) {
+    for (ImportTable& t : tables) {
+        if (t.recognised()) continue;
+        std::vector<int> preset;
+        for (ImportField f : t.columns) preset.push_back(int(f));
+        const QStringList sample = t.rows.empty() ? QStringList() : t.rows.front().fields;
+        const auto chosen = p.desktop.chooseColumns("Tankwise Import: " + t.file, t.header, sample,
+                                                    kFieldNames, preset);
+        if (!chosen) return false;
+        for (size_t c = 0; c < t.columns.size() && c < chosen->size(); ++c)
+            t.columns[c] = ImportField(std::clamp((*chosen)[c], 0, int(kFieldNames.size()) - 1));
+    }
+    return true;
+}
+
 }  // namespace
 
 void ImportFromFile(Program& p, const QString& absolutePath) {
     const QString title = QStringLiteral("Tankwise Import");
     if (p.savingRefused(title)) return;
     const QLocale locale = p.desktop.locale();
-    const ImportSource source = ReadImportFiles({absolutePath}, locale);
+    ImportSource source = ReadImportFiles({absolutePath}, locale);
     if (!source.error.isEmpty()) {
         p.say(title, {source.error}, Icon::Warning);
         return;
     }
+    if (!ChooseUnknownColumns(p, source.tables)) return;
     const QString folder = p.files.root();
     const ImportClock clock = [&p] { return p.desktop.now(); };
     DayOrder order = DayOrder::Unknown;

@@ -255,7 +255,8 @@ ImportRecords ReadImportRecords(const std::vector<ImportTable>& tables, DayOrder
     }
     for (const ImportTable& t : tables) {
         if (!t.recognised()) {
-            out.problems.push_back({t.file, 1, QStringLiteral("No date column and no reading or amount column among the headers")});
+            out.problems.push_back({t.file, 1, "No date column and no reading or amount column among the headers " +
+                                                   t.header.join(QLatin1String(", "))});
             continue;
         }
         for (const CsvRow& row : t.rows) {
