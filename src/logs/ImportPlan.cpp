@@ -1,6 +1,7 @@
 #include "logs/ImportPlan.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace tw {
