@@ -2,11 +2,15 @@
 // would, all or nothing. The round trip runs over years of a generated household.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <random>
 
 #include "FakeDesktop.h"
 #include "WorkFolder.h"
 #include "app/CsvCommand.h"
+#include "app/ImportCommand.h"
 #include "app/ImportRun.h"
 #include "app/Program.h"
 #include "calc/Formats.h"
@@ -159,6 +163,10 @@ TEST(ImportRun, RefusedRowsWriteNothing) {
                            {3, "Tank A's reading \"9O\" is not a number"}, {6, "The delivery has no price"}}));
     EXPECT_FALSE(r.written);
     EXPECT_EQ(LogBytes(work), before);
+    QString said;
+    QTextStream out(&said);
+    EXPECT_EQ(ImportCsvIntoFolder(work.path(), file, DayOrder::Unknown, uk, kClock, out, out), 1);
+    EXPECT_TRUE(said.contains("dips.csv:3: Tank A's reading \"9O\" is not a number\n")) << said.toStdString();
 
     // Accepted rows, but the third period fails the program's own checks half-way:
     // the periods saved before it are taken out again, byte for byte.
@@ -180,6 +188,29 @@ TEST(ImportRun, RefusedRowsWriteNothing) {
     const ImportResult early = Commit(work, uk, file);
     ASSERT_EQ(early.problems.size(), 1u);
     EXPECT_EQ(early.problems[0].line, 2);
+}
+
+// The disk fills while the periods are saved: every log goes back to what it held.
+TEST(ImportRun, FullDiskHalfWayLeavesTheLogsAsTheyWere) {
+    WorkFolder work;
+    const QLocale uk("en_GB");
+    const QString file = work.path() + "/dips.csv";
+    ASSERT_TRUE(WriteFile(file, "Date,Tank A reading\n2024-01-01,100\n2024-02-01,95\n"));
+    ASSERT_TRUE(Commit(work, uk, file).written);
+    ASSERT_TRUE(WriteFile(file, "Date,Tank A reading\n2024-03-01,90\n2024-04-01,85\n2024-05-01,80\n"
+                                "2024-06-01,75\n2024-07-01,70\n"));
+    const auto before = LogBytes(work);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{}, full{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    full = saved;
+    full.rlim_cur = rlim_t(before[0].size() + 2000);
+    setrlimit(RLIMIT_FSIZE, &full);
+    const ImportResult r = Commit(work, uk, file);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(r.written);
+    EXPECT_FALSE(r.problems.empty());
+    EXPECT_EQ(LogBytes(work), before);
 }
 
 }  // namespace
