@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/ForecastRun.h"
+#include "app/GetLast.h"
 #include "app/ImportCommand.h"
 #include "app/Program.h"
 #include "platform/Files.h"
@@ -89,6 +90,8 @@ void ImportFromFile(Program& p, const QString& absolutePath) {
         p.say(title, Shortened(why), Icon::Warning);
         return;
     }
+    // A window holding nothing of the user's starts from the newest reading now.
+    if (!p.st.FieldsTyped && !p.main.enabled(Ctl::Save)) GetLastClick(p);
     p.setStatus(QStringLiteral("%1 Records Imported").arg(done.periods.size()));
     ShowOrderBy(p);
 }
