@@ -14,7 +14,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$REPO/scripts/lsan.supp:print_suppressions=0"
 SCRATCH="$(mktemp -d)"
 trap 'rm -rf "$SCRATCH"' EXIT
-for target in config logs update fields; do
+for target in config logs update fields import; do
     echo "== fuzz_$target for ${SECONDS_EACH}s"
     mkdir -p "$SCRATCH/$target"
     seeds=("$REPO/tests/fuzz/corpus/$target")

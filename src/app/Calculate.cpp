@@ -21,6 +21,7 @@
 #include "app/HistoryLine.h"
 #include "app/ResultsReport.h"
 #include "app/SaveCalculation.h"
+#include "app/StartingReading.h"
 
 #include <algorithm>
 #include <utility>
@@ -68,6 +69,7 @@ private:
     void writeCosts(const CostInput& in);
     void writePrediction(const CostInput& in);
     void finish();
+    void saveStartingReading();
 
     Program& p;
     MainModel& m;
@@ -234,6 +236,19 @@ void Calculation::finish() {
     else m.setEnabled(Ctl::Save, true);
 }
 
+// A first reading alone has no period to work out: it shows the oil in the tanks and
+// is saved as the start of the history, with the value of that oil when priced.
+void Calculation::saveStartingReading() {
+    // The second reading stays empty for the next dip.
+    if (typed.a2) m.setText(Ctl::TARead2, QString());
+    if (typed.b2) m.setText(Ctl::TBRead2, QString());
+    PriceOilInTank(p);
+    write(Ctl::OLeft, FloatDecimal(st.OilAtReading1));
+    m.setText(Ctl::OLeftM, "Left:");
+    finish();
+    if (m.enabled(Ctl::Save)) ShowOrderBy(p);
+}
+
 void Calculation::run() {
     p.step(101);
     st.RemainingOilValue = st.Delivery1Cost = st.Delivery2Cost = QStringLiteral("0");
@@ -262,6 +277,7 @@ void Calculation::run() {
     clearResults();
     p.step(104);
     m.setText(Ctl::Status, QString());
+    if (IsStartingReading(p)) return saveStartingReading();
     writeUse();
     PriceOilInTank(p);
     const CostInput in = costInput();

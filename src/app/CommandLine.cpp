@@ -5,6 +5,7 @@ namespace tw {
 namespace {
 const QString kFolder = QStringLiteral("--folder");
 const QString kExport = QStringLiteral("--export-csv");
+const QString kImport = QStringLiteral("--import-csv");
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -31,6 +32,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 return line;
             }
             ++i;  // the folder, read by the export itself
+        } else if (argument == kImport) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty() ||
+                arguments[i + 1].startsWith(QLatin1String("--"))) {
+                line.error = "The option --import-csv needs the file to import.";
+                return line;
+            }
+            ++i;  // the file, read by the import itself
+        } else if (argument == QLatin1String("--day-first") || argument == QLatin1String("--month-first")) {
+            // Read by the import.
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             line.help = true;
         } else if (argument == QLatin1String("--version")) {
@@ -50,12 +60,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: tankwise [--folder PATH] [--export-csv FOLDER | --forecast] [SWITCH]\n"
+        "Usage: tankwise [--folder PATH] [--export-csv FOLDER | --import-csv FILE | --forecast] [SWITCH]\n"
         "       tankwise --help | --version\n"
         "\n"
         "  --folder PATH        work in PATH instead of the usual working folder\n"
         "  --export-csv FOLDER  write the three logs as CSV files into FOLDER (created\n"
         "                       when missing) and end, without a window\n"
+        "  --import-csv FILE    calculate and save the readings and deliveries of a\n"
+        "                       spreadsheet file, all or none, and end, without a window;\n"
+        "                       --day-first or --month-first tells how to read dates\n"
+        "                       such as 03/04/2024\n"
         "  --forecast           print the heating-season forecast and end\n"
         "  --help               print this text and end\n"
         "  --version            print the version and end\n"

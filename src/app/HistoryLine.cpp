@@ -4,6 +4,7 @@
 #include "app/FolderChecks.h"
 #include "app/LogFileChecks.h"
 #include "app/Program.h"
+#include "app/StartingReading.h"
 #include "app/TankSetup.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
@@ -65,10 +66,11 @@ void BuildHistoryLine(Program& p) {
         p.step(212);
         const QLocale locale = p.desktop.locale();
         const auto date2 = ParseDate(p.main.text(Ctl::Date2), locale);
-        if (!date2) return;
+        const bool starting = !date2 && IsStartingReading(p);
+        if (!date2 && !starting) return;
         HistoryLineInput in;
         in.readings = HistoryReadingsOf(p);
-        in.date2 = *date2;
+        if (date2) in.date2 = *date2;
 
         p.step(213);
         in.logEnd = logEnd;
@@ -77,7 +79,8 @@ void BuildHistoryLine(Program& p) {
         in.tankLineA = TankLineOf(p, false);
         in.tankLineB = TankLineOf(p, true);
         in.taxWord = st.TaxWord;
-        const HistoryLineResult out = ComposeHistoryLine(in, locale);
+        const HistoryLineResult out =
+            starting ? ComposeStartingReading(in, locale) : ComposeHistoryLine(in, locale);
         st.HistoryLine = out.text;
         st.SaveError = out.saveError;
     });

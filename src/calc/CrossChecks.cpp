@@ -80,9 +80,14 @@ void CheckDeliveries(Combination& c) {
 void CheckReadingDates(Combination& c) {
     const bool date1 = c.date(Ctl::Date1).has_value();
     const bool date2 = c.date(Ctl::Date2).has_value();
+    // Reading 1 alone, with nothing else typed, is a starting reading of its own.
+    const bool startingReading = date1 && c.typed.a2 && c.typed.b2 && c.empty(Ctl::Date2) &&
+                                 c.empty(Ctl::Date3) && c.empty(Ctl::LAdd1) &&
+                                 c.empty(Ctl::Date4) && c.empty(Ctl::LAdd2);
     c.failIf(!date1 && (c.readingGiven(Ctl::TARead1) || c.readingGiven(Ctl::TBRead1)),
              "Tank Reading Date 1 must be set");
-    c.failIf(!date2 && (c.readingGiven(Ctl::TARead2) || c.readingGiven(Ctl::TBRead2)),
+    c.failIf(!date2 && !startingReading &&
+                 (c.readingGiven(Ctl::TARead2) || c.readingGiven(Ctl::TBRead2)),
              "Tank Reading Date 2 must be set");
     // Tank A is always in use; Tank B readings are optional.
     c.failIf(c.typed.a1 && date1, "Tank A Reading 1 must be set if Tank Reading Date 1 is set");
@@ -90,7 +95,7 @@ void CheckReadingDates(Combination& c) {
     // Tank B may be left out, but not half of it.
     c.failIf(c.typed.b1 && !c.typed.b2,
              "Tank B Reading 1 must be set if Tank B Reading 2 is set");
-    c.failIf(c.typed.b2 && !c.typed.b1,
+    c.failIf(c.typed.b2 && !c.typed.b1 && !startingReading,
              "Tank B Reading 2 must be set if Tank B Reading 1 is set");
 }
 

@@ -1,6 +1,7 @@
 #include "logs/CsvExport.h"
 
 #include <QSaveFile>
+#include <map>
 
 #include "platform/Files.h"
 
@@ -52,18 +53,32 @@ QString HistoryCsv(const std::vector<HistoryTableRow>& rows) {
         lines.push_back({CsvDate(r.date), CsvNumber(r.oil, 0),
                          r.days ? QString::number(*r.days) : QString(), CsvNumber(r.used, 0),
                          CsvNumber(r.delivered, 0), CsvNumber(r.perDay, 2),
-                         CsvNumber(r.costPerDay, 2)});
+                         CsvNumber(r.costPerDay, 2), CsvNumber(r.readingA, 1),
+                         CsvNumber(r.readingB, 1), CsvNumber(r.value, 2)});
     }
     return CsvText({"Date", "Oil in tanks", "Days", "Oil used", "Oil delivered", "Use per day",
-                    "Cost per day"},
+                    "Cost per day", "Tank A reading", "Tank B reading", "Oil value"},
                    lines);
 }
 
-QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries) {
+QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
+                      const std::vector<SavedCalculation>& calcs) {
+    std::map<int, QDate> periodEnd;  // by delivery log line
+    for (const SavedCalculation& c : calcs)
+        for (const SavedDelivery& d : c.deliveries) periodEnd[d.line] = c.to.date;
+    const auto rate = [](std::optional<double> r) { return r ? QString::number(*r, 'g', 10) : QString(); };
     std::vector<QStringList> lines;
-    for (const SavedDelivery& d : deliveries)
-        lines.push_back({CsvDate(d.date), CsvNumber(d.amount, 0), CsvNumber(d.cost, 2)});
-    return CsvText({"Date", "Amount", "Total cost"}, lines);
+    for (const SavedDelivery& d : deliveries) {
+        const auto end = periodEnd.find(d.line);
+        lines.push_back({CsvDate(d.date), CsvNumber(d.amount, 0), CsvNumber(d.cost, 2),
+                         CsvNumber(d.price, 4), d.charge != 0 ? CsvNumber(d.charge, 2) : QString(),
+                         rate(d.oilTaxRate),
+                         rate(d.chargeTaxRate),
+                         end == periodEnd.end() ? QString() : CsvDate(end->second)});
+    }
+    return CsvText({"Date", "Amount", "Total cost", "Price", "Delivery charge", "Oil tax rate",
+                    "Charge tax rate", "Reading date"},
+                   lines);
 }
 
 QString ResultsCsv(const std::vector<SavedReport>& reports) {

@@ -20,7 +20,10 @@ QString CsvNumber(std::optional<double> value, int decimals);
 QString CsvDate(std::optional<QDate> date);
 
 QString HistoryCsv(const std::vector<HistoryTableRow>& rows);
-QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries);
+// Each delivery with what an import needs to type it again: its price, charge and
+// tax rates, and the date of the reading that ends the calculation it was saved with.
+QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
+                      const std::vector<SavedCalculation>& calcs = {});
 QString ResultsCsv(const std::vector<SavedReport>& reports);
 
 // Writes a temporary file beside the target and renames it over the target, so a

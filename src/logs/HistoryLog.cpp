@@ -144,4 +144,14 @@ HistoryLineResult ComposeHistoryLine(const HistoryLineInput& in, const QLocale& 
     return out;
 }
 
+HistoryLineResult ComposeStartingReading(const HistoryLineInput& in, const QLocale& locale) {
+    HistoryLineResult out;
+    out.saveError = in.saveError;
+    if (in.logEnd.dataLines > 0 || LineDate(in.logEnd.lastLine, locale))
+        out.saveError += "Tank Reading Date 2 must be set\n";
+    if (!out.saveError.isEmpty()) return out;
+    out.text = HistoryHeader(in) + "\r\n" + FirstReadingLine(ReadingRow(in.readings, 1, locale));
+    return out;
+}
+
 }  // namespace tw

@@ -57,5 +57,9 @@ struct HistoryLineResult {
 // of a fresh log and the data line. A date fault adds to saveError and leaves only
 // the header.
 HistoryLineResult ComposeHistoryLine(const HistoryLineInput& in, const QLocale& locale);
+// The history text of a starting reading saved alone: the header block and the
+// first-reading line, into a log that holds no reading yet. Where the log holds one,
+// the reading needs its second reading, and saveError says so.
+HistoryLineResult ComposeStartingReading(const HistoryLineInput& in, const QLocale& locale);
 
 }  // namespace tw

@@ -9,7 +9,7 @@ std::vector<HistoryTableRow> BuildHistoryTable(const SavedHistory& history,
     rows.reserve(history.readings.size());
     const SavedReading& first = history.readings.front();
     rows.push_back({first.date, first.oil(), std::nullopt, std::nullopt, std::nullopt,
-                    std::nullopt, 0});
+                    std::nullopt, 0, first.readingA, first.readingB, first.value});
     for (const SavedCalculation& c : calcs) {
         HistoryTableRow row;
         row.date = c.to.date;
@@ -19,6 +19,9 @@ std::vector<HistoryTableRow> BuildHistoryTable(const SavedHistory& history,
         row.delivered = c.delivered();
         row.perDay = c.usePerDay();
         row.costPerDay = c.costPerDay();
+        row.readingA = c.to.readingA;
+        row.readingB = c.to.readingB;
+        row.value = c.to.value;
         rows.push_back(row);
     }
     return rows;

@@ -18,6 +18,9 @@ struct HistoryTableRow {
     std::optional<double> perDay;      // needs at least one day
     std::optional<double> costPerDay;  // with tax, as the calculation's report gives it
     double delivered = 0;
+    // The readings as typed (depths or gauge volumes) and the value of the oil left.
+    double readingA = 0;
+    std::optional<double> readingB, value;
 };
 
 // The rows of the table, one per reading in the order saved, each period's figures

@@ -129,14 +129,14 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
             text = HistoryCsv(table);
             if (skipped) *skipped = history.skippedHistory;
         } else {
-            // The deliveries need no readings.
-            SavedHistoryReader reader(locale);
-            if (files.fileExists(paths.delivery))
-                files.forEachLine(paths.delivery, [&](const QString& line) { reader.addDeliveryLine(line); });
-            const SavedHistory history = reader.take();
+            // Each delivery names the reading of the calculation it was saved with.
+            const SavedHistory history =
+                ReadSavedHistory(files, paths.history, paths.delivery, locale);
             rows = int(history.deliveries.size());
             if (skipped) *skipped = history.skippedDelivery;
-            text = DeliveriesCsv(history.deliveries);
+            text = DeliveriesCsv(history.deliveries,
+                                 PairCalculations(history, rates,
+                                                  ReportedUseFrom(files, paths.results, locale)));
         }
     }
     if (rowCount) *rowCount = rows;

@@ -170,6 +170,10 @@ void SavedHistoryReader::addHistoryLine(const QString& line) {
     reading.volumeB = pieces.volumeB.isEmpty() ? 0 : volumeOf(tankB_, pieces.volumeB, reading.depthB);
     const bool gaugeA = !tankA_ || tankA_->tank.readsVolume || !reading.depthA;
     reading.readingA = gaugeA ? *oilA : *reading.depthA;
+    const bool tankBUsed = !tankB_ || tankB_->described;
+    const bool gaugeB = !tankB_ || tankB_->tank.readsVolume || !reading.depthB;
+    if (tankBUsed && !pieces.volumeB.isEmpty())
+        reading.readingB = gaugeB ? *oilB : *reading.depthB;
     // A value of nothing is no value: the log leaves the column blank then.
     if (value && *value != 0) reading.value = value;
     reading.centralHeating = pieces.centralHeating;

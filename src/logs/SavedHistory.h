@@ -20,6 +20,7 @@ struct SavedReading {
     double volumeA = 0, volumeB = 0;
     std::optional<double> depthA, depthB;
     double readingA = 0;  // Tank A's reading as typed: a depth, or a gauge volume
+    std::optional<double> readingB;  // likewise; none when Tank B is not in use
     std::optional<double> value;
     bool centralHeating = false, waterHeating = false;
     bool first = false;  // the first reading of a log, saved before its period

@@ -2,6 +2,9 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
 
 namespace tw {
 
@@ -37,6 +40,17 @@ public:
     virtual qint64 ticks() = 0;
     // The user's locale; British English when the system only has the C locale.
     virtual QLocale locale() = 0;
+    // Asks what each column of a file holds: for each of `headers` (shown with its
+    // `sample` value) the index of one of `choices`; nullopt when the user cancels.
+    // A desktop that cannot ask cancels.
+    virtual std::optional<std::vector<int>> chooseColumns(const QString& title,
+                                                          const QStringList& headers,
+                                                          const QStringList& sample,
+                                                          const QStringList& choices,
+                                                          const std::vector<int>& preset) {
+        (void)title, (void)headers, (void)sample, (void)choices, (void)preset;
+        return std::nullopt;
+    }
 };
 
 }  // namespace tw

@@ -23,6 +23,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/ImportClick.h"
 #include "app/Program.h"
 #include "app/ViewLog.h"
 #include "calc/ForecastChart.h"
@@ -112,6 +113,12 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
     row->addWidget(status_, 1);
     row->addWidget(openWith);
     row->addWidget(exportButton);
+    if (kind == LogKind::History) {
+        auto* importButton = new QPushButton(QStringLiteral("&Import..."));
+        importButton->setToolTip(QStringLiteral("Calculate and save readings and deliveries from a spreadsheet file (CSV)"));
+        row->addWidget(importButton);
+        connect(importButton, &QPushButton::clicked, this, [this] { importCsv(); });
+    }
     row->addWidget(close);
     layout->addLayout(row);
 
@@ -266,6 +273,15 @@ void LogWindow::exportCsv() {
         QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (target.isEmpty()) return;
     deliver_([this, target] { ExportLogCsv(p_, kind_, target); });
+}
+
+void LogWindow::importCsv() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString file = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Import CSV"), folder,
+        QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+    if (file.isEmpty()) return;
+    deliver_([this, file] { ImportFromFile(p_, file); });
 }
 
 }  // namespace tw

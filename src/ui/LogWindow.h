@@ -53,6 +53,7 @@ private:
     void showForecast(const ForecastRun& run);
     void saveForecastSettings();
     void exportCsv();
+    void importCsv();
 
     Program& p_;
     LogKind kind_;

@@ -26,6 +26,9 @@ public:
     QDateTime now() override;
     qint64 ticks() override;
     QLocale locale() override;
+    std::optional<std::vector<int>> chooseColumns(const QString& title, const QStringList& headers,
+                                                  const QStringList& sample, const QStringList& choices,
+                                                  const std::vector<int>& preset) override;
 
     // Set by the view, which owns the log windows.
     std::function<void(LogKind, const QString&)> showLog;

@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/CsvCommand.h"
 #include "app/ForecastCommand.h"
+#include "app/ImportCommand.h"
 #include "app/Launch.h"
 #include "platform/Version.h"
 #include "app/WorkingFolder.h"
@@ -42,6 +43,17 @@ int ExportWithoutWindow(int argc, char* argv[], const QStringList& arguments, co
     const tw::Files files(CommandFolder(arguments));
     const QString into = target.isEmpty() ? target : QDir::current().absoluteFilePath(target);
     return tw::ExportAllCsv(files, tw::QtDesktop::usableLocale(QLocale::system()), into, out, err);
+}
+
+// "--import-csv FILE" imports a spreadsheet into the working folder's logs.
+int ImportWithoutWindow(int argc, char* argv[], const QStringList& arguments, const QString& file) {
+    QCoreApplication app(argc, argv);
+    NameTheProgram();
+    QTextStream out(stdout), err(stderr);
+    const QString path = file.isEmpty() ? file : QDir::current().absoluteFilePath(file);
+    return tw::ImportCsvIntoFolder(CommandFolder(arguments), path, tw::DayOrderOf(arguments),
+                                   tw::QtDesktop::usableLocale(QLocale::system()),
+                                   [] { return QDateTime::currentDateTime(); }, out, err);
 }
 
 // "--forecast" prints the heating-season forecast of the working folder's logs.
@@ -86,6 +98,8 @@ int main(int argc, char* argv[]) {
     if (const auto code = AnswerOnTerminal(arguments)) return *code;
     if (const auto target = tw::ExportCsvFolder(arguments))
         return ExportWithoutWindow(argc, argv, arguments, *target);
+    if (const auto file = tw::ImportCsvFile(arguments))
+        return ImportWithoutWindow(argc, argv, arguments, *file);
     if (tw::AsksForForecast(arguments)) return ForecastWithoutWindow(argc, argv, arguments);
 
     QApplication app(argc, argv);

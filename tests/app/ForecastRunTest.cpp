@@ -8,7 +8,7 @@ namespace tw {
 namespace {
 
 HistoryTableRow Row(QDate date, double oil, std::optional<qint64> days = {}, std::optional<double> used = {}) {
-    return {date, oil, days, used, {}, {}, 0};
+    return {date, oil, days, used, {}, {}, 0, 0, {}, {}};
 }
 
 // "start end used" per period, one per line, so a whole list compares at once.

@@ -151,7 +151,7 @@ public:
             EXPECT_EQ(FixedNumber(row.oil, 0, locale_), s.left);
             EXPECT_EQ(row.costPerDay ? CurrencyText(*row.costPerDay, locale_) : QString(), s.costPerDay);
             const QStringList fields = csv.value(int(k) + 2).split(',');
-            ASSERT_EQ(fields.size(), 7);
+            ASSERT_EQ(fields.size(), 10);
             EXPECT_EQ(fields[2], s.days);
             EXPECT_EQ(fields[3], CsvNumber(row.used, 0));
             EXPECT_EQ(fields[6], CsvNumber(row.costPerDay, 2));

@@ -59,10 +59,14 @@ TEST(SavedHistory, ExportedAsCsvFiles) {
     EXPECT_EQ(ExportAllCsv(work.files(), kUk, out, o, e), 0);
     const auto csv = [&](LogKind kind) { return LogCsv(work.files(), paths, kind, kUk); };
     EXPECT_EQ(csv(LogKind::History),
-              "Date,Oil in tanks,Days,Oil used,Oil delivered,Use per day,Cost per day\r\n"
-              "2013-01-01,910,,,0,,\r\n2013-02-15,580,45,1630,1300,36.22,\r\n"
-              "2013-02-25,100,10,480,0,48.00,107.46\r\n2013-02-25,100,0,0,0,,\r\n");
-    EXPECT_EQ(csv(LogKind::Delivery), "Date,Amount,Total cost\r\n2013-01-20,1000,556.25\r\n2013-02-15,300,\r\n");
+              "Date,Oil in tanks,Days,Oil used,Oil delivered,Use per day,Cost per day,"
+              "Tank A reading,Tank B reading,Oil value\r\n"
+              "2013-01-01,910,,,0,,,910.0,0.0,\r\n2013-02-15,580,45,1630,1300,36.22,,460.0,120.0,1123.45\r\n"
+              "2013-02-25,100,10,480,0,48.00,107.46,100.0,0.0,100.00\r\n2013-02-25,100,0,0,0,,,100.0,0.0,100.00\r\n");
+    EXPECT_EQ(csv(LogKind::Delivery),
+              "Date,Amount,Total cost,Price,Delivery charge,Oil tax rate,Charge tax rate,Reading date\r\n"
+              "2013-01-20,1000,556.25,0.4500,25.00,17.5,5,2013-02-15\r\n"
+              "2013-02-15,300,,0.4500,,5,5,2013-02-15\r\n");
     EXPECT_EQ(said, out + "/Tankwise_History.csv: 4 rows\n" + out + "/Tankwise_Deliveries.csv: 2 rows\n" +
                         out + "/Tankwise_Results.csv: 0 rows\n");
     work.denyRead(paths.results);
