@@ -23,6 +23,8 @@ xdotool search --sync --name "Tankwise" windowactivate --sync >/dev/null
 xdotool key alt+1 Tab && xdotool type --delay 30 "95"
 xdotool key alt+2 && xdotool type --delay 30 "10/09/2024" && xdotool key Tab && xdotool type --delay 30 "80"
 xdotool key Return && sleep 2
+# Saved, so Order By and the forecast line follow the new reading.
+xdotool key alt+s && sleep 1
 import -window root "$REPO/docs/screenshot.png"
 xdotool key alt+t && sleep 3
 import -window root "$REPO/docs/history.png"
