@@ -1,10 +1,14 @@
 #include "app/CommandLine.h"
 
+#include "calc/StatementPeriod.h"
+
 namespace tw {
 
 namespace {
 const QString kFolder = QStringLiteral("--folder");
 const QString kExport = QStringLiteral("--export-csv");
+const QString kStatement = QStringLiteral("--statement");
+const QString kPdf = QStringLiteral("--pdf");
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -31,6 +35,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 return line;
             }
             ++i;  // the folder, read by the export itself
+        } else if (argument == kStatement || argument == kPdf) {
+            const QString value = arguments.value(i + 1);
+            if (value.isEmpty() || value.startsWith(QLatin1String("--"))) {
+                line.error = argument == kStatement
+                                 ? "The option --statement needs a heating season (2024/25) or a year (2024)."
+                                 : "The option --pdf needs the name of the file to write.";
+                return line;
+            }
+            if (argument == kStatement && !ParseStatementPeriod(value)) {
+                line.error = value + " is not a heating season (2024/25) or a year (2024).";
+                return line;
+            }
+            ++i;  // read by the statement itself
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             line.help = true;
         } else if (argument == QLatin1String("--version")) {
@@ -50,13 +67,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: tankwise [--folder PATH] [--export-csv FOLDER | --forecast] [SWITCH]\n"
+        "Usage: tankwise [--folder PATH] [--export-csv FOLDER | --forecast |\n"
+        "                 --statement SEASON --pdf FILE] [SWITCH]\n"
         "       tankwise --help | --version\n"
         "\n"
         "  --folder PATH        work in PATH instead of the usual working folder\n"
         "  --export-csv FOLDER  write the three logs as CSV files into FOLDER (created\n"
         "                       when missing) and end, without a window\n"
         "  --forecast           print the heating-season forecast and end\n"
+        "  --statement SEASON --pdf FILE\n"
+        "                       write the statement of a heating season (2024/25) or a\n"
+        "                       calendar year (2024) as a PDF file and end\n"
         "  --help               print this text and end\n"
         "  --version            print the version and end\n"
         "  SWITCH               -InhibitErrorCheck, -InhibitCombCheck, -ShortUpdateTime\n"

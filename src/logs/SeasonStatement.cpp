@@ -9,10 +9,10 @@ namespace {
 // A normal year, for the weather-normalised use.
 constexpr double kYearDays = 365;
 
-StockFigure ReadingStock(const SavedReading& r) { return {r.date, r.oil(), r.value, false}; }
+StockFigure ReadingStock(const SavedReading& r) { return {r.date, r.oil(), r.value, false, {}, {}}; }
 
 StockFigure WorkedOutStock(const SavedCalculation& c, const UseWeights& w, const QDate& day) {
-    return {day, StockAt(c, w, day), ValueAt(c, w, day), true};
+    return {day, StockAt(c, w, day), ValueAt(c, w, day), true, c.from.date, c.to.date};
 }
 
 bool InPart(const SavedDelivery& d, const SavedCalculation& c, const QDate& lo, const QDate& hi) {

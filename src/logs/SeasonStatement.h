@@ -33,6 +33,7 @@ struct StockFigure {
     double litres = 0;
     std::optional<double> value;  // without tax
     bool interpolated = false;
+    QDate readBefore, readAfter;  // the readings it was worked out between
 };
 
 struct MonthFigure {

@@ -38,7 +38,7 @@ public:
     QString stockWhen(const StockFigure& s, bool closing) const {
         if (s.interpolated)
             return (closing ? "at the end of " + date(s.date.addDays(-1)) : "at the start of " + date(s.date)) +
-                   ", worked out between the saved readings around it";
+                   ", worked out between the readings of " + date(s.readBefore) + " and " + date(s.readAfter);
         return "the saved reading of " + date(s.date);
     }
 
@@ -141,6 +141,9 @@ StatementDocument ComposeStatement(const SeasonStatement& statement, const UseWe
                      " profile; the weather-normalised use is the use such a year would have given.";
     doc.chartTitle = "Oil used per month (" + out.unit() + ") and degree days";
     doc.months = f.months;
+    for (const MonthFigure& m : f.months) doc.monthLabels << words.locale.standaloneMonthName(m.month.month(), QLocale::ShortFormat);
+    doc.useLegend = "Oil used (" + out.unit() + ")";
+    doc.degreeDayLegend = "Degree days (" + words.profileName + " profile)";
     return doc;
 }
 

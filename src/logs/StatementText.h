@@ -28,6 +28,8 @@ struct StatementDocument {
     std::vector<Table> tables;
     QString chartTitle;
     std::vector<MonthFigure> months;
+    QStringList monthLabels;  // the locale's short month names
+    QString useLegend, degreeDayLegend;
     QStringList notes;
     QString footer;  // on every page, before the page number
 };
