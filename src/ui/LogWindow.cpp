@@ -29,6 +29,7 @@
 #include "calc/Formats.h"
 #include "ui/AccessibleNames.h"
 #include "ui/HistoryChart.h"
+#include "ui/StatementDialog.h"
 #include "ui/WindowPlaces.h"
 
 namespace tw {
@@ -101,6 +102,12 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
     row->addWidget(status_, 1);
     row->addWidget(openWith);
     row->addWidget(exportButton);
+    if (kind == LogKind::History) {
+        auto* statement = new QPushButton(QStringLiteral("&Statement..."));
+        statement->setToolTip(QStringLiteral("What a heating season or a year cost, ready to print or save as PDF"));
+        row->addWidget(statement);
+        connect(statement, &QPushButton::clicked, this, [this] { StatementDialog(p_, this).exec(); });
+    }
     row->addWidget(close);
     layout->addLayout(row);
 
