@@ -52,7 +52,9 @@ StatementDialog::StatementDialog(Program& p, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(preview_, 1);
-    if (!any) layout->addWidget(new QLabel(QStringLiteral("No saved calculations yet: save two readings first.")));
+    if (!any)
+        layout->addWidget(new QLabel(data_.read ? QStringLiteral("No saved calculations yet: save two readings first.")
+                                                : QStringLiteral("The history or delivery log cannot be read.")));
     layout->addLayout(buttons);
 
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,

@@ -1,6 +1,5 @@
 #include "ui/StatementPainter.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -167,12 +166,14 @@ void Lay(PageWriter& out, const StatementDocument& doc) {
 
 }  // namespace
 
-void PaintStatement(const StatementDocument& doc, QPagedPaintDevice& device) {
+bool PaintStatement(const StatementDocument& doc, QPagedPaintDevice& device) {
     PageWriter count(device, nullptr, 0);
     Lay(count, doc);
-    QPainter painter(&device);
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
     PageWriter draw(device, &painter, count.page());
     Lay(draw, doc);
+    return painter.end();
 }
 
 QString WriteStatementPdf(const StatementDocument& doc, const QString& path) {
@@ -183,11 +184,10 @@ QString WriteStatementPdf(const StatementDocument& doc, const QString& path) {
         writer.setResolution(300);
         writer.setTitle(doc.title);
         writer.setCreator(QStringLiteral("Tankwise"));
-        PaintStatement(doc, writer);
+        // An old file of the name is never taken for the new one.
+        if (PaintStatement(doc, writer)) return QString();
     }
-    QFile written(path);
-    if (!written.exists() || written.size() == 0) return "Unable to write the file " + path + ".";
-    return QString();
+    return "Unable to write the file " + path + ".";
 }
 
 }  // namespace tw

@@ -4,8 +4,13 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+
+#include "FakeDesktop.h"
 #include "GeneratedHistory.h"
+#include "app/Program.h"
 #include "app/StatementRun.h"
+#include "ui/StatementDialog.h"
 #include "calc/Formats.h"
 
 namespace tw {
@@ -50,6 +55,24 @@ TEST(StatementPdf, TheCommandWritesTheFiguresAsTextWithoutADisplay) {
     EXPECT_TRUE(RunTool(TANKWISE_BINARY, {"--folder", work.path(), "--statement", "2015", "--pdf", pdf + "2"}, &code)
                     .contains("no saved reading reaches into 2015"));
     EXPECT_EQ(code, 1);
+}
+
+TEST(StatementPdf, TheDialogShowsTheChosenPeriodAndSavesIt) {
+    WorkFolder work;
+    GeneratedHistory household(work);
+    FakeDesktop desktop;
+    Program p{desktop, work.files()};
+    p.start("-InhibitUpdate");
+    desktop.messages.clear();
+    StatementDialog dialog(p, nullptr);
+    EXPECT_EQ(dialog.periods()->currentText(), "Heating season 2023/24");
+    dialog.periods()->setCurrentIndex(dialog.periods()->findText("Calendar year 2022"));
+    EXPECT_EQ(dialog.document().title, "Heating oil statement 2022");
+    EXPECT_TRUE(dialog.saveAs(work.path() + "/statement.pdf"));
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_FALSE(dialog.saveAs(work.path() + "/no folder/statement.pdf"));
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, "Tankwise Statement");
 }
 
 }  // namespace
