@@ -20,6 +20,21 @@ TEST(StatementPeriod, NamesSeasonsAndYears) {
     EXPECT_EQ(HeatingSeason(2024).lastDay(), QDate(2025, 6, 30));
 }
 
+TEST(StatementSplit, StockAtACutIsTheNewestOilFirstInFirstOut) {
+    // 1000 l worth £500, 1000 l bought at £1.00 on day 10, 1200 l used evenly over 30 days.
+    SavedCalculation c{{}, {}, {}, {}};
+    c.from.date = QDate(2024, 6, 16);
+    c.to.date = c.from.date.addDays(30);
+    c.from.volumeA = 1000;
+    c.from.value = 500;
+    c.to.volumeA = 800;
+    c.to.value = 800;
+    c.deliveries.push_back({c.from.date.addDays(10), 1000, 1.0, 0, {}, {}, {}, false, false, 0});
+    const UseWeights even(std::nullopt, DegreeDayProfile{"none", "", {}});
+    EXPECT_DOUBLE_EQ(StockAt(c, even, c.from.date.addDays(20)), 1200);
+    EXPECT_EQ(ValueAt(c, even, c.from.date.addDays(20)), 200 * 0.5 + 1000);
+}
+
 class Statements : public testing::Test {
 protected:
     WorkFolder work;
