@@ -69,7 +69,6 @@ TEST(StatementPdf, TheDialogShowsTheChosenPeriodAndSavesIt) {
     dialog.periods()->setCurrentIndex(dialog.periods()->findText("Calendar year 2022"));
     EXPECT_EQ(dialog.document().title, "Heating oil statement 2022");
     EXPECT_TRUE(dialog.saveAs(work.path() + "/statement.pdf"));
-    EXPECT_TRUE(desktop.messages.empty());
     EXPECT_FALSE(dialog.saveAs(work.path() + "/no folder/statement.pdf"));
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].title, "Tankwise Statement");
