@@ -61,6 +61,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             rest << argument;
         }
     }
+    // A file to write with nothing to write in it is a mistake worth telling.
+    if (arguments.contains(kPdf) != arguments.contains(kStatement)) {
+        line.error = arguments.contains(kPdf) ? "The option --pdf goes with --statement SEASON."
+                                              : "The option --statement needs --pdf FILE, the file to write.";
+        return line;
+    }
     line.switches = rest.join(' ');
     return line;
 }
