@@ -1,11 +1,15 @@
 #include "app/CommandLine.h"
 
+#include "calc/StatementPeriod.h"
+
 namespace tw {
 
 namespace {
 const QString kFolder = QStringLiteral("--folder");
 const QString kExport = QStringLiteral("--export-csv");
 const QString kImport = QStringLiteral("--import-csv");
+const QString kStatement = QStringLiteral("--statement");
+const QString kPdf = QStringLiteral("--pdf");
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -41,6 +45,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             ++i;  // the file, read by the import itself
         } else if (argument == QLatin1String("--day-first") || argument == QLatin1String("--month-first")) {
             // Read by the import.
+        } else if (argument == kStatement || argument == kPdf) {
+            const QString value = arguments.value(i + 1);
+            if (value.isEmpty() || value.startsWith(QLatin1String("--"))) {
+                line.error = argument == kStatement
+                                 ? "The option --statement needs a heating season (2024/25) or a year (2024)."
+                                 : "The option --pdf needs the name of the file to write.";
+                return line;
+            }
+            if (argument == kStatement && !ParseStatementPeriod(value)) {
+                line.error = value + " is not a heating season (2024/25) or a year (2024).";
+                return line;
+            }
+            ++i;  // read by the statement itself
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             line.help = true;
         } else if (argument == QLatin1String("--version")) {
@@ -54,13 +71,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             rest << argument;
         }
     }
+    // A file to write with nothing to write in it is a mistake worth telling.
+    if (arguments.contains(kPdf) != arguments.contains(kStatement)) {
+        line.error = arguments.contains(kPdf) ? "The option --pdf goes with --statement SEASON."
+                                              : "The option --statement needs --pdf FILE, the file to write.";
+        return line;
+    }
     line.switches = rest.join(' ');
     return line;
 }
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: tankwise [--folder PATH] [--export-csv FOLDER | --import-csv FILE | --forecast] [SWITCH]\n"
+        "Usage: tankwise [--folder PATH] [--export-csv FOLDER | --import-csv FILE | --forecast |\n"
+        "                 --statement SEASON --pdf FILE] [SWITCH]\n"
         "       tankwise --help | --version\n"
         "\n"
         "  --folder PATH        work in PATH instead of the usual working folder\n"
@@ -71,6 +95,9 @@ QString UsageText() {
         "                       --day-first or --month-first tells how to read dates\n"
         "                       such as 03/04/2024\n"
         "  --forecast           print the heating-season forecast and end\n"
+        "  --statement SEASON --pdf FILE\n"
+        "                       write the statement of a heating season (2024/25) or a\n"
+        "                       calendar year (2024) as a PDF file and end\n"
         "  --help               print this text and end\n"
         "  --version            print the version and end\n"
         "  SWITCH               -InhibitErrorCheck, -InhibitCombCheck, -ShortUpdateTime\n"

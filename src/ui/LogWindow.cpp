@@ -31,6 +31,7 @@
 #include "ui/AccessibleNames.h"
 #include "ui/HistoryChart.h"
 #include "ui/HistoryTableModel.h"
+#include "ui/StatementDialog.h"
 #include "ui/WindowPlaces.h"
 
 namespace tw {
@@ -118,6 +119,10 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
         importButton->setToolTip(QStringLiteral("Calculate and save readings and deliveries from a spreadsheet file (CSV)"));
         row->addWidget(importButton);
         connect(importButton, &QPushButton::clicked, this, [this] { importCsv(); });
+        auto* statement = new QPushButton(QStringLiteral("&Statement..."));
+        statement->setToolTip(QStringLiteral("What a heating season or a year cost, ready to print or save as PDF"));
+        row->addWidget(statement);
+        connect(statement, &QPushButton::clicked, this, [this] { StatementDialog(p_, this).exec(); });
     }
     row->addWidget(close);
     layout->addLayout(row);

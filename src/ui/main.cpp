@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QTextStream>
 #include <optional>
@@ -8,10 +9,12 @@
 #include "app/ForecastCommand.h"
 #include "app/ImportCommand.h"
 #include "app/Launch.h"
+#include "app/StatementCommand.h"
 #include "platform/Version.h"
 #include "app/WorkingFolder.h"
 #include "ui/DesktopProgram.h"
 #include "ui/QtDesktop.h"
+#include "ui/StatementPainter.h"
 
 namespace {
 
@@ -69,6 +72,30 @@ int ForecastWithoutWindow(int argc, char* argv[], const QStringList& arguments) 
                              tw::QtDesktop::usableLocale(QLocale::system()), out, err);
 }
 
+// "--statement SEASON --pdf FILE" writes the statement as a PDF file. The pages
+// need fonts, so a GUI application, but never a display.
+int StatementWithoutWindow(int argc, char* argv[], const QStringList& arguments,
+                           const tw::StatementRequest& request) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    NameTheProgram();
+    QTextStream out(stdout), err(stderr);
+    const auto prepared = tw::PrepareStatement(CommandFolder(arguments), request,
+                                               tw::QtDesktop::usableLocale(QLocale::system()),
+                                               QDate::currentDate());
+    if (!prepared.document) {
+        err << "tankwise: " << prepared.problem << "\n";
+        return 1;
+    }
+    const QString target = QDir::current().absoluteFilePath(request.pdf);
+    if (const QString problem = tw::WriteStatementPdf(*prepared.document, target); !problem.isEmpty()) {
+        err << "tankwise: " << problem << "\n";
+        return 1;
+    }
+    out << target << "\n";
+    return 0;
+}
+
 // --help, --version and a command line that cannot be used are answered on the
 // terminal, without a display; nullopt when the program goes on.
 std::optional<int> AnswerOnTerminal(const QStringList& arguments) {
@@ -101,6 +128,8 @@ int main(int argc, char* argv[]) {
     if (const auto file = tw::ImportCsvFile(arguments))
         return ImportWithoutWindow(argc, argv, arguments, *file);
     if (tw::AsksForForecast(arguments)) return ForecastWithoutWindow(argc, argv, arguments);
+    if (const auto request = tw::StatementRequestOf(arguments))
+        return StatementWithoutWindow(argc, argv, arguments, *request);
 
     QApplication app(argc, argv);
     NameTheProgram();
