@@ -44,6 +44,11 @@ float TankVolume(int readingIsVolume, const QString& capacity, const QString& de
     // No capacity, no tank: this is how the second tank is made optional.
     if (!(c > 0)) return 0;
     if (readingIsVolume == 1) return float(r);
+    return DepthVolume(c, d, r, shape);
+}
+
+float DepthVolume(double c, double d, double r, int shape) {
+    if (!(c > 0)) return 0;
     // A depth reading needs a tank depth to be measured against.
     if (!(d > 0)) return 0;
 

@@ -15,6 +15,11 @@ namespace tw {
 float TankVolume(int readingIsVolume, const QString& capacity, const QString& depth,
                  const QString& reading, int shape, const QLocale& locale = QLocale::c());
 
+// The volume at an oil depth (reading less offset) in a tank of capacity c and depth
+// d, both numbers: the dipstick half of the above, for a reader that has the tank's
+// figures already.
+float DepthVolume(double c, double d, double oilDepth, int shape);
+
 // Volume of oil at depth h in a horizontal cylinder of diameter d and capacity c,
 // rounded to one decimal.
 float HorizontalCylinderVolume(float h, float d, float c);

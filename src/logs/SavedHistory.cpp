@@ -122,26 +122,29 @@ std::optional<QDate> SavedHistoryReader::dateOf(const QString& text) const {
 // from the tank its block describes, as the calculation did, because the volume
 // column keeps whole units only; where that disagrees with the column (a block
 // that does not describe the tank the line was saved with) the column holds.
-double SavedHistoryReader::volumeOf(const std::optional<TankLineRead>& tank,
+double SavedHistoryReader::volumeOf(const std::optional<BlockTank>& tank,
                                     const QString& volumeText,
                                     const std::optional<double>& depth) const {
-    const double column = volumeText.isEmpty() ? 0 : LocaleNumber(volumeText, locale_).value_or(0);
-    if (!tank || !tank->described || tank->tank.readsVolume || tank->tank.depth.isEmpty() ||
-        !depth)
+    const double column = volumeText.isEmpty() ? 0 : OptionalNumber(volumeText, locale_).value_or(0);
+    if (!tank || !tank->read.described || tank->read.tank.readsVolume || tank->depth <= 0 || !depth)
         return column;
-    const double tankDepth = LocaleNumber(tank->tank.depth, locale_).value_or(0);
-    const double offset = LocaleNumber(tank->tank.offset, locale_).value_or(0);
-    double oilDepth = std::max(*depth - offset, 0.0);
-    if (tankDepth > 0) oilDepth = std::min(oilDepth, tankDepth);
-    const double worked = double(TankVolume(0, tank->tank.capacity, tank->tank.depth,
-                                            GeneralNumber(oilDepth), tank->shape, locale_));
+    double oilDepth = std::max(*depth - tank->offset, 0.0);
+    oilDepth = std::min(oilDepth, tank->depth);
+    // Through plain number text, as the calculation hands the model its depth.
+    const double worked = double(DepthVolume(tank->capacity, tank->depth,
+                                             NumberValue(GeneralNumber(oilDepth)), tank->read.shape));
     return std::abs(worked - column) < 1 ? worked : column;
 }
 
 void SavedHistoryReader::addHistoryLine(const QString& line) {
     ++historyLine_;
     if (line.startsWith(QLatin1String("Tank A: ")) || line.startsWith(QLatin1String("Tank B: "))) {
-        const auto tank = ReadTankLine(line);
+        std::optional<BlockTank> tank;
+        if (const auto read = ReadTankLine(line)) {
+            tank = BlockTank{*read, LocaleNumber(read->tank.capacity, locale_).value_or(0),
+                             LocaleNumber(read->tank.depth, locale_).value_or(0),
+                             LocaleNumber(read->tank.offset, locale_).value_or(0)};
+        }
         (line.at(5) == QLatin1Char('A') ? tankA_ : tankB_) = tank;
         return;
     }
@@ -168,10 +171,10 @@ void SavedHistoryReader::addHistoryLine(const QString& line) {
     reading.depthB = OptionalNumber(pieces.depthB, locale_);
     reading.volumeA = volumeOf(tankA_, pieces.volumeA, reading.depthA);
     reading.volumeB = pieces.volumeB.isEmpty() ? 0 : volumeOf(tankB_, pieces.volumeB, reading.depthB);
-    const bool gaugeA = !tankA_ || tankA_->tank.readsVolume || !reading.depthA;
+    const bool gaugeA = !tankA_ || tankA_->read.tank.readsVolume || !reading.depthA;
     reading.readingA = gaugeA ? *oilA : *reading.depthA;
-    const bool tankBUsed = !tankB_ || tankB_->described;
-    const bool gaugeB = !tankB_ || tankB_->tank.readsVolume || !reading.depthB;
+    const bool tankBUsed = !tankB_ || tankB_->read.described;
+    const bool gaugeB = !tankB_ || tankB_->read.tank.readsVolume || !reading.depthB;
     if (tankBUsed && !pieces.volumeB.isEmpty())
         reading.readingB = gaugeB ? *oilB : *reading.depthB;
     // A value of nothing is no value: the log leaves the column blank then.

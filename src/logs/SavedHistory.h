@@ -69,14 +69,19 @@ public:
 private:
     bool isOwnNonDataLine(const QString& line) const;
     std::optional<QDate> dateOf(const QString& text) const;
-    double volumeOf(const std::optional<TankLineRead>& tank, const QString& volumeText,
+    // A tank of the current block with its figures read once.
+    struct BlockTank {
+        TankLineRead read;
+        double capacity = 0, depth = 0, offset = 0;
+    };
+    double volumeOf(const std::optional<BlockTank>& tank, const QString& volumeText,
                     const std::optional<double>& depth) const;
 
     QLocale locale_;
     LineDateCheck dates_;
     QString currencySymbol_;
     QRegularExpression stamp_;
-    std::optional<TankLineRead> tankA_, tankB_;
+    std::optional<BlockTank> tankA_, tankB_;
     int historyLine_ = 0, deliveryLine_ = 0;
     SavedHistory history_;
 };
