@@ -142,6 +142,7 @@ void GetLastClick(Program& p) {
         OfferOilPriceInTank(p);
         RefreshCurrency(p, true, true);
         st.ReadingRestored = true;
+        st.RestoredReadings = {p.main.text(Ctl::TARead1), p.main.text(Ctl::TBRead1)};
 
         // A fresh delivery log holds only its creation block: nothing to restore.
         const bool anything = historyDated || IsDeliveryLine(deliveryLast, locale) ||

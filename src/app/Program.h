@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <memory>
+#include <utility>
 
 #include "platform/Desktop.h"
 #include "platform/Files.h"
@@ -44,6 +45,7 @@ struct State {
 
     QString OilValue;
     bool ReadingRestored = false;
+    std::pair<QString, QString> RestoredReadings;  // TARead1 and TBRead1 as Get Last left them
     // The user has typed into the window since the program last filled its fields
     // (restore, Clear, a calculation's normalisation, a save).
     bool FieldsTyped = false;

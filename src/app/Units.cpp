@@ -129,6 +129,10 @@ void TankBSSelected(Program& p) { p.st.TankBS = float(p.main.index(Ctl::TankBS) 
 // user changes it that value no longer applies.
 void FirstReadingEdited(Program& p) {
     if (!p.st.ReadingRestored) return;
+    // Typed back to what was restored, it is the same reading with the same value.
+    if (p.main.text(Ctl::TARead1) == p.st.RestoredReadings.first &&
+        p.main.text(Ctl::TBRead1) == p.st.RestoredReadings.second)
+        return;
     p.st.OilValue = QStringLiteral("0");
     p.st.ReadingRestored = false;
 }

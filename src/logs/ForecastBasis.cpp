@@ -1,7 +1,9 @@
 #include "logs/ForecastBasis.h"
 
+#include <QLocale>
 #include <cmath>
 
+#include "calc/Formats.h"
 #include "calc/Prediction.h"
 #include "logs/RecentHistory.h"
 
@@ -28,8 +30,9 @@ ForecastBasis BuildForecastBasis(const std::vector<HistoryTableRow>& rows) {
     basis.startDate = last.date;
     basis.oilLeft = last.oil;
     if (last.perDay) {
-        // The use per day as the window shows it, to one decimal.
-        const double shown = std::round(*last.perDay * 10) / 10;
+        // The use per day as the window shows it, to one decimal, rounded as the
+        // window rounds it.
+        const double shown = FixedNumber(*last.perDay, 1, QLocale::c()).toDouble();
         if (const auto days = DaysUntilEmpty(last.oil, shown)) basis.fillUpBy = last.date.addDays(*days);
     }
     return basis;

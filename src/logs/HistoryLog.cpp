@@ -115,6 +115,37 @@ HistoryLogEnd ScanHistoryLog(const Files& files, const QString& path, const QLoc
     return end;
 }
 
+namespace {
+
+bool Near(const QString& a, const QString& b, double tolerance, const QLocale& locale) {
+    if (a.isEmpty() || b.isEmpty()) return a.isEmpty() == b.isEmpty();
+    const auto x = LocaleNumber(a, locale), y = LocaleNumber(b, locale);
+    return x && y && std::abs(*x - *y) < tolerance;
+}
+
+// Reading 1 is not the log's last reading: typed over after Get Last (a second dip
+// that day), or a later first date. The save then records it too, so that every
+// view of the past starts the period where the calculation did. An earlier date
+// cannot stand after the log's last line and is left as it was.
+bool ReadingOneDiffers(const HistoryLineInput& in, const QDate& lastDate, const QLocale& locale) {
+    const auto date1 = ParseDate(in.readings.date1, locale);
+    if (!date1 || *date1 < lastDate) return false;
+    if (*date1 > lastDate) return true;
+    const HistoryRow one = ReadingRow(in.readings, 1, locale);
+    const HistoryPieces last = ReadHistoryColumns(in.logEnd.lastLine);
+    // A dipstick tank by its depth (older logs cut the volume the depth gives where
+    // they now round it), a gauge by its volume.
+    auto same = [&](const QString& depth1, const QString& depth2, const QString& volume1,
+                    const QString& volume2) {
+        if (!depth1.isEmpty() && !depth2.isEmpty()) return Near(depth1, depth2, 0.05, locale);
+        return Near(volume1, volume2, 0.5, locale);
+    };
+    return !same(one.depthA, last.depthA, one.volumeA, last.volumeA) ||
+           !same(one.depthB, last.depthB, one.volumeB, last.volumeB);
+}
+
+}  // namespace
+
 HistoryLineResult ComposeHistoryLine(const HistoryLineInput& in, const QLocale& locale) {
     HistoryLineResult out;
     out.saveError = in.saveError;
@@ -128,11 +159,14 @@ HistoryLineResult ComposeHistoryLine(const HistoryLineInput& in, const QLocale& 
     // calculated or restarted since. A header is only ever saved together with the
     // data lines below it.
     const int dataLines = in.logEnd.dataLines;
-    const bool firstReadingNeeded = dataLines == 0 && !in.logEnd.headerSeen;
+    const bool firstReadingNeeded =
+        (dataLines == 0 && !in.logEnd.headerSeen) ||
+        (lastDate && ReadingOneDiffers(in, *lastDate, locale));
     const bool setupChanged =
         in.logEnd.tankLineA != in.tankLineA || in.logEnd.tankLineB != in.tankLineB;
     const bool fortiethLine = dataLines % 40 == 0 && dataLines > 35;
-    if (firstReadingNeeded || setupChanged || fortiethLine) out.text = HistoryHeader(in);
+    if ((dataLines == 0 && !in.logEnd.headerSeen) || setupChanged || fortiethLine)
+        out.text = HistoryHeader(in);
 
     if (!out.saveError.isEmpty()) return out;
     if (firstReadingNeeded) {

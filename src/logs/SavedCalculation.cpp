@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/Fields.h"
+#include "calc/Formats.h"
 #include "calc/ShownValue.h"
 
 namespace tw {
@@ -46,7 +48,7 @@ void SetRatesInForce(std::vector<SavedCalculation>& calcs,
 // A delivery dated on the day one period ends and the next begins.
 struct Boundary {
     const SavedDelivery* delivery;
-    size_t earlier;  // the period ending that day; the next one starts it
+    size_t earlier, later;  // the period ending that day, and the one starting it
 };
 
 // Places the boundary deliveries. First where a period's own report tells, with no
@@ -60,14 +62,14 @@ void PlaceBoundaryDeliveries(std::vector<SavedCalculation>& calcs, const std::ve
     std::vector<double> undecided(calcs.size(), 0);
     for (const Boundary& b : pending) {
         undecided[b.earlier] += b.delivery->amount;
-        undecided[b.earlier + 1] += b.delivery->amount;
+        undecided[b.later] += b.delivery->amount;
     }
     std::vector<bool> placed(pending.size(), false);
     auto place = [&](size_t i, bool toLater) {
         const Boundary& b = pending[i];
-        calcs[b.earlier + (toLater ? 1 : 0)].deliveries.push_back(*b.delivery);
+        calcs[toLater ? b.later : b.earlier].deliveries.push_back(*b.delivery);
         undecided[b.earlier] -= b.delivery->amount;
-        undecided[b.earlier + 1] -= b.delivery->amount;
+        undecided[b.later] -= b.delivery->amount;
         placed[i] = true;
     };
     // Twice, as a delivery placed may leave its neighbour alone in a period.
@@ -76,7 +78,7 @@ void PlaceBoundaryDeliveries(std::vector<SavedCalculation>& calcs, const std::ve
             if (placed[i]) continue;
             const Boundary& b = pending[i];
             const double amount = b.delivery->amount;
-            for (const size_t k : {b.earlier, b.earlier + 1}) {
+            for (const size_t k : {b.earlier, b.later}) {
                 if (std::abs(undecided[k] - amount) > 1e-6) continue;
                 const auto reported = usedOf(calcs[k].from.date, calcs[k].to.date);
                 if (!reported) continue;
@@ -91,10 +93,10 @@ void PlaceBoundaryDeliveries(std::vector<SavedCalculation>& calcs, const std::ve
         if (placed[i]) continue;
         const Boundary& b = pending[i];
         const SavedCalculation& early = calcs[b.earlier];
-        const SavedCalculation& late = calcs[b.earlier + 1];
+        const SavedCalculation& late = calcs[b.later];
         const double amount = b.delivery->amount;
         const double earlyMore = undecided[b.earlier] - amount;
-        const double lateMore = undecided[b.earlier + 1] - amount;
+        const double lateMore = undecided[b.later] - amount;
         const bool earlierHolds = UsedWith(early, amount + earlyMore) >= kNegativeUse &&
                                   UsedWith(late, lateMore) >= kNegativeUse;
         const bool laterHolds = UsedWith(early, earlyMore) >= kNegativeUse &&
@@ -115,9 +117,13 @@ double SavedCalculation::used() const {
     return FloatDecimal(from.oilFloat() - to.oilFloat()) + delivered();
 }
 
+// A figure as the calculation reads it back from the plain number text it wrote
+// for it, so a rate worked out from it rounds the same way.
+double AsWritten(double value) { return NumberValue(GeneralNumber(value)); }
+
 std::optional<double> SavedCalculation::usePerDay() const {
     if (days() < 1) return std::nullopt;
-    return used() / double(days());
+    return AsWritten(used()) / double(days());
 }
 
 std::optional<CostSummary> SavedCalculation::costs() const {
@@ -137,7 +143,7 @@ std::optional<CostSummary> SavedCalculation::costs() const {
 std::optional<double> SavedCalculation::costPerDay() const {
     const auto c = costs();
     if (!c || !c->tvCost || days() < 1) return std::nullopt;
-    return *c->tvCost / double(days());
+    return AsWritten(*c->tvCost) / double(days());
 }
 
 std::vector<SavedCalculation> PairCalculations(const SavedHistory& history,
@@ -151,16 +157,19 @@ std::vector<SavedCalculation> PairCalculations(const SavedHistory& history,
     // Each delivery goes to the period that holds its date; a delivery on a shared
     // boundary day waits until the others are placed.
     std::vector<Boundary> boundaries;
+    // Periods of at least a day: a reading taken again the same day (a zero-day
+    // period) holds no delivery, the calculation counted it from the later dip.
+    std::vector<size_t> spans;
+    for (size_t k = 0; k < calcs.size(); ++k)
+        if (calcs[k].days() > 0) spans.push_back(k);
     for (const SavedDelivery& d : history.deliveries) {
-        const auto it = std::lower_bound(calcs.begin(), calcs.end(), d.date,
-                                         [](const SavedCalculation& c, const QDate& date) {
-                                             return c.to.date < date;
-                                         });
-        if (it == calcs.end() || it->from.date > d.date) continue;
-        const size_t k = size_t(it - calcs.begin());
-        const bool shared = it->to.date == d.date && k + 1 < calcs.size() &&
-                            calcs[k + 1].from.date == d.date;
-        if (shared) boundaries.push_back({&d, k});
+        const auto it = std::lower_bound(spans.begin(), spans.end(), d.date,
+                                         [&](size_t k, const QDate& date) { return calcs[k].to.date < date; });
+        if (it == spans.end() || calcs[*it].from.date > d.date) continue;
+        const size_t k = *it;
+        const bool shared = calcs[k].to.date == d.date && it + 1 != spans.end() &&
+                            calcs[*(it + 1)].from.date == d.date;
+        if (shared) boundaries.push_back({&d, k, *(it + 1)});
         else calcs[k].deliveries.push_back(d);
     }
     PlaceBoundaryDeliveries(calcs, boundaries, usedOf);
