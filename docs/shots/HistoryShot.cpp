@@ -17,30 +17,38 @@
 #include "FakeDesktop.h"
 #include "WorkFolder.h"
 #include "app/Program.h"
+#include "calc/TankVolume.h"
 #include "logs/LogColumns.h"
 #include "ui/LogWindow.h"
 #include "ui/ProgramView.h"
 
 namespace {
 
-// Fortnightly readings through a year: more oil burnt in winter, two deliveries.
+// Fortnightly dips through a year of the default tank (1200 litres, 120 cm, lying):
+// more oil burnt in winter, two deliveries.
 void WriteYear(tw::WorkFolder& work) {
-    QStringList history, deliveries;
+    QStringList history = {"", "", "Tank A: 1200litres Cylindrical (H), Depth: 120cm Offset: 0.0cm (Depth)",
+                           "Tank B: Not Set", ""};
+    history << tw::HistoryColumnLines("VAT");
+    QStringList deliveries;
     const QDate start(2023, 9, 1);
-    double oil = 900;
+    double oil = 800;
     for (int i = 0; i <= 26; ++i) {
         const QDate date = start.addDays(14 * i);
         const double perDay = 2.5 + 5.5 * std::max(0.0, std::cos((date.dayOfYear() - 15) * 2 * M_PI / 365));
         if (i > 0) oil -= perDay * 14;
         if (i == 8 || i == 17) {
-            oil += 1000;
+            oil += 600;
             const QDate on = date.addDays(-3);
-            deliveries << tw::DeliveryLineText({on.toString("dd/MM/yyyy"), "1000", "£0.620",
-                                                "£30.00", "5%", "£682.50", "20%", true, true});
+            deliveries << tw::DeliveryLineText({on.toString("dd/MM/yyyy"), "600", "£0.6200",
+                                                "£30.00", "5%", "£426.60", "20%", true, true});
         }
+        // The dip to a millimetre, and the oil the tank model makes of it.
+        const double dip = std::round(tw::DepthForVolume(1200, 120, float(oil), 0) * 10) / 10;
+        oil = tw::TankVolume(0, "1200", "120", QString::number(dip, 'f', 1), 0);
         const double value = oil * 0.6;
-        tw::HistoryRow row{date.toString("dd/MM/yyyy"), QString::number(std::lround(oil)), "0", "", "",
-                           "£" + QString::number(value, 'f', 2), true, true};
+        tw::HistoryRow row{date.toString("dd/MM/yyyy"), QString::number(std::lround(oil)), "0",
+                           QString::number(dip, 'f', 1), "", "£" + QString::number(value, 'f', 2), true, true};
         history << (i == 0 ? tw::FirstReadingLine(row) : tw::HistoryDataLine(row));
     }
     work.append("Log/Tankwise_H.log", history);

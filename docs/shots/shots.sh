@@ -18,10 +18,9 @@ export XDG_CONFIG_HOME="$WORK/config" QT_SCALE_FACTOR=1.25 LC_ALL=C.UTF-8 LANG=C
 openbox & sleep 1
 "$BUILD/tankwise" --folder "$WORK/Tankwise" -InhibitUpdate & sleep 3
 
-# The readings of a new period, and Enter for Calculate.
+# The second reading of a new period (Get Last brought the first), and Enter for Calculate.
 xdotool search --sync --name "Tankwise" windowactivate --sync >/dev/null
-xdotool key alt+1 Tab && xdotool type --delay 30 "95"
-xdotool key alt+2 && xdotool type --delay 30 "10/09/2024" && xdotool key Tab && xdotool type --delay 30 "80"
+xdotool key alt+2 && xdotool type --delay 30 "10/09/2024" && xdotool key Tab && xdotool type --delay 30 "45"
 xdotool key Return && sleep 2
 # Saved, so Order By and the forecast line follow the new reading.
 xdotool key alt+s && sleep 1
