@@ -8,6 +8,8 @@
 #include "logs/CsvExport.h"
 #include "logs/LogColumns.h"
 #include "logs/LogView.h"
+#include "logs/RecentHistory.h"
+#include "calc/Formats.h"
 
 namespace tw {
 namespace {
@@ -75,6 +77,49 @@ TEST(SavedHistory, ExportedAsCsvFiles) {
     EXPECT_EQ(ExportCsvFolder({"-InhibitUpdate", "--export-csv", "out"}).value_or("?"), "out");
     EXPECT_EQ(QStringList({CsvField("a,b"), CsvField("say \"hi\""), CsvField("£1"), CsvNumber(-0.001, 2)}),
               QStringList({"\"a,b\"", "\"say \"\"hi\"\"\"", "£1", "0.00"}));
+}
+
+// Four years of weekly dips and fortnightly deliveries, a header block every forty
+// lines: read backwards from the ends, the periods of the forecast's window are the
+// whole table's. A figure too wide for its column, and a date typed with a comma,
+// read back from a widened line.
+TEST(SavedHistory, TheEndsOfLongLogsGiveTheWholeTablesRecentPeriods) {
+    WorkFolder work;
+    const LogPaths paths;
+    QStringList history, deliveries;
+    QDate date(2020, 1, 6);
+    for (int i = 0; i < 210; ++i, date = date.addDays(7)) {
+        if (i % 40 == 0) {
+            history << "" << "" << "Tank A: 1200litres Cylindrical (V), Depth: 120cm Offset: 0.0cm (Depth)"
+                    << "Tank B: Not Set" << "" << HistoryColumnLines("VAT");
+            deliveries << "" << "" << DeliveryColumnLines("VAT");
+        }
+        const int oil = 900 - (i % 2) * 300;
+        history << HistoryDataLine({ShortDate(date, kUk), QString::number(oil), "0",
+                                    QString::number(oil / 10) + ".0", "", "", true, false});
+        if (i % 2 == 1)
+            deliveries << DeliveryLineText({ShortDate(date.addDays(-3), kUk), "250", "£0.5000", "", "5%",
+                                            "£131.25", "5%", true, false});
+    }
+    ASSERT_TRUE(work.write(paths.history, history) && work.write(paths.delivery, deliveries));
+    const auto whole = ReadHistoryTable(work.files(), paths, kUk);
+    const auto recent = ReadRecentHistoryTable(work.files(), paths, kUk);
+    const QDate windowStart = ForecastWindowStart(whole.back().date);
+    auto inWindow = [&](const std::vector<HistoryTableRow>& rows) {
+        QStringList kept;
+        for (const HistoryTableRow& r : rows)
+            if (r.days && r.date.addDays(-*r.days) >= windowStart)
+                kept << r.date.toString(Qt::ISODate) + " " + QString::number(r.used.value_or(-1));
+        return kept;
+    };
+    EXPECT_EQ(inWindow(recent), inWindow(whole));
+    EXPECT_GT(inWindow(whole).size(), 150);
+    EXPECT_LT(recent.size(), whole.size());
+
+    const HistoryPieces wide =
+        ReadHistoryColumns(HistoryDataLine({"Mar 5, 2025", "12345678", "0", "1234.5", "", "£12,345.67", true, false}));
+    EXPECT_EQ(QStringList({wide.date, wide.volumeA, wide.depthA, wide.oilValue}),
+              QStringList({"Mar 5, 2025", "12345678", "1234.5", "£12,345.67"}));
 }
 
 }  // namespace
