@@ -15,22 +15,22 @@ struct VolumeText {
 };
 
 const VolumeText kVolumeTexts[] = {
-    {Ctl::LtrsH, false, "Gallons/Day:", "Litres/Day:"},
-    {Ctl::OLeftL, false, "Gallons", "Litres"},
-    {Ctl::OLeft, true, "Amount of oil left in gallons", "Amount of oil left in litres"},
-    {Ctl::CostH, false, "Oil Cost per Gallon", "Oil Cost per Litre"},
-    {Ctl::AddH, false, "Gallons Added", "Litres Added"},
-    {Ctl::TotalLH, false, "Total Gallons", "Total Litres"},
-    {Ctl::TankT, true, "Total number of gallons used", "Total number of litres used"},
-    {Ctl::TankTP, true, "Total number of gallons predicted", "Total number of litres predicted"},
-    {Ctl::LAdd1, true, "Number gallons added (1 - 9999)", "Number litres added (1 - 9999)"},
-    {Ctl::LAdd2, true, "Number gallons added (1 - 9999)", "Number litres added (1 - 9999)"},
-    {Ctl::VDay, true, "Gallons of oil used per day", "Litres of oil used per day"},
+    {Ctl::LtrsH, false, QT_TRANSLATE_NOOP("MainWindow", "Gallons/Day:"), QT_TRANSLATE_NOOP("MainWindow", "Litres/Day:")},
+    {Ctl::OLeftL, false, QT_TRANSLATE_NOOP("MainWindow", "Gallons"), QT_TRANSLATE_NOOP("MainWindow", "Litres")},
+    {Ctl::OLeft, true, QT_TRANSLATE_NOOP("MainWindow", "Amount of oil left in gallons"), QT_TRANSLATE_NOOP("MainWindow", "Amount of oil left in litres")},
+    {Ctl::CostH, false, QT_TRANSLATE_NOOP("MainWindow", "Oil Cost per Gallon"), QT_TRANSLATE_NOOP("MainWindow", "Oil Cost per Litre")},
+    {Ctl::AddH, false, QT_TRANSLATE_NOOP("MainWindow", "Gallons Added"), QT_TRANSLATE_NOOP("MainWindow", "Litres Added")},
+    {Ctl::TotalLH, false, QT_TRANSLATE_NOOP("MainWindow", "Total Gallons"), QT_TRANSLATE_NOOP("MainWindow", "Total Litres")},
+    {Ctl::TankT, true, QT_TRANSLATE_NOOP("MainWindow", "Total number of gallons used"), QT_TRANSLATE_NOOP("MainWindow", "Total number of litres used")},
+    {Ctl::TankTP, true, QT_TRANSLATE_NOOP("MainWindow", "Total number of gallons predicted"), QT_TRANSLATE_NOOP("MainWindow", "Total number of litres predicted")},
+    {Ctl::LAdd1, true, QT_TRANSLATE_NOOP("MainWindow", "Number gallons added (1 - 9999)"), QT_TRANSLATE_NOOP("MainWindow", "Number litres added (1 - 9999)")},
+    {Ctl::LAdd2, true, QT_TRANSLATE_NOOP("MainWindow", "Number gallons added (1 - 9999)"), QT_TRANSLATE_NOOP("MainWindow", "Number litres added (1 - 9999)")},
+    {Ctl::VDay, true, QT_TRANSLATE_NOOP("MainWindow", "Gallons of oil used per day"), QT_TRANSLATE_NOOP("MainWindow", "Litres of oil used per day")},
     {Ctl::OCost0, true,
-     "The price paid for the oil already in the tank at Tank Reading 1, per gallon before VAT: "
-     "costs can then be worked out from the first calculation",
-     "The price paid for the oil already in the tank at Tank Reading 1, per litre before VAT: "
-     "costs can then be worked out from the first calculation"},
+     QT_TRANSLATE_NOOP("MainWindow", "The price paid for the oil already in the tank at Tank Reading 1, per gallon before VAT: "
+     "costs can then be worked out from the first calculation"),
+     QT_TRANSLATE_NOOP("MainWindow", "The price paid for the oil already in the tank at Tank Reading 1, per litre before VAT: "
+     "costs can then be worked out from the first calculation")},
 };
 
 struct ReadingTip {
