@@ -790,6 +790,70 @@
         <source>Total Predicted %1 Cost (including delivery %1)</source>
         <translation>Vorhergesagte %1 insgesamt (inkl. %1 auf die Lieferung)</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>gals</source>
+        <translation>Gallonen</translation>
+    </message>
+    <message>
+        <source>Kgm</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>gallons</source>
+        <translation>Gallonen</translation>
+    </message>
+    <message>
+        <source>litres</source>
+        <translation>Litern</translation>
+    </message>
+    <message>
+        <source>Enter Tank %1 Readings in %2 if ticked and %3 if unticked</source>
+        <translation>Angehakt: Füllstände von Tank %1 in %2, sonst in %3</translation>
+    </message>
+    <message>
+        <source>CO2 %1 Generated</source>
+        <translation>CO2 erzeugt (%1)</translation>
+    </message>
+    <message>
+        <source>CO2 %1/Day:</source>
+        <translation>CO2 %1/Tag:</translation>
+    </message>
+    <message>
+        <source>CO2 generated daily in %1</source>
+        <translation>Täglich erzeugtes CO2 in %1</translation>
+    </message>
+    <message>
+        <source>Amount of CO2 generated in %1</source>
+        <translation>Erzeugtes CO2 in %1</translation>
+    </message>
+    <message>
+        <source>Predicted amount of CO2 generated in %1</source>
+        <translation>Vorhergesagtes CO2 in %1</translation>
+    </message>
+    <message>
+        <source>Tank %1 (%2)</source>
+        <translation>Tank %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Costs Not Calculated</source>
+        <translation>Kosten nicht berechnet</translation>
+    </message>
+    <message>
+        <source>First Use Calculated</source>
+        <translation>Erster Verbrauch berechnet</translation>
+    </message>
 </context>
 <context>
     <name>UpdateWindow</name>

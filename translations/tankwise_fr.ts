@@ -790,6 +790,70 @@
         <source>Total Predicted %1 Cost (including delivery %1)</source>
         <translation>%1 totale prévue (%1 sur la livraison incluse)</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>gals</source>
+        <translation>gallons</translation>
+    </message>
+    <message>
+        <source>Kgm</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>gallons</source>
+        <translation>gallons</translation>
+    </message>
+    <message>
+        <source>litres</source>
+        <translation>litres</translation>
+    </message>
+    <message>
+        <source>Enter Tank %1 Readings in %2 if ticked and %3 if unticked</source>
+        <translation>Coché : relevés de la cuve %1 en %2, sinon en %3</translation>
+    </message>
+    <message>
+        <source>CO2 %1 Generated</source>
+        <translation>CO2 émis (%1)</translation>
+    </message>
+    <message>
+        <source>CO2 %1/Day:</source>
+        <translation>CO2 %1/jour :</translation>
+    </message>
+    <message>
+        <source>CO2 generated daily in %1</source>
+        <translation>CO2 émis par jour, en %1</translation>
+    </message>
+    <message>
+        <source>Amount of CO2 generated in %1</source>
+        <translation>CO2 émis en %1</translation>
+    </message>
+    <message>
+        <source>Predicted amount of CO2 generated in %1</source>
+        <translation>CO2 prévu en %1</translation>
+    </message>
+    <message>
+        <source>Tank %1 (%2)</source>
+        <translation>Cuve %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Costs Not Calculated</source>
+        <translation>Coûts non calculés</translation>
+    </message>
+    <message>
+        <source>First Use Calculated</source>
+        <translation>Première consommation calculée</translation>
+    </message>
 </context>
 <context>
     <name>UpdateWindow</name>

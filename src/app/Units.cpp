@@ -2,9 +2,20 @@
 
 #include "app/Program.h"
 
+#include <QCoreApplication>
+
 namespace tw {
 
 namespace {
+
+// A text of the window in the user's language (English in the tests and the logs).
+QString Shown(const char* text) { return QCoreApplication::translate("MainWindow", text); }
+
+// The unit words the program keeps, marked for the translations.
+[[maybe_unused]] const char* const kUnitWords[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "cm"), QT_TRANSLATE_NOOP("MainWindow", "inches"),
+    QT_TRANSLATE_NOOP("MainWindow", "gals"), QT_TRANSLATE_NOOP("MainWindow", "Kgm"),
+    QT_TRANSLATE_NOOP("MainWindow", "lb")};
 
 // The volume words of the window, in gallons and in litres.
 struct VolumeText {
@@ -54,27 +65,30 @@ void ApplyVolumeTexts(Program& p, bool gallons) {
         else
             p.main.setText(t.control, text);
     }
-    const QString tail =
-        QString::fromLatin1(gallons ? " Readings in gallons" : " Readings in litres") +
-        " if ticked and " + p.st.DepthUnit + " if unticked";
-    p.main.setTooltip(Ctl::TankAU, "Enter Tank A" + tail);
-    p.main.setTooltip(Ctl::TankBU, "Enter Tank B" + tail);
+    // The units the program writes in its logs, shown in the user's language.
+    const QString depth = Shown(p.st.DepthUnit.toUtf8().constData());
+    const QString volume = gallons ? Shown(QT_TRANSLATE_NOOP("MainWindow", "gallons"))
+                                   : Shown(QT_TRANSLATE_NOOP("MainWindow", "litres"));
+    const char* tip = QT_TRANSLATE_NOOP("MainWindow", "Enter Tank %1 Readings in %2 if ticked and %3 if unticked");
+    p.main.setTooltip(Ctl::TankAU, Shown(tip).arg(QStringLiteral("A"), volume, depth));
+    p.main.setTooltip(Ctl::TankBU, Shown(tip).arg(QStringLiteral("B"), volume, depth));
 }
 
 void ApplyMassTexts(Program& p) {
-    const QString& mass = p.st.MassUnit;
-    p.main.setText(Ctl::CO2Gen, "CO2 " + mass + " Generated");
-    p.main.setText(Ctl::DCO2L, "CO2 " + mass + "/Day:");
-    p.main.setTooltip(Ctl::DCO2, "CO2 generated daily in " + mass);
-    p.main.setTooltip(Ctl::TCO2, "Amount of CO2 generated in " + mass);
-    p.main.setTooltip(Ctl::TCO2P, "Predicted amount of CO2 generated in " + mass);
+    const QString mass = Shown(p.st.MassUnit.toUtf8().constData());
+    p.main.setText(Ctl::CO2Gen, Shown(QT_TRANSLATE_NOOP("MainWindow", "CO2 %1 Generated")).arg(mass));
+    p.main.setText(Ctl::DCO2L, Shown(QT_TRANSLATE_NOOP("MainWindow", "CO2 %1/Day:")).arg(mass));
+    p.main.setTooltip(Ctl::DCO2, Shown(QT_TRANSLATE_NOOP("MainWindow", "CO2 generated daily in %1")).arg(mass));
+    p.main.setTooltip(Ctl::TCO2, Shown(QT_TRANSLATE_NOOP("MainWindow", "Amount of CO2 generated in %1")).arg(mass));
+    p.main.setTooltip(Ctl::TCO2P,
+                      Shown(QT_TRANSLATE_NOOP("MainWindow", "Predicted amount of CO2 generated in %1")).arg(mass));
 }
 
 // "Tank A (litres)" for volume readings, "Tank A (cm)" for depths.
 QString TankHeading(Program& p, const char* tank, Ctl modeBox) {
     const QString unit =
         p.main.checked(modeBox) ? p.st.VolumeUnit.toLower() + "s" : p.st.DepthUnit.toLower();
-    return "Tank " + QString::fromLatin1(tank) + " (" + unit + ")";
+    return Shown(QT_TRANSLATE_NOOP("MainWindow", "Tank %1 (%2)")).arg(QString::fromLatin1(tank), Shown(unit.toUtf8().constData()));
 }
 
 }  // namespace
