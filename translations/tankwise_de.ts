@@ -854,6 +854,10 @@
         <source>First Use Calculated</source>
         <translation>Erster Verbrauch berechnet</translation>
     </message>
+    <message>
+        <source>The forecast uses saved readings only: save this calculation to see when to order oil</source>
+        <translation>Die Prognose beruht nur auf gespeicherten Peilungen: Speichern Sie diese Berechnung, um zu sehen, bis wann Sie Heizöl bestellen sollten</translation>
+    </message>
 </context>
 <context>
     <name>UpdateWindow</name>

@@ -854,6 +854,10 @@
         <source>First Use Calculated</source>
         <translation>Première consommation calculée</translation>
     </message>
+    <message>
+        <source>The forecast uses saved readings only: save this calculation to see when to order oil</source>
+        <translation>La prévision ne repose que sur les relevés enregistrés : enregistrez ce calcul pour savoir quand commander du fioul</translation>
+    </message>
 </context>
 <context>
     <name>UpdateWindow</name>
