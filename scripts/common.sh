@@ -6,7 +6,7 @@ BUILD="${TANKWISE_BUILD:-$REPO/build}"
 
 # Debian packages the build needs; only the missing ones are installed.
 install_packages() {
-    local wanted=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev poppler-utils
+    local wanted=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev poppler-utils
                   libgtest-dev xvfb xauth desktop-file-utils appstream "$@")
     local missing=()
     for pkg in "${wanted[@]}"; do

@@ -1,5 +1,7 @@
 #include "app/AboutWindow.h"
 
+#include <QCoreApplication>
+
 #include "app/DesktopServices.h"
 #include "app/Program.h"
 
@@ -14,9 +16,9 @@ const ControlDesign kAboutDesigns[] = {
 
 void LoadAbout(Program& p) {
     AboutModel& about = *p.about;
-    about.setCaption("About Tankwise");
+    about.setCaption(QT_TRANSLATE_NOOP("AboutWindow", "About Tankwise"));
     about.setText(AboutCtl::ProgName, QString::fromLatin1(kProgramName));
-    about.setText(AboutCtl::ProgVersion, "Version " + VersionText());
+    about.setText(AboutCtl::ProgVersion, QCoreApplication::translate("AboutWindow", "Version %1").arg(VersionText()));
     // The notice and the web address keep their design texts.
 }
 }  // namespace

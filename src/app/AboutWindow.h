@@ -8,11 +8,11 @@ class Program;
 // Design texts: ProgName and ProgVersion are replaced at load; the notice line and
 // the maker's web address are fixed.
 #define TW_ABOUT_CONTROLS(X)                                                     \
-    X(ProgName, Label, "Prog Name", "")                                          \
-    X(ProgVersion, Label, "Prog Version", "")                                    \
-    X(Notice, Label, "Keeps track of the oil you burn and what it costs.", "")   \
+    X(ProgName, Label, QT_TRANSLATE_NOOP("AboutWindow", "Prog Name"), "")                                          \
+    X(ProgVersion, Label, QT_TRANSLATE_NOOP("AboutWindow", "Prog Version"), "")                                    \
+    X(Notice, Label, QT_TRANSLATE_NOOP("AboutWindow", "Keeps track of the oil you burn and what it costs."), "")   \
     X(WebSite, Label, kSiteBase, "")                                             \
-    X(ExitAbout, Button, "&Close", "Close Tankwise About Screen")
+    X(ExitAbout, Button, QT_TRANSLATE_NOOP("AboutWindow", "&Close"), QT_TRANSLATE_NOOP("AboutWindow", "Close Tankwise About Screen"))
 
 enum class AboutCtl {
 #define TW_ENUM(name, kind, text, tip) name,

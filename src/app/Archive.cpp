@@ -56,7 +56,7 @@ void ArchiveOrClear(Program& p) {
             return;
         }
         p.files.copy(LogPath(p, LogKind::Results), FreeArchiveName(p));
-        p.setStatus("Results Log File Archived");
+        p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Results Log File Archived"));
         MakeFreshResultsLog(p);
         return;
     }
@@ -65,7 +65,7 @@ void ArchiveOrClear(Program& p) {
                          Buttons::YesNo) == Answer::No)
         return;
     MakeFreshResultsLog(p);
-    p.setStatus("Results Log File Cleared");
+    p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Results Log File Cleared"));
 }
 
 }  // namespace

@@ -244,7 +244,7 @@ void Calculation::saveStartingReading() {
     if (typed.b2) m.setText(Ctl::TBRead2, QString());
     PriceOilInTank(p);
     write(Ctl::OLeft, FloatDecimal(st.OilAtReading1));
-    m.setText(Ctl::OLeftM, "Left:");
+    m.setText(Ctl::OLeftM, QT_TRANSLATE_NOOP("MainWindow", "Left:"));
     finish();
     if (m.enabled(Ctl::Save)) ShowOrderBy(p);
 }
@@ -290,10 +290,10 @@ void Calculation::run() {
     }
     if (date(Ctl::Date2)) {
         write(Ctl::OLeft, FloatDecimal(st.OilAtReading2));
-        m.setText(Ctl::OLeftM, "Left:");
+        m.setText(Ctl::OLeftM, QT_TRANSLATE_NOOP("MainWindow", "Left:"));
     } else {
         write(Ctl::OLeft, value(Ctl::LAdd1) + value(Ctl::LAdd2));
-        m.setText(Ctl::OLeftM, "Added:");
+        m.setText(Ctl::OLeftM, QT_TRANSLATE_NOOP("MainWindow", "Added:"));
     }
 
     p.step(106);

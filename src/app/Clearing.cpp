@@ -50,7 +50,7 @@ void ClearPredictedResults(Program& p) {
                             Ctl::Forecast});
             p.main.setTooltip(Ctl::OrderBy, DesignTooltip(Ctl::OrderBy));
             // Neither "Left:" nor "Added:": no result stands beside it.
-            p.main.setText(Ctl::OLeftM, QStringLiteral("Left"));
+            p.main.setText(Ctl::OLeftM, QT_TRANSLATE_NOOP("MainWindow", "Left"));
         },
         43);
 }
@@ -65,7 +65,7 @@ void ClearClick(Program& p) {
     p.st.OilValue = QStringLiteral("0");
     OfferOilPriceInTank(p);
     RefreshCurrency(p, true, true);
-    p.setStatus(QStringLiteral("Data Cleared"));
+    p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Data Cleared"));
     p.main.setFocus(Ctl::Date1);
     p.main.setEnabled(Ctl::Save, false);
     p.st.FieldsTyped = false;

@@ -10,6 +10,7 @@ const QString kExport = QStringLiteral("--export-csv");
 const QString kImport = QStringLiteral("--import-csv");
 const QString kStatement = QStringLiteral("--statement");
 const QString kPdf = QStringLiteral("--pdf");
+const QString kLang = QStringLiteral("--lang");
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -29,6 +30,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 line.error = "The option --folder needs the name of a folder.";
                 return line;
             }
+        } else if (argument == kLang || argument.startsWith(kLang + "=")) {
+            const bool joined = argument != kLang;
+            const QString value = joined ? argument.mid(kLang.size() + 1) : arguments.value(i + 1);
+            if (value.isEmpty() || value.startsWith(QLatin1String("--"))) {
+                line.error = "The option --lang needs a language: de, fr or en.";
+                return line;
+            }
+            line.language = value;
+            if (!joined) ++i;
         } else if (argument == kExport) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty() ||
                 arguments[i + 1].startsWith(QLatin1String("--"))) {
@@ -83,11 +93,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: tankwise [--folder PATH] [--export-csv FOLDER | --import-csv FILE | --forecast |\n"
+        "Usage: tankwise [--folder PATH] [--lang de|fr|en] [--export-csv FOLDER | --import-csv FILE | --forecast |\n"
         "                 --statement SEASON --pdf FILE] [SWITCH]\n"
         "       tankwise --help | --version\n"
         "\n"
         "  --folder PATH        work in PATH instead of the usual working folder\n"
+        "  --lang LANGUAGE      show the windows in German (de), French (fr) or English\n"
+        "                       (en) instead of the desktop's language\n"
         "  --export-csv FOLDER  write the three logs as CSV files into FOLDER (created\n"
         "                       when missing) and end, without a window\n"
         "  --import-csv FILE    calculate and save the readings and deliveries of a\n"

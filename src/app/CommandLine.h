@@ -8,6 +8,7 @@ namespace tw {
 // is joined by blanks into the switch text that sets the switch mode.
 struct CommandLine {
     QString folder;    // --folder PATH (or --folder=PATH); empty when not given
+    QString language;  // --lang de|fr|en; empty: the desktop's language
     QString switches;  // everything else, e.g. "-InhibitUpdate"
     QString error;     // empty, or why the command line cannot be used
     bool help = false;     // --help: print the usage and end

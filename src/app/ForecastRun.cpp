@@ -1,5 +1,7 @@
 #include "app/ForecastRun.h"
 
+#include <QCoreApplication>
+
 #include "app/LogFileChecks.h"
 #include "app/Program.h"
 #include "calc/Fields.h"
@@ -126,7 +128,7 @@ QString SummariseForecast(Program& p, const ForecastRun& run) {
 
 void ShowOrderBy(Program& p) {
     if (p.main.enabled(Ctl::Save)) {
-        const QString unsaved = QStringLiteral(
+        const QString unsaved = QCoreApplication::translate("MainWindow",
             "The forecast uses saved readings only: save this calculation to see when to order oil");
         p.main.setText(Ctl::OrderBy, QString());
         p.main.setTooltip(Ctl::OrderBy, unsaved);

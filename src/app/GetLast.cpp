@@ -149,14 +149,14 @@ void GetLastClick(Program& p) {
                               IsDeliveryLine(deliveryPrevious, locale);
         if (anything) {
             // A damaged end of the history log is never restored, and never silently.
-            p.setStatus(damaged == 0 ? QStringLiteral("Last Saved Data Restored")
+            p.setStatus(damaged == 0 ? QString::fromUtf8(QT_TRANSLATE_NOOP("MainWindow", "Last Saved Data Restored"))
                                      : QStringLiteral("Last Saved Data Restored; %1 damaged line%2 "
                                                       "at the end of %3 skipped")
                                            .arg(damaged)
                                            .arg(damaged == 1 ? "" : "s", st.HistoryLogName));
             p.main.setFocus(Ctl::Date2);
         } else {
-            p.setStatus("No Previous Readings Or Deliveries To Restore");
+            p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "No Previous Readings Or Deliveries To Restore"));
             p.main.setFocus(Ctl::Date1);
         }
         p.main.setEnabled(Ctl::Save, false);

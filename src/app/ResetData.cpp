@@ -16,7 +16,7 @@ void ResetDefaultsClick(Program& p) {
     p.st.InputFingerprint.clear();
     p.st.LastInputFingerprint.clear();
     p.main.setEnabled(Ctl::Save, false);
-    p.setStatus("Data Restored");
+    p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Data Restored"));
 }
 
 }  // namespace tw

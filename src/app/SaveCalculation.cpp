@@ -45,7 +45,7 @@ void SaveCalculation(Program& p) {
               {"No history data will be saved", "To save history results click",
                "Cancel, reset the No History ", "check box and click Save again"},
               Icon::Warning, Buttons::OkCancel) == Answer::Cancel) {
-        p.setStatus("No Calculation Saved");
+        p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "No Calculation Saved"));
         return;
     }
     RecreateMissingLogs(p, !noHistory);
@@ -60,12 +60,12 @@ void SaveCalculation(Program& p) {
     // Records that could not be written stay pending for the next Save, which
     // stays enabled: the calculation is not saved until every record is in its log.
     if (!whole) {
-        p.setStatus("Calculation Not Saved");
+        p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Calculation Not Saved"));
         return;
     }
     p.main.setEnabled(Ctl::Save, false);
     st.FieldsTyped = false;
-    p.setStatus("Calculation Saved");
+    p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Calculation Saved"));
     // The restored oil value and deliveries belong to this one saved calculation.
     st.OilValue.clear();
     st.RetrievedDelivery1.clear();

@@ -68,7 +68,7 @@ void SaveDefaultsClick(Program& p) {
         WriteConfigurationFile(p, text);
 
         p.step(204);
-        p.setStatus("Tank And Oil Data Saved");
+        p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Tank And Oil Data Saved"));
         RefreshCurrency(p, true, true);
     });
 }

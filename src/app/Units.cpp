@@ -2,9 +2,20 @@
 
 #include "app/Program.h"
 
+#include <QCoreApplication>
+
 namespace tw {
 
 namespace {
+
+// A text of the window in the user's language (English in the tests and the logs).
+QString Shown(const char* text) { return QCoreApplication::translate("MainWindow", text); }
+
+// The unit words the program keeps, marked for the translations.
+[[maybe_unused]] const char* const kUnitWords[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "cm"), QT_TRANSLATE_NOOP("MainWindow", "inches"),
+    QT_TRANSLATE_NOOP("MainWindow", "gals"), QT_TRANSLATE_NOOP("MainWindow", "Kgm"),
+    QT_TRANSLATE_NOOP("MainWindow", "lb")};
 
 // The volume words of the window, in gallons and in litres.
 struct VolumeText {
@@ -15,22 +26,22 @@ struct VolumeText {
 };
 
 const VolumeText kVolumeTexts[] = {
-    {Ctl::LtrsH, false, "Gallons/Day:", "Litres/Day:"},
-    {Ctl::OLeftL, false, "Gallons", "Litres"},
-    {Ctl::OLeft, true, "Amount of oil left in gallons", "Amount of oil left in litres"},
-    {Ctl::CostH, false, "Oil Cost per Gallon", "Oil Cost per Litre"},
-    {Ctl::AddH, false, "Gallons Added", "Litres Added"},
-    {Ctl::TotalLH, false, "Total Gallons", "Total Litres"},
-    {Ctl::TankT, true, "Total number of gallons used", "Total number of litres used"},
-    {Ctl::TankTP, true, "Total number of gallons predicted", "Total number of litres predicted"},
-    {Ctl::LAdd1, true, "Number gallons added (1 - 9999)", "Number litres added (1 - 9999)"},
-    {Ctl::LAdd2, true, "Number gallons added (1 - 9999)", "Number litres added (1 - 9999)"},
-    {Ctl::VDay, true, "Gallons of oil used per day", "Litres of oil used per day"},
+    {Ctl::LtrsH, false, QT_TRANSLATE_NOOP("MainWindow", "Gallons/Day:"), QT_TRANSLATE_NOOP("MainWindow", "Litres/Day:")},
+    {Ctl::OLeftL, false, QT_TRANSLATE_NOOP("MainWindow", "Gallons"), QT_TRANSLATE_NOOP("MainWindow", "Litres")},
+    {Ctl::OLeft, true, QT_TRANSLATE_NOOP("MainWindow", "Amount of oil left in gallons"), QT_TRANSLATE_NOOP("MainWindow", "Amount of oil left in litres")},
+    {Ctl::CostH, false, QT_TRANSLATE_NOOP("MainWindow", "Oil Cost per Gallon"), QT_TRANSLATE_NOOP("MainWindow", "Oil Cost per Litre")},
+    {Ctl::AddH, false, QT_TRANSLATE_NOOP("MainWindow", "Gallons Added"), QT_TRANSLATE_NOOP("MainWindow", "Litres Added")},
+    {Ctl::TotalLH, false, QT_TRANSLATE_NOOP("MainWindow", "Total Gallons"), QT_TRANSLATE_NOOP("MainWindow", "Total Litres")},
+    {Ctl::TankT, true, QT_TRANSLATE_NOOP("MainWindow", "Total number of gallons used"), QT_TRANSLATE_NOOP("MainWindow", "Total number of litres used")},
+    {Ctl::TankTP, true, QT_TRANSLATE_NOOP("MainWindow", "Total number of gallons predicted"), QT_TRANSLATE_NOOP("MainWindow", "Total number of litres predicted")},
+    {Ctl::LAdd1, true, QT_TRANSLATE_NOOP("MainWindow", "Number gallons added (1 - 9999)"), QT_TRANSLATE_NOOP("MainWindow", "Number litres added (1 - 9999)")},
+    {Ctl::LAdd2, true, QT_TRANSLATE_NOOP("MainWindow", "Number gallons added (1 - 9999)"), QT_TRANSLATE_NOOP("MainWindow", "Number litres added (1 - 9999)")},
+    {Ctl::VDay, true, QT_TRANSLATE_NOOP("MainWindow", "Gallons of oil used per day"), QT_TRANSLATE_NOOP("MainWindow", "Litres of oil used per day")},
     {Ctl::OCost0, true,
-     "The price paid for the oil already in the tank at Tank Reading 1, per gallon before VAT: "
-     "costs can then be worked out from the first calculation",
-     "The price paid for the oil already in the tank at Tank Reading 1, per litre before VAT: "
-     "costs can then be worked out from the first calculation"},
+     QT_TRANSLATE_NOOP("MainWindow", "The price paid for the oil already in the tank at Tank Reading 1, per gallon before VAT: "
+     "costs can then be worked out from the first calculation"),
+     QT_TRANSLATE_NOOP("MainWindow", "The price paid for the oil already in the tank at Tank Reading 1, per litre before VAT: "
+     "costs can then be worked out from the first calculation")},
 };
 
 struct ReadingTip {
@@ -54,27 +65,30 @@ void ApplyVolumeTexts(Program& p, bool gallons) {
         else
             p.main.setText(t.control, text);
     }
-    const QString tail =
-        QString::fromLatin1(gallons ? " Readings in gallons" : " Readings in litres") +
-        " if ticked and " + p.st.DepthUnit + " if unticked";
-    p.main.setTooltip(Ctl::TankAU, "Enter Tank A" + tail);
-    p.main.setTooltip(Ctl::TankBU, "Enter Tank B" + tail);
+    // The units the program writes in its logs, shown in the user's language.
+    const QString depth = Shown(p.st.DepthUnit.toUtf8().constData());
+    const QString volume = gallons ? Shown(QT_TRANSLATE_NOOP("MainWindow", "gallons"))
+                                   : Shown(QT_TRANSLATE_NOOP("MainWindow", "litres"));
+    const char* tip = QT_TRANSLATE_NOOP("MainWindow", "Enter Tank %1 Readings in %2 if ticked and %3 if unticked");
+    p.main.setTooltip(Ctl::TankAU, Shown(tip).arg(QStringLiteral("A"), volume, depth));
+    p.main.setTooltip(Ctl::TankBU, Shown(tip).arg(QStringLiteral("B"), volume, depth));
 }
 
 void ApplyMassTexts(Program& p) {
-    const QString& mass = p.st.MassUnit;
-    p.main.setText(Ctl::CO2Gen, "CO2 " + mass + " Generated");
-    p.main.setText(Ctl::DCO2L, "CO2 " + mass + "/Day:");
-    p.main.setTooltip(Ctl::DCO2, "CO2 generated daily in " + mass);
-    p.main.setTooltip(Ctl::TCO2, "Amount of CO2 generated in " + mass);
-    p.main.setTooltip(Ctl::TCO2P, "Predicted amount of CO2 generated in " + mass);
+    const QString mass = Shown(p.st.MassUnit.toUtf8().constData());
+    p.main.setText(Ctl::CO2Gen, Shown(QT_TRANSLATE_NOOP("MainWindow", "CO2 %1 Generated")).arg(mass));
+    p.main.setText(Ctl::DCO2L, Shown(QT_TRANSLATE_NOOP("MainWindow", "CO2 %1/Day:")).arg(mass));
+    p.main.setTooltip(Ctl::DCO2, Shown(QT_TRANSLATE_NOOP("MainWindow", "CO2 generated daily in %1")).arg(mass));
+    p.main.setTooltip(Ctl::TCO2, Shown(QT_TRANSLATE_NOOP("MainWindow", "Amount of CO2 generated in %1")).arg(mass));
+    p.main.setTooltip(Ctl::TCO2P,
+                      Shown(QT_TRANSLATE_NOOP("MainWindow", "Predicted amount of CO2 generated in %1")).arg(mass));
 }
 
 // "Tank A (litres)" for volume readings, "Tank A (cm)" for depths.
 QString TankHeading(Program& p, const char* tank, Ctl modeBox) {
     const QString unit =
         p.main.checked(modeBox) ? p.st.VolumeUnit.toLower() + "s" : p.st.DepthUnit.toLower();
-    return "Tank " + QString::fromLatin1(tank) + " (" + unit + ")";
+    return Shown(QT_TRANSLATE_NOOP("MainWindow", "Tank %1 (%2)")).arg(QString::fromLatin1(tank), Shown(unit.toUtf8().constData()));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "app/UpdateWindow.h"
 
+#include <QCoreApplication>
+
 #include "app/DesktopServices.h"
 #include "platform/Files.h"
 #include "app/FolderChecks.h"
@@ -74,12 +76,12 @@ void LoadUpdateWindow(Program& p, bool shown) {
                            "\r\n\r\n\r\n");
 
     const QString program = QString::fromLatin1(kProgramName);
-    w.model.setCaption(program + " Update Check");
-    w.model.setText(UpdateCtl::Status, "Please Wait - Checking for the latest version");
-    w.model.setText(UpdateCtl::UVersion, program + " Version " + VersionText());
-    w.model.setTooltip(UpdateCtl::Exit, "Close " + program + " update check");
-    w.model.setTooltip(UpdateCtl::WebSite, program + " website");
-    w.model.setTooltip(UpdateCtl::KIssues, program + " known issues");
+    w.model.setCaption(QCoreApplication::translate("UpdateWindow", "%1 Update Check").arg(program));
+    w.model.setText(UpdateCtl::Status, QCoreApplication::translate("UpdateWindow", "Please Wait - Checking for the latest version"));
+    w.model.setText(UpdateCtl::UVersion, QCoreApplication::translate("UpdateWindow", "%1 Version %2").arg(program, VersionText()));
+    w.model.setTooltip(UpdateCtl::Exit, QCoreApplication::translate("UpdateWindow", "Close %1 update check").arg(program));
+    w.model.setTooltip(UpdateCtl::WebSite, QCoreApplication::translate("UpdateWindow", "%1 website").arg(program));
+    w.model.setTooltip(UpdateCtl::KIssues, QCoreApplication::translate("UpdateWindow", "%1 known issues").arg(program));
     w.model.setTooltip(UpdateCtl::History, program + " change history");
     w.model.setTooltip(UpdateCtl::Download, "Download the latest version of " + program);
 
@@ -190,7 +192,7 @@ void UpdateTimerTick(Program& p) {
     if (w.ticks == kSilenceLimit && !w.answered) {
         w.answered = true;
         w.urlGet1.DownloadCancel();
-        w.model.setText(UpdateCtl::Status, "Unable to contact web site - try later");
+        w.model.setText(UpdateCtl::Status, QCoreApplication::translate("UpdateWindow", "Unable to contact web site - try later"));
         if (!p.st.ManualUpdateCheck) CloseUpdate(p);
         return;
     }
@@ -213,14 +215,14 @@ void CloseUpdate(Program& p) {
 void UpdateDownloadProgress(Program& p) {
     UpdateWindow& w = *p.update;
     if (!w.model.open() || w.answered) return;
-    w.model.setText(UpdateCtl::Status, "Getting latest version of " + QString(kProgramName));
+    w.model.setText(UpdateCtl::Status, QCoreApplication::translate("UpdateWindow", "Getting latest version of %1").arg(QString::fromLatin1(kProgramName)));
 }
 
 void UpdateDownloadFailed(Program& p) {
     UpdateWindow& w = *p.update;
     if (!w.model.open() || w.answered) return;
     w.answered = true;
-    w.model.setText(UpdateCtl::Status, "Unable to contact web site");
+    w.model.setText(UpdateCtl::Status, QCoreApplication::translate("UpdateWindow", "Unable to contact web site"));
     if (!p.st.ManualUpdateCheck) CloseUpdate(p);
 }
 

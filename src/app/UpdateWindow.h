@@ -14,11 +14,11 @@ class Program;
     X(Status, TextBox, "", "")                                                   \
     X(UVersion, TextBox, "", "")                                                 \
     X(Message, TextBox, "", "")                                                  \
-    X(Download, Button, "&Download", "")                                         \
-    X(History, Button, "&History", "")                                           \
-    X(KIssues, Button, "&Known Issues", "")                                      \
-    X(WebSite, Button, "&Web Site", "")                                          \
-    X(Exit, Button, "&Exit", "")
+    X(Download, Button, QT_TRANSLATE_NOOP("UpdateWindow", "&Download"), "")                                         \
+    X(History, Button, QT_TRANSLATE_NOOP("UpdateWindow", "&History"), "")                                           \
+    X(KIssues, Button, QT_TRANSLATE_NOOP("UpdateWindow", "&Known Issues"), "")                                      \
+    X(WebSite, Button, QT_TRANSLATE_NOOP("UpdateWindow", "&Web Site"), "")                                          \
+    X(Exit, Button, QT_TRANSLATE_NOOP("UpdateWindow", "&Exit"), "")
 
 enum class UpdateCtl {
 #define TW_ENUM(name, kind, text, tip) name,

@@ -88,9 +88,9 @@ PeriodCosts PricePeriod(const CostInput& in) {
         summary = SummariseCosts(c.usedOilCost, in.C1 + in.C2, 0, 0);
         summary.tCost = 0;
         summary.tvCost.reset();
-        c.status = QStringLiteral("Costs Not Calculated");
+        c.status = QString::fromUtf8(QT_TRANSLATE_NOOP("MainWindow", "Costs Not Calculated"));
         if (in.read2 != 0 && in.read1 == 0 && in.U == 0)
-            c.status = QStringLiteral("First Use Calculated");
+            c.status = QString::fromUtf8(QT_TRANSLATE_NOOP("MainWindow", "First Use Calculated"));
     }
 
     c.tCost = summary.tCost;

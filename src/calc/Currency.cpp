@@ -1,5 +1,6 @@
 #include "calc/Currency.h"
 
+#include <QCoreApplication>
 #include <QStringEncoder>
 
 namespace tw {
@@ -96,41 +97,47 @@ QString TaxWordOf(const QString& currencySymbol) {
     return vat ? QStringLiteral("VAT") : QStringLiteral("Tax");
 }
 
-std::vector<ControlText> TaxTexts(const QString& w, bool oilTaxed) {
+// The window's tax texts, in the user's language; the logs keep the English tax word.
+std::vector<ControlText> TaxTexts(const QString& taxWord, bool oilTaxed) {
+    auto inLanguage = [](const char* text) { return QCoreApplication::translate("MainWindow", text); };
+    // Marked for the translations: the two tax words TaxWordOf gives.
+    static const char* const kWords[] = {QT_TRANSLATE_NOOP("MainWindow", "VAT"),
+                                         QT_TRANSLATE_NOOP("MainWindow", "Tax")};
+    Q_UNUSED(kWords);
+    const QString w = inLanguage(taxWord.toUtf8().constData());
     auto choose = [&](const QString& none, const QString& taxed) { return oilTaxed ? taxed : none; };
     std::vector<ControlText> t = {
-        {Ctl::VATH, false, "Oil " + w + ":"},
-        {Ctl::DVATH, false, "Del " + w + ":"},
-        {Ctl::DVRate, true, "Delivery " + w + " Rate (0 or between 1 and 50%)"},
-        {Ctl::VRate, true, "Oil " + w + " Rate (0 or between 1 and 50%)"},
+        {Ctl::VATH, false, inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Oil %1:")).arg(w)},
+        {Ctl::DVATH, false, inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Del %1:")).arg(w)},
+        {Ctl::DVRate, true, inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Delivery %1 Rate (0 or between 1 and 50%)")).arg(w)},
+        {Ctl::VRate, true, inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Oil %1 Rate (0 or between 1 and 50%)")).arg(w)},
     };
     for (int n : {1, 2}) {
         const QString d = QString::number(n);
         t.push_back({n == 1 ? Ctl::DCharge1 : Ctl::DCharge2, true,
-                     choose("Delivery cost for delivery " + d + " ( 0 or between 5 and 100)",
-                            "Delivery cost for delivery " + d + " less " + w +
-                                " ( 0 or between 5 and 100)")});
+                     choose(inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Delivery cost for delivery %1 ( 0 or between 5 and 100)")).arg(d),
+                            inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Delivery cost for delivery %1 less %2 ( 0 or between 5 and 100)")).arg(d, w))});
         t.push_back({n == 1 ? Ctl::OCost1 : Ctl::OCost2, true,
-                     choose("Oil cost for delivery " + d + " (0 or between 0.10 and 9.99)",
-                            "Oil cost for delivery " + d + " less " + w +
-                                " (0 or between 0.10 and 9.99)")});
+                     choose(inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Oil cost for delivery %1 (0 or between 0.10 and 9.99)")).arg(d),
+                            inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Oil cost for delivery %1 less %2 (0 or between 0.10 and 9.99)")).arg(d, w))});
     }
-    t.push_back({Ctl::THead, false, choose(QString(), "Cost")});
-    t.push_back({Ctl::TVHead, false, choose("Total Cost", "Cost (inc " + w + ")")});
-    t.push_back({Ctl::TVCost, true, choose("Total Cost", "Total Cost (inc " + w + ")")});
+    t.push_back({Ctl::THead, false, choose(QString(), inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Cost")))});
+    t.push_back({Ctl::TVHead, false, choose(inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Total Cost")),
+                                            inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Cost (inc %1)")).arg(w))});
+    t.push_back({Ctl::TVCost, true, choose(inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Total Cost")),
+                                           inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Total Cost (inc %1)")).arg(w))});
     t.push_back({Ctl::TVCostP, true,
-                 choose("Predicted Total Cost", "Predicted Total Cost (inc " + w + ")")});
+                 choose(inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Predicted Total Cost")),
+                        inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Predicted Total Cost (inc %1)")).arg(w))});
     t.push_back({Ctl::TCost, true,
-                 choose(QString(), "Total Cost before " + w + " (including delivery costs)")});
+                 choose(QString(), inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Total Cost before %1 (including delivery costs)")).arg(w))});
     t.push_back({Ctl::TCostP, true,
-                 choose(QString(),
-                        "Predicted Total Cost before " + w + " (including delivery costs)")});
-    t.push_back({Ctl::VCostL, false, choose(QString(), "Total " + w)});
+                 choose(QString(), inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Predicted Total Cost before %1 (including delivery costs)")).arg(w))});
+    t.push_back({Ctl::VCostL, false, choose(QString(), inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Total %1")).arg(w))});
     t.push_back({Ctl::VCost, true,
-                 choose(QString(), "Total " + w + " Cost (including delivery " + w + ")")});
+                 choose(QString(), inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Total %1 Cost (including delivery %1)")).arg(w))});
     t.push_back({Ctl::VCostP, true,
-                 choose(QString(),
-                        "Total Predicted " + w + " Cost (including delivery " + w + ")")});
+                 choose(QString(), inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Total Predicted %1 Cost (including delivery %1)")).arg(w))});
     return t;
 }
 

@@ -15,7 +15,8 @@ QString DesignTooltip(Ctl control) {
 }
 
 QStringList TankShapeNames() {
-    return {"Cylindrical (H)", "Cylindrical (V)", "Rectangular"};
+    return {QT_TRANSLATE_NOOP("MainWindow", "Cylindrical (H)"), QT_TRANSLATE_NOOP("MainWindow", "Cylindrical (V)"),
+            QT_TRANSLATE_NOOP("MainWindow", "Rectangular")};
 }
 
 MainModel::MainModel()

@@ -33,7 +33,8 @@ QString PlainCaption(const QString& caption) {
 
 FormBinder::FormBinder(QWidget* window, WindowModel& model, WindowId id, Program& p,
                        Deliver deliver)
-    : window_(window), model_(model), id_(id), p_(p), deliver_(std::move(deliver)) {
+    : window_(window), model_(model), id_(id), p_(p), deliver_(std::move(deliver)),
+      context_(window->objectName().toUtf8()) {
     widgets_.resize(static_cast<size_t>(model_.count()));
     for (int c = 0; c < model_.count(); ++c) {
         QWidget* w = window_->findChild<QWidget*>(model_.at(c).name);
@@ -49,6 +50,11 @@ FormBinder::FormBinder(QWidget* window, WindowModel& model, WindowId id, Program
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusMoved(now); });
     copyModel();
+}
+
+QString FormBinder::shown(const QString& text) const {
+    if (text.isEmpty()) return text;
+    return QCoreApplication::translate(context_.constData(), text.toUtf8().constData());
 }
 
 QWidget* FormBinder::widget(int control) const {
@@ -117,9 +123,9 @@ void FormBinder::copyControl(int c) {
 
     if (auto* box = qobject_cast<QCheckBox*>(w)) {
         if (box->isChecked() != m.checked) box->setChecked(m.checked);
-        if (box->text() != m.text) box->setText(m.text);
+        if (const QString t = shown(m.text); box->text() != t) box->setText(t);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        if (button->text() != m.text) button->setText(m.text);
+        if (const QString t = shown(m.text); button->text() != t) button->setText(t);
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         if (edit->text() != m.text) {
             edit->setText(m.text);
@@ -131,27 +137,29 @@ void FormBinder::copyControl(int c) {
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         QStringList shown;
         for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
-        if (shown != m.items) {
+        QStringList items;
+        for (const QString& item : m.items) items << this->shown(item);
+        if (shown != items) {
             combo->clear();
-            combo->addItems(m.items);
+            combo->addItems(items);
         }
         if (combo->currentIndex() != m.index) combo->setCurrentIndex(m.index);
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-        if (group->title() != m.text) group->setTitle(m.text);
+        if (const QString t = shown(m.text); group->title() != t) group->setTitle(t);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         if (m.kind != Kind::Picture) {
-            const QString caption = label->buddy() ? m.text : PlainCaption(m.text);
+            const QString caption = label->buddy() ? shown(m.text) : PlainCaption(shown(m.text));
             if (label->text() != caption) label->setText(caption);
         }
     }
 
-    if (w->toolTip() != m.tooltip) w->setToolTip(m.tooltip);
+    if (const QString t = shown(m.tooltip); w->toolTip() != t) w->setToolTip(t);
     if (w->isEnabled() != m.enabled) w->setEnabled(m.enabled);
     if (w->isHidden() == m.visible) w->setVisible(m.visible);
 }
 
 void FormBinder::copyWindow() {
-    if (window_->windowTitle() != model_.caption()) window_->setWindowTitle(model_.caption());
+    if (const QString t = shown(model_.caption()); window_->windowTitle() != t) window_->setWindowTitle(t);
     applyFocus();
     const bool show = model_.open() && model_.shown();
     if (show && !window_->isVisible()) {

@@ -38,6 +38,9 @@ protected:
 private:
     void connectControl(int control, QWidget* widget);
     void copyControl(int control);
+    // A caption, tooltip or title as shown: in the user's language where a translation
+    // of it exists (the model keeps the program's English), else as it is.
+    QString shown(const QString& text) const;
     void copyWindow();
     void applyFocus();
     // The user moved the focus: the model follows, so it always names the focused control.
@@ -51,6 +54,7 @@ private:
     WindowId id_;
     Program& p_;
     Deliver deliver_;
+    QByteArray context_;  // the translation context: the Designer form's name
     std::vector<QPointer<QWidget>> widgets_;
     quint64 copiedRevision_ = ~quint64(0);
     int focusShown_ = -1;

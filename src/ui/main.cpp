@@ -8,6 +8,7 @@
 #include "app/CsvCommand.h"
 #include "app/ForecastCommand.h"
 #include "app/ImportCommand.h"
+#include "app/Language.h"
 #include "app/Launch.h"
 #include "app/StatementCommand.h"
 #include "platform/Version.h"
@@ -15,6 +16,7 @@
 #include "ui/DesktopProgram.h"
 #include "ui/QtDesktop.h"
 #include "ui/StatementPainter.h"
+#include "ui/Translations.h"
 
 namespace {
 
@@ -134,6 +136,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     NameTheProgram();
     QApplication::setDesktopFileName(QStringLiteral("tankwise"));
+    const QString language = tw::ChooseLanguage(tw::ParseCommandLine(arguments).language,
+                                                QLocale::system().uiLanguages());
+    if (!tw::InstallTranslations(language))
+        qWarning("tankwise: no translation for %s found; the windows stay English", qPrintable(language));
     // The program ends itself (Exit, a terminating message); hiding windows does not.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -9,6 +9,7 @@
 
 #include "FakeDesktop.h"
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "app/Launch.h"
 #include "app/WorkingFolder.h"
 #include "platform/Files.h"
@@ -25,6 +26,8 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
         {"folder without name", {"-InhibitUpdate", "--folder"}, "", "", true}, {"empty folder name", {"--folder="}, "", "", true},
         {"unknown option", {"--colour", "-InhibitUpdate"}, "", "", true}, {"export without folder", {"--export-csv", "--folder"}, "", "", true},
         {"export folder is no switch", {"--export-csv", "out", "-InhibitUpdate"}, "", "-InhibitUpdate", false},
+        {"language is no switch", {"--lang", "de", "-InhibitUpdate", "--lang=fr"}, "", "-InhibitUpdate", false},
+        {"language without name", {"--lang", "--folder", "/t"}, "", "", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -35,6 +38,20 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
     }
     EXPECT_EQ(ChooseWorkingFolder("/opt", "/var", "/user") + ChooseWorkingFolder("", "/var", "/user") +
               ChooseWorkingFolder("", "", "/user"), "/opt/var/user");
+}
+
+// --lang wins over the desktop; the desktop's first language the program has wins
+// over the later ones; anything else is English.
+TEST(CommandLines, ChooseTheWindowsLanguage) {
+    EXPECT_EQ(ParseCommandLine({"--lang", "de"}).language, "de");
+    EXPECT_EQ(ParseCommandLine({"--lang=fr", "--folder", "/t"}).language, "fr");
+    EXPECT_EQ(ChooseLanguage(ParseCommandLine({"--lang", "fr"}).language, {"de-DE"}), "fr");
+    EXPECT_EQ(ChooseLanguage("de_AT", {}), "de");
+    EXPECT_EQ(ChooseLanguage("it", {"de-DE"}), "en");
+    EXPECT_EQ(ChooseLanguage("", {"fr-BE", "de-DE"}), "fr");
+    EXPECT_EQ(ChooseLanguage("", {"en-GB", "de-DE"}), "en");
+    EXPECT_EQ(ChooseLanguage("", {"nl-NL", "de-CH"}), "de");
+    EXPECT_EQ(ChooseLanguage("", {"C"}), "en");
 }
 
 // An installation's defaults, ten days old, and a home to start the program in.
