@@ -9,7 +9,6 @@
 #include "app/Units.h"
 #include "app/ReadConfiguration.h"
 #include "app/GetLast.h"
-#include "app/TankSetup.h"
 #include "app/LogFileChecks.h"
 #include "app/UpdateWindow.h"
 
