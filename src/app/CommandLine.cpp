@@ -11,6 +11,12 @@ const QString kImport = QStringLiteral("--import-csv");
 const QString kStatement = QStringLiteral("--statement");
 const QString kPdf = QStringLiteral("--pdf");
 const QString kLang = QStringLiteral("--lang");
+
+// An option's value follows it, and is neither empty nor the next option.
+bool HasValueAfter(const QStringList& arguments, qsizetype i) {
+    const QString value = arguments.value(i + 1);
+    return !value.isEmpty() && !value.startsWith(QLatin1String("--"));
+}
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -39,25 +45,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             }
             line.language = value;
             if (!joined) ++i;
-        } else if (argument == kExport) {
-            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty() ||
-                arguments[i + 1].startsWith(QLatin1String("--"))) {
-                line.error = "The option --export-csv needs the folder to write the files into.";
+        } else if (argument == kExport || argument == kImport) {
+            if (!HasValueAfter(arguments, i)) {
+                line.error = argument == kExport
+                                 ? "The option --export-csv needs the folder to write the files into."
+                                 : "The option --import-csv needs the file to import.";
                 return line;
             }
-            ++i;  // the folder, read by the export itself
-        } else if (argument == kImport) {
-            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty() ||
-                arguments[i + 1].startsWith(QLatin1String("--"))) {
-                line.error = "The option --import-csv needs the file to import.";
-                return line;
-            }
-            ++i;  // the file, read by the import itself
+            ++i;  // the folder or file, read by the export or import itself
         } else if (argument == QLatin1String("--day-first") || argument == QLatin1String("--month-first")) {
             // Read by the import.
         } else if (argument == kStatement || argument == kPdf) {
             const QString value = arguments.value(i + 1);
-            if (value.isEmpty() || value.startsWith(QLatin1String("--"))) {
+            if (!HasValueAfter(arguments, i)) {
                 line.error = argument == kStatement
                                  ? "The option --statement needs a heating season (2024/25) or a year (2024)."
                                  : "The option --pdf needs the name of the file to write.";
