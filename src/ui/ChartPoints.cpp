@@ -27,7 +27,7 @@ void AddBar(QList<QPointF>& bars, qreal from, qreal to, double h) {
 
 }  // namespace
 
-HistoryPoints ChartPointsOf(const std::vector<HistoryTableRow>& rows, int buckets) {
+HistoryPoints ChartPointsOf(const std::vector<HistoryTableRow>& rows, int buckets, int barBuckets) {
     HistoryPoints p;
     if (rows.empty()) return p;
     for (const HistoryTableRow& row : rows) p.topLevel = std::max(p.topLevel, row.oil);
@@ -60,12 +60,14 @@ HistoryPoints ChartPointsOf(const std::vector<HistoryTableRow>& rows, int bucket
         qreal from = 0, to = 0;
         double used = 0, days = 0, cost = 0, costDays = 0;
     };
-    std::vector<Sum> sums(every ? 0 : size_t(buckets));
+    const bool everyBar = int(rows.size()) <= barBuckets;
+    const Slices barSlices = SlicesOver(slices.first, ChartMs(rows.back().date), barBuckets);
+    std::vector<Sum> sums(everyBar ? 0 : size_t(barBuckets));
     for (size_t i = 1; i < rows.size(); ++i) {
         const HistoryTableRow& row = rows[i];
         if (!row.perDay || !row.days) continue;
         const qreal from = ChartMs(rows[i - 1].date), to = ChartMs(row.date);
-        if (every) {
+        if (everyBar) {
             const double perDay = std::max(0.0, *row.perDay);
             AddBar(p.bars, from, to, perDay);
             p.topUse = std::max(p.topUse, perDay);
@@ -75,7 +77,7 @@ HistoryPoints ChartPointsOf(const std::vector<HistoryTableRow>& rows, int bucket
             }
             continue;
         }
-        Sum& s = sums[size_t(slices.of(to))];
+        Sum& s = sums[size_t(barSlices.of(to))];
         if (s.days == 0) s.from = from;
         s.to = to;
         s.used += std::max(0.0, *row.perDay) * double(*row.days);

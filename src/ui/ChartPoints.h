@@ -13,6 +13,10 @@ namespace tw {
 // the eye would see in it (its lowest and highest level, its use and cost per day
 // over all its days, one delivery mark). A short history keeps every point.
 inline constexpr int kChartBuckets = 800;
+// Bars narrower than a few pixels read as one filled area, and each one costs the
+// painter a pair of edges on every line of pixels below its top: the use and cost
+// per day are drawn from fewer, wider slices than the level.
+inline constexpr int kChartBarBuckets = 240;
 
 struct HistoryPoints {
     QList<QPointF> levels;  // oil in tanks
@@ -20,7 +24,8 @@ struct HistoryPoints {
     QList<QPointF> costs;   // cost per day, in the middle of its span
     double topLevel = 0, topUse = 0, topCost = 0;
 };
-HistoryPoints ChartPointsOf(const std::vector<HistoryTableRow>& rows, int buckets = kChartBuckets);
+HistoryPoints ChartPointsOf(const std::vector<HistoryTableRow>& rows, int buckets = kChartBuckets,
+                            int barBuckets = kChartBarBuckets);
 
 // One mark a slice for the deliveries, at height y.
 QList<QPointF> DeliveryPointsOf(const std::vector<SavedDelivery>& deliveries, double y,
