@@ -33,27 +33,25 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
     } catch (const FileError&) {
         // Without the settings, periods no delivery gives rates for are priced untaxed.
     }
-    for (LogKind kind : {LogKind::History, LogKind::Delivery, LogKind::Results}) {
-        const QString target = QDir(folder).filePath(CsvFileName(kind));
-        int rows = 0;
-        QString text;
+    std::vector<LogCsvFile> exports;
+    try {
+        exports = AllLogCsv(files, paths, locale, rates);
+    } catch (const LogUnreadable& e) {
+        err << "tankwise: cannot read " << files.absolute(e.path) << "\n";
+        return 1;
+    }
+    for (const LogCsvFile& file : exports) {
+        const QString target = QDir(folder).filePath(CsvFileName(file.kind));
+        // Never dropped silently: which lines of the log were left out.
+        if (!file.skipped.empty())
+            err << "tankwise: " << files.absolute(paths.of(file.kind)) << ": " << SkippedText(file.skipped) << "\n";
         try {
-            std::vector<int> skipped;
-            text = LogCsv(files, paths, kind, locale, &rows, rates, &skipped);
-            // Never dropped silently: which lines of the log were left out.
-            if (!skipped.empty())
-                err << "tankwise: " << files.absolute(paths.of(kind)) << ": " << SkippedText(skipped) << "\n";
-        } catch (const FileError&) {
-            err << "tankwise: cannot read " << files.absolute(paths.of(kind)) << "\n";
-            return 1;
-        }
-        try {
-            WriteCsvFile(target, text);
+            WriteCsvFile(target, file.text);
         } catch (const FileError& e) {
             err << "tankwise: cannot write " << target << ": " << e.what() << "\n";
             return 1;
         }
-        out << target << ": " << rows << (rows == 1 ? " row" : " rows") << "\n";
+        out << target << ": " << file.rows << (file.rows == 1 ? " row" : " rows") << "\n";
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "calc/FieldDate.h"
 #include "calc/Fields.h"
 #include "calc/MonthNames.h"
+#include "calc/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,7 +98,7 @@ QString GeneralNumber(double value) {
   value = Displayable(value);
   if (value == 0) return QStringLiteral("0");
   // %g with 15 digits: exponent form only from 1E+15 up and below 1E-04.
-  return QString::number(value, 'g', 15).toUpper();
+  return GeneralDigits(value, 15).toUpper();
 }
 
 QString FixedNumber(double value, int decimals, const QLocale& locale) {

@@ -143,4 +143,29 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
     return text;
 }
 
+std::vector<LogCsvFile> AllLogCsv(const Files& files, const LogPaths& paths, const QLocale& locale,
+                                  const TaxRates& rates) {
+    const auto readEach = [&](const QString& path, const std::function<void(const QString&)>& add) {
+        try {
+            if (files.fileExists(path)) files.forEachLine(path, add);
+        } catch (const FileError&) {
+            throw LogUnreadable(path);
+        }
+    };
+    SavedReportReader reportReader(locale);
+    readEach(paths.results, [&](const QString& line) { reportReader.addLine(line); });
+    const std::vector<SavedReport> reports = reportReader.take();
+    SavedHistoryReader historyReader(locale);
+    readEach(paths.history, [&](const QString& line) { historyReader.addHistoryLine(line); });
+    readEach(paths.delivery, [&](const QString& line) { historyReader.addDeliveryLine(line); });
+    const SavedHistory history = historyReader.take();
+
+    const auto calculations = PairCalculations(history, rates, ReportedUseOf(reports));
+    const auto table = BuildHistoryTable(history, calculations);
+    return {{LogKind::History, HistoryCsv(table), int(table.size()), history.skippedHistory},
+            {LogKind::Delivery, DeliveriesCsv(history.deliveries, calculations),
+             int(history.deliveries.size()), history.skippedDelivery},
+            {LogKind::Results, ResultsCsv(reports), int(reports.size()), {}}};
+}
+
 }  // namespace tw

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Files.h"
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -51,5 +52,23 @@ QString CsvFileName(LogKind kind);
 QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
                int* rowCount = nullptr, const TaxRates& rates = {},
                std::vector<int>* skipped = nullptr);
+
+// A log that could not be read, by its path.
+struct LogUnreadable : FileError {
+    LogUnreadable(const QString& path) : FileError("cannot read " + path.toStdString()), path(path) {}
+    QString path;
+};
+
+// The History, Deliveries and Results CSV files, from one read of each log: the
+// first two share the saved calculations, and the results log gives both its own
+// file and the reported use. Throws LogUnreadable.
+struct LogCsvFile {
+    LogKind kind;
+    QString text;
+    int rows = 0;
+    std::vector<int> skipped;  // the log's lines that could not be read
+};
+std::vector<LogCsvFile> AllLogCsv(const Files& files, const LogPaths& paths, const QLocale& locale,
+                                  const TaxRates& rates = {});
 
 }  // namespace tw

@@ -88,9 +88,31 @@ std::vector<SavedReport> SavedReportReader::take() {
     return std::move(reports_);
 }
 
+namespace {
+using PeriodsUsedMap = std::map<std::pair<QDate, QDate>, double>;
+
+PeriodsUsedMap PeriodsUsed(const std::vector<SavedReport>& reports) {
+    PeriodsUsedMap read;
+    // The latest report of a period is the one saved.
+    for (const SavedReport& r : reports)
+        if (r.from && r.to && r.oilUsed) read[{*r.from, *r.to}] = *r.oilUsed;
+    return read;
+}
+}  // namespace
+
+std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseOf(
+    const std::vector<SavedReport>& reports) {
+    auto periods = std::make_shared<const PeriodsUsedMap>(PeriodsUsed(reports));
+    return [periods](const QDate& from, const QDate& to) -> std::optional<double> {
+        const auto it = periods->find({from, to});
+        if (it == periods->end()) return std::nullopt;
+        return it->second;
+    };
+}
+
 std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom(
     const Files& files, const QString& resultsPath, const QLocale& locale, const QDate& since) {
-    using Periods = std::map<std::pair<QDate, QDate>, double>;
+    using Periods = PeriodsUsedMap;
     auto periods = std::make_shared<std::optional<Periods>>();
     return [&files, resultsPath, locale, since, periods](const QDate& from, const QDate& to)
                -> std::optional<double> {
@@ -115,9 +137,7 @@ std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom
                 } else if (files.fileExists(resultsPath)) {
                     files.forEachLine(resultsPath, [&](const QString& line) { reader.addLine(line); });
                 }
-                // The latest report of a period is the one saved.
-                for (const SavedReport& r : reader.take())
-                    if (r.from && r.to && r.oilUsed) read[{*r.from, *r.to}] = *r.oilUsed;
+                read = PeriodsUsed(reader.take());
             } catch (const FileError&) {
             }
             *periods = std::move(read);

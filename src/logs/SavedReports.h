@@ -45,5 +45,8 @@ class Files;
 std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom(
     const Files& files, const QString& resultsPath, const QLocale& locale,
     const QDate& since = QDate());
+// The same from reports already read.
+std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseOf(
+    const std::vector<SavedReport>& reports);
 
 }  // namespace tw

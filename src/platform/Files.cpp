@@ -41,7 +41,24 @@ QString Files::absolute(const QString& relPath) const {
     return relPath.isEmpty() ? root_ : root_ + "/" + relPath;
 }
 
+namespace {
+// Nearly every line of the logs is plain ASCII, which reads and writes the same in
+// the logs' code page and in Latin-1, without a converter built for it.
+bool IsAscii(QStringView text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
+bool IsAscii(QByteArrayView bytes) {
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+}  // namespace
+
 QByteArray Files::encode(const QString& text) {
+    if (IsAscii(QStringView(text))) return text.toLatin1();
     QStringEncoder encoder("windows-1252");
     // Thousands separators such as French's narrow no-break space have no code in
     // the logs' code page; the no-break space keeps the amount readable, not "?".
@@ -51,6 +68,7 @@ QByteArray Files::encode(const QString& text) {
 }
 
 QString Files::decode(const QByteArray& bytes) {
+    if (IsAscii(QByteArrayView(bytes))) return QString::fromLatin1(bytes);
     QStringDecoder decoder("windows-1252");
     return decoder.decode(bytes);
 }
@@ -126,7 +144,7 @@ void Files::forEachLine(const QString& relPath,
             line.clear();
             return;
         }
-        const QString text = decoder.decode(line);
+        const QString text = IsAscii(QByteArrayView(line)) ? QString::fromLatin1(line) : QString(decoder.decode(line));
         line.clear();
         visit(text);
     };

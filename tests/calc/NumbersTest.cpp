@@ -2,12 +2,15 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
+#include "calc/NumberText.h"
 
 using namespace tw;
 
@@ -88,4 +91,24 @@ TEST(Numbers, CurrencyWrittenAndStripped) {
     for (const Strip& s : strips)
         EXPECT_EQ(StripCurrencySymbol(QString::fromUtf8(s.text), QString::fromUtf8(s.symbol)),
                   QString::fromUtf8(s.bare)) << s.text;
+}
+
+// The fast writers must give Qt's own digits for every value, ties included: the
+// logs written before them and the program's readers expect exactly those.
+TEST(Numbers, FastDigitsMatchQtIncludingExactTies) {
+    std::vector<double> values = {0.125, 2.5, -2.5, 0.285, 1.005, 123456789012345.5, 1e15, 1e-5,
+                                  0.000015, -0.0, 5e-324, 1.7e308, 99.995, 0.5, 1e22, 4.35};
+    std::uint64_t bits = 0x9E3779B97F4A7C15ull;  // a fixed stream of values over every size
+    for (int i = 0; i < 20000; ++i) {
+        bits ^= bits << 13, bits ^= bits >> 7, bits ^= bits << 17;
+        const double scale = std::pow(10.0, double(int(bits % 24)) - 8);
+        values.push_back(double(bits >> 11) / double(1ull << 53) * scale * (bits & 1 ? -1 : 1));
+        values.push_back(std::round(double(bits % 2000000)) / 8);  // eighths: ties at two places
+    }
+    for (double v : values) {
+        for (int precision : {1, 6, 15, 17})
+            ASSERT_EQ(GeneralDigits(v, precision), QString::number(v, 'g', precision)) << v << " g" << precision;
+        for (int decimals : {0, 1, 2, 4})
+            ASSERT_EQ(FixedDigits(v, decimals), QString::number(v, 'f', decimals)) << v << " f" << decimals;
+    }
 }

@@ -1,6 +1,7 @@
 #include "logs/SavedHistory.h"
 
 #include <QDir>
+#include <QFile>
 
 #include "LogTestSupport.h"
 #include "WorkFolder.h"
@@ -71,12 +72,21 @@ TEST(SavedHistory, ExportedAsCsvFiles) {
               "2013-02-15,300,,0.4500,,5,5,2013-02-15\r\n");
     EXPECT_EQ(said, out + "/Tankwise_History.csv: 4 rows\n" + out + "/Tankwise_Deliveries.csv: 2 rows\n" +
                         out + "/Tankwise_Results.csv: 0 rows\n");
+    // The command line reads each log once for all three files: they are the window's.
+    for (LogKind kind : {LogKind::History, LogKind::Delivery, LogKind::Results}) {
+        QFile written(out + "/" + CsvFileName(kind));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(written.readAll()), csv(kind));
+    }
     work.denyRead(paths.results);
     EXPECT_EQ(ExportAllCsv(work.files(), kUk, out, o, e), 1);
     EXPECT_EQ(errors, "tankwise: cannot read " + work.path() + "/Log/Tankwise.log\n");
     EXPECT_EQ(ExportCsvFolder({"-InhibitUpdate", "--export-csv", "out"}).value_or("?"), "out");
     EXPECT_EQ(QStringList({CsvField("a,b"), CsvField("say \"hi\""), CsvField("£1"), CsvNumber(-0.001, 2)}),
               QStringList({"\"a,b\"", "\"say \"\"hi\"\"\"", "£1", "0.00"}));
+    EXPECT_EQ(QStringList({CsvDate(QDate(987, 6, 5)), CsvDate(QDate(2026, 12, 31)), CsvDate(QDate()),
+                           CsvDate(QDate(10000, 1, 2))}),
+              QStringList({"0987-06-05", "2026-12-31", "", QDate(10000, 1, 2).toString(Qt::ISODate)}));
 }
 
 // Four years of weekly dips and fortnightly deliveries, a header block every forty
