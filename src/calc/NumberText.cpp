@@ -2,6 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
 
 namespace tw {
 
@@ -13,20 +16,8 @@ bool MayBeTie(const char* begin, const char* end) {
     return end - begin >= 2 && end[-2] == '5' && end[-1] == '0';
 }
 
-// Qt writes a zero, and a negative value that rounds to zero, in its own way.
-bool SignedZero(const char* begin, const char* end) {
-    if (begin == end || *begin != '-') return false;
-    for (const char* c = begin + 1; c < end && *c != 'e'; ++c)
-        if (*c >= '1' && *c <= '9') return false;
-    return true;
-}
-
-}  // namespace
-
-QString GeneralDigits(double value, int precision) {
+QString QtGeneral(double value, int precision) {
     char text[64], wider[64];
-    if (!std::isfinite(value) || precision < 1 || precision > 17)
-        return QString::number(value, 'g', precision);
     const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::general, precision);
     // The significant digits two places further, with the exponent cut off.
     const auto [wideEnd, wideError] =
@@ -34,20 +25,96 @@ QString GeneralDigits(double value, int precision) {
     if (error != std::errc() || wideError != std::errc()) return QString::number(value, 'g', precision);
     const char* mantissaEnd = wider;
     while (mantissaEnd < wideEnd && *mantissaEnd != 'e') ++mantissaEnd;
-    if (MayBeTie(wider, mantissaEnd) || value == 0) return QString::number(value, 'g', precision);
+    if (MayBeTie(wider, mantissaEnd)) return QString::number(value, 'g', precision);
     return QString::fromLatin1(text, end - text);
 }
 
+}  // namespace
+
+QString GeneralDigits(double value, int precision) {
+    if (!std::isnormal(value) || precision < 1 || precision > 17)
+        return QString::number(value, 'g', precision);
+    // The shortest digits that read back as the value. Up to 15 digits, a normal double
+    // lies nearer to them than to any other 15-digit number, so they are its
+    // rounding to `precision` digits too, written as %g would.
+    char shortest[40];
+    const auto [end, error] = std::to_chars(shortest, shortest + sizeof shortest, value, std::chars_format::scientific);
+    if (error != std::errc() || precision > 15) return QtGeneral(value, precision);
+    std::string digits;
+    const char* c = shortest;
+    const bool negative = *c == '-';
+    if (negative) ++c;
+    for (; c < end && *c != 'e'; ++c)
+        if (*c != '.') digits += *c;
+    if (int(digits.size()) > precision || c == end) return QtGeneral(value, precision);
+    int exponent = 0;
+    std::from_chars(c + 1 + (c[1] == '+'), end, exponent);
+
+    std::string text = negative ? "-" : "";
+    if (exponent < -4 || exponent >= precision) {
+        text += digits[0];
+        if (digits.size() > 1) text += '.' + digits.substr(1);
+        text += exponent < 0 ? "e-" : "e+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) text += '0';
+        text += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        text += "0." + std::string(size_t(-exponent - 1), '0') + digits;
+    } else {
+        const size_t whole = size_t(exponent) + 1;
+        if (digits.size() <= whole) {
+            text += digits + std::string(whole - digits.size(), '0');
+        } else {
+            text += digits.substr(0, whole) + '.' + digits.substr(whole);
+        }
+    }
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+int ShortestDigitCount(double value) {
+    char shortest[40];
+    const auto [end, error] = std::to_chars(shortest, shortest + sizeof shortest, value, std::chars_format::scientific);
+    int count = 0;
+    for (const char* c = shortest; c < end && *c != 'e'; ++c) count += *c >= '0' && *c <= '9';
+    return error == std::errc() ? count : 17;
+}
+
 QString FixedDigits(double value, int decimals) {
-    char text[400], wider[400];
-    if (!std::isfinite(value) || decimals < 0 || decimals > 30 || std::fabs(value) >= 1e300)
-        return QString::number(value, 'f', decimals);
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    const auto [wideEnd, wideError] =
-        std::to_chars(wider, wider + sizeof wider, value, std::chars_format::fixed, decimals + 2);
-    if (error != std::errc() || wideError != std::errc() || MayBeTie(wider, wideEnd) || SignedZero(text, end))
-        return QString::number(value, 'f', decimals);
-    return QString::fromLatin1(text, end - text);
+    if (!std::isfinite(value) || decimals < 0 || decimals > 6) return QString::number(value, 'f', decimals);
+    // The exact value is m * 2^e; times 10^decimals it is a whole number of 2^e,
+    // rounded half away from zero as Qt rounds, all in 128-bit integers.
+    int e = 0;
+    const double fraction = std::frexp(std::fabs(value), &e);
+    const auto mantissa = std::uint64_t(std::ldexp(fraction, 53));
+    const int shift = 53 - e;  // value = mantissa / 2^shift
+    if (shift <= 0 || shift > 120) return QString::number(value, 'f', decimals);
+    std::uint64_t scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    const unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) * scale;
+    unsigned __int128 rounded = scaled >> shift;
+    if ((scaled >> (shift - 1)) & 1) ++rounded;  // the first bit cut off is a half or more
+    if (rounded == 0 && std::signbit(value)) return QString::number(value, 'f', decimals);
+    if (rounded > std::numeric_limits<std::uint64_t>::max() / 10) return QString::number(value, 'f', decimals);
+
+    char digits[24];
+    const auto [digitsEnd, digitsError] = std::to_chars(digits, digits + sizeof digits, std::uint64_t(rounded));
+    (void)digitsError;  // twenty digits always fit
+    const int count = int(digitsEnd - digits);
+    char text[48];
+    int at = 0;
+    if (std::signbit(value)) text[at++] = '-';
+    const int whole = count - decimals;
+    if (whole <= 0) {
+        text[at++] = '0';
+    } else {
+        for (int i = 0; i < whole; ++i) text[at++] = digits[i];
+    }
+    if (decimals > 0) {
+        text[at++] = '.';
+        for (int i = whole; i < count; ++i)
+            text[at++] = i < 0 ? '0' : digits[i];
+    }
+    return QString::fromLatin1(text, at);
 }
 
 }  // namespace tw

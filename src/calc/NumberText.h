@@ -10,4 +10,7 @@ namespace tw {
 QString GeneralDigits(double value, int precision);
 QString FixedDigits(double value, int decimals);
 
+// How many significant digits the shortest text that reads back as `value` has.
+int ShortestDigitCount(double value);
+
 }  // namespace tw

@@ -28,9 +28,11 @@ QString CsvText(const QStringList& header, const std::vector<QStringList>& rows)
 }  // namespace
 
 QString CsvField(const QString& text) {
-    static const QString special = QStringLiteral(",\"\r\n");
     bool quote = false;
-    for (const QChar c : text) quote = quote || special.contains(c);
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        quote = quote || u == ',' || u == '"' || u == '\r' || u == '\n';
+    }
     if (!quote) return text;
     QString doubled = text;
     doubled.replace(QLatin1Char('"'), QLatin1String("\"\""));
@@ -78,7 +80,7 @@ QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
     std::map<int, QDate> periodEnd;  // by delivery log line
     for (const SavedCalculation& c : calcs)
         for (const SavedDelivery& d : c.deliveries) periodEnd[d.line] = c.to.date;
-    const auto rate = [](std::optional<double> r) { return r ? QString::number(*r, 'g', 10) : QString(); };
+    const auto rate = [](std::optional<double> r) { return r ? GeneralDigits(*r, 10) : QString(); };
     std::vector<QStringList> lines;
     for (const SavedDelivery& d : deliveries) {
         const auto end = periodEnd.find(d.line);

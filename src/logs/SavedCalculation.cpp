@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/Fields.h"
+#include "calc/NumberText.h"
 #include "calc/Formats.h"
 #include "calc/ShownValue.h"
 
@@ -119,7 +120,13 @@ double SavedCalculation::used() const {
 
 // A figure as the calculation reads it back from the plain number text it wrote
 // for it, so a rate worked out from it rounds the same way.
-double AsWritten(double value) { return NumberValue(GeneralNumber(value)); }
+// A value of up to fifteen significant digits is written as those digits and reads
+// back as itself, without the text.
+double AsWritten(double value) {
+    if (value == 0) return 0;
+    if (std::isnormal(value) && ShortestDigitCount(value) <= 15) return value;
+    return NumberValue(GeneralNumber(value));
+}
 
 std::optional<double> SavedCalculation::usePerDay() const {
     if (days() < 1) return std::nullopt;

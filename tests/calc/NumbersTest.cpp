@@ -106,9 +106,13 @@ TEST(Numbers, FastDigitsMatchQtIncludingExactTies) {
         values.push_back(std::round(double(bits % 2000000)) / 8);  // eighths: ties at two places
     }
     for (double v : values) {
-        for (int precision : {1, 6, 15, 17})
+        for (int precision : {1, 6, 10, 15, 17})
             ASSERT_EQ(GeneralDigits(v, precision), QString::number(v, 'g', precision)) << v << " g" << precision;
-        for (int decimals : {0, 1, 2, 4})
+        for (int decimals : {0, 1, 2, 4, 6})
             ASSERT_EQ(FixedDigits(v, decimals), QString::number(v, 'f', decimals)) << v << " f" << decimals;
+        // A saved figure of fifteen digits or fewer reads back from its text as itself.
+        if (std::isnormal(v) && ShortestDigitCount(v) <= 15) {
+            ASSERT_EQ(NumberValue(GeneralNumber(v)), v) << v;
+        }
     }
 }
