@@ -11,15 +11,28 @@ QString RawColumns(const QString& line, int first, int last) {
     return line.mid(first - 1, last - first + 1);
 }
 
-QString TrimBlanks(const QString& text) {
-    qsizetype start = 0, end = text.size();
-    while (start < end && text.at(start) == QLatin1Char(' ')) ++start;
-    while (end > start && text.at(end - 1) == QLatin1Char(' ')) --end;
-    return text.mid(start, end - start);
+namespace {
+// Blanks cut from both ends of a view, without copying the text.
+QStringView TrimmedView(QStringView text) {
+    while (!text.isEmpty() && text.front() == QLatin1Char(' ')) text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == QLatin1Char(' ')) text.chop(1);
+    return text;
 }
 
+QStringView ColumnView(const QString& line, int first, int last) {
+    if (first < 1 || last < first) return {};
+    return QStringView(line).mid(first - 1, last - first + 1);
+}
+}  // namespace
+
+QString TrimBlanks(const QString& text) {
+    const QStringView trimmed = TrimmedView(text);
+    return trimmed.size() == text.size() ? text : trimmed.toString();
+}
+
+// Copies only what the column holds: the logs are read a line at a time by the thousand.
 QString ColumnText(const QString& line, int first, int last) {
-    return TrimBlanks(RawColumns(line, first, last));
+    return TrimmedView(ColumnView(line, first, last)).toString();
 }
 
 bool IsColumnHeader(const QString& line) { return line.endsWith(QLatin1String(", HW ")); }
@@ -189,8 +202,8 @@ HistoryPieces ReadHistoryColumns(const QString& line) {
     pieces.depthA = ColumnText(line, 32, 37);
     pieces.depthB = ColumnText(line, 40, 45);
     pieces.oilValue = ColumnText(line, 48, 56);
-    pieces.centralHeating = RawColumns(line, 60, 61) == QLatin1String("On");
-    pieces.waterHeating = RawColumns(line, 65, 66) == QLatin1String("On");
+    pieces.centralHeating = ColumnView(line, 60, 61) == QLatin1String("On");
+    pieces.waterHeating = ColumnView(line, 65, 66) == QLatin1String("On");
     return pieces;
 }
 
@@ -211,8 +224,8 @@ DeliveryPieces ReadDeliveryColumns(const QString& line) {
     pieces.oilVat = ColumnText(line, 45, 49);
     pieces.total = ColumnText(line, 52, 59);
     pieces.deliveryVat = ColumnText(line, 62, 66);
-    pieces.centralHeating = RawColumns(line, 70, 71) == QLatin1String("On");
-    pieces.waterHeating = RawColumns(line, 75, 76) == QLatin1String("On");
+    pieces.centralHeating = ColumnView(line, 70, 71) == QLatin1String("On");
+    pieces.waterHeating = ColumnView(line, 75, 76) == QLatin1String("On");
     return pieces;
 }
 

@@ -39,8 +39,13 @@ bool WholeLine(const QString& line, std::initializer_list<int> columns, int widt
 // The first reading of a log has no heating flags: it ends in a lone comma and
 // blanks, or, when it carries the value of the oil in the tanks, in blank flags.
 bool IsFirstReadingLine(const QString& line) {
-    if (line.size() == 66)
-        return line.at(45) == QLatin1Char(',') && TrimBlanks(line.mid(58)).remove(',').trimmed().isEmpty();
+    if (line.size() == 66) {
+        if (line.at(45) != QLatin1Char(',')) return false;
+        // Nothing but blanks and separators where the heating flags would stand.
+        for (qsizetype i = 58; i < line.size(); ++i)
+            if (line.at(i) != QLatin1Char(',') && !line.at(i).isSpace()) return false;
+        return true;
+    }
     const QStringList fields = SplitColumns(line, 8);
     return fields.size() == 8 && fields[6].isEmpty() && fields[7].isEmpty();
 }
@@ -86,6 +91,10 @@ double SavedReading::oil() const { return FloatDecimal(oilFloat()); }
 
 std::optional<double> MoneyValue(const QString& text, const QString& symbol,
                                  const QLocale& locale) {
+    // As the program writes it, "£300.00": the symbol, then plain digits.
+    const QString decimal = locale.decimalPoint();
+    if (!symbol.isEmpty() && decimal.size() == 1 && text.startsWith(symbol))
+        if (const auto plain = PlainNumber(QStringView(text).sliced(symbol.size()), decimal.front())) return plain;
     const QString bare = TrimBlanks(StripCurrencySymbol(TrimBlanks(text), symbol));
     if (bare.isEmpty()) return std::nullopt;
     return OptionalNumber(bare, locale);
@@ -149,9 +158,8 @@ void SavedHistoryReader::addHistoryLine(const QString& line) {
         return;
     }
     if (isOwnNonDataLine(line)) return;
-    const bool whole =
-        IsFirstReadingLine(line) || WholeLine(line, {12, 21, 30, 38, 46, 57, 62}, 66);
-    const bool first = whole && IsFirstReadingLine(line);
+    const bool first = IsFirstReadingLine(line);
+    const bool whole = first || WholeLine(line, {12, 21, 30, 38, 46, 57, 62}, 66);
     const HistoryPieces pieces = whole ? ReadHistoryColumns(line) : HistoryPieces{};
     const auto date = whole ? dateOf(pieces.date) : std::nullopt;
     const auto oilA = OptionalNumber(pieces.volumeA, locale_);
