@@ -79,42 +79,46 @@ int ShortestDigitCount(double value) {
     return error == std::errc() ? count : 17;
 }
 
-QString FixedDigits(double value, int decimals) {
-    if (!std::isfinite(value) || decimals < 0 || decimals > 6) return QString::number(value, 'f', decimals);
+int WriteFixedDigits(double value, int decimals, char* out) {
+    if (!std::isfinite(value) || decimals < 0 || decimals > 6) return -1;
     // The exact value is m * 2^e; times 10^decimals it is a whole number of 2^e,
     // rounded half away from zero as Qt rounds, all in 128-bit integers.
     int e = 0;
     const double fraction = std::frexp(std::fabs(value), &e);
     const auto mantissa = std::uint64_t(std::ldexp(fraction, 53));
     const int shift = 53 - e;  // value = mantissa / 2^shift
-    if (shift <= 0 || shift > 120) return QString::number(value, 'f', decimals);
+    if (shift <= 0 || shift > 120) return -1;
     std::uint64_t scale = 1;
     for (int i = 0; i < decimals; ++i) scale *= 10;
     const unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) * scale;
     unsigned __int128 rounded = scaled >> shift;
     if ((scaled >> (shift - 1)) & 1) ++rounded;  // the first bit cut off is a half or more
-    if (rounded == 0 && std::signbit(value)) return QString::number(value, 'f', decimals);
-    if (rounded > std::numeric_limits<std::uint64_t>::max() / 10) return QString::number(value, 'f', decimals);
+    if (rounded == 0 && std::signbit(value)) return -1;
+    if (rounded > std::numeric_limits<std::uint64_t>::max() / 10) return -1;
 
     char digits[24];
     const auto [digitsEnd, digitsError] = std::to_chars(digits, digits + sizeof digits, std::uint64_t(rounded));
     (void)digitsError;  // twenty digits always fit
     const int count = int(digitsEnd - digits);
-    char text[48];
     int at = 0;
-    if (std::signbit(value)) text[at++] = '-';
+    if (std::signbit(value)) out[at++] = '-';
     const int whole = count - decimals;
     if (whole <= 0) {
-        text[at++] = '0';
+        out[at++] = '0';
     } else {
-        for (int i = 0; i < whole; ++i) text[at++] = digits[i];
+        for (int i = 0; i < whole; ++i) out[at++] = digits[i];
     }
     if (decimals > 0) {
-        text[at++] = '.';
-        for (int i = whole; i < count; ++i)
-            text[at++] = i < 0 ? '0' : digits[i];
+        out[at++] = '.';
+        for (int i = whole; i < count; ++i) out[at++] = i < 0 ? '0' : digits[i];
     }
-    return QString::fromLatin1(text, at);
+    return at;
+}
+
+QString FixedDigits(double value, int decimals) {
+    char text[48];
+    const int count = WriteFixedDigits(value, decimals, text);
+    return count < 0 ? QString::number(value, 'f', decimals) : QString::fromLatin1(text, count);
 }
 
 }  // namespace tw

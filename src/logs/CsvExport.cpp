@@ -1,7 +1,7 @@
 #include "logs/CsvExport.h"
 
 #include <QSaveFile>
-#include <map>
+#include <unordered_map>
 
 #include "calc/NumberText.h"
 #include "platform/Files.h"
@@ -10,20 +10,47 @@ namespace tw {
 
 namespace {
 
-QString CsvText(const QStringList& header, const std::vector<QStringList>& rows) {
-    QString text;
-    text.reserve(qsizetype(rows.size() + 1) * 64);
-    auto addLine = [&](const QStringList& fields) {
-        for (qsizetype i = 0; i < fields.size(); ++i) {
-            if (i > 0) text += QLatin1Char(',');
-            text += CsvField(fields[i]);
-        }
-        text += QLatin1String("\r\n");
-    };
-    addLine(header);
-    for (const QStringList& row : rows) addLine(row);
-    return text;
-}
+// A CSV text written field by field into one string: an export of years of daily
+// readings writes a million fields, so numbers and dates go straight into it.
+class CsvLines {
+public:
+    CsvLines(const QStringList& header, size_t rows) {
+        text_.reserve(qsizetype(rows + 1) * 72);
+        for (const QString& name : header) field(name);
+        end();
+    }
+    CsvLines& field(const QString& value) {
+        separate();
+        text_ += CsvField(value);
+        return *this;
+    }
+    CsvLines& number(std::optional<double> value, int decimals) {
+        separate();
+        char digits[48];
+        const int count = value ? WriteFixedDigits(*value, decimals, digits) : 0;
+        if (count >= 0) text_.append(QLatin1String(digits, count));
+        else text_ += CsvNumber(value, decimals);
+        return *this;
+    }
+    CsvLines& date(std::optional<QDate> value) {
+        separate();
+        text_ += CsvDate(value);
+        return *this;
+    }
+    void end() {
+        text_ += QLatin1String("\r\n");
+        first_ = true;
+    }
+    QString take() { return std::move(text_); }
+
+private:
+    void separate() {
+        if (!first_) text_ += QLatin1Char(',');
+        first_ = false;
+    }
+    QString text_;
+    bool first_ = true;
+};
 
 }  // namespace
 
@@ -61,55 +88,48 @@ QString CsvDate(std::optional<QDate> date) {
 }
 
 QString HistoryCsv(const std::vector<HistoryTableRow>& rows) {
-    std::vector<QStringList> lines;
-    lines.reserve(rows.size());
+    CsvLines csv({"Date", "Oil in tanks", "Days", "Oil used", "Oil delivered", "Use per day",
+                  "Cost per day", "Tank A reading", "Tank B reading", "Oil value"},
+                 rows.size());
     for (const HistoryTableRow& r : rows) {
-        lines.push_back({CsvDate(r.date), CsvNumber(r.oil, 0),
-                         r.days ? QString::number(*r.days) : QString(), CsvNumber(r.used, 0),
-                         CsvNumber(r.delivered, 0), CsvNumber(r.perDay, 2),
-                         CsvNumber(r.costPerDay, 2), CsvNumber(r.readingA, 1),
-                         CsvNumber(r.readingB, 1), CsvNumber(r.value, 2)});
+        csv.date(r.date).number(r.oil, 0).number(r.days ? std::optional<double>(*r.days) : std::nullopt, 0);
+        csv.number(r.used, 0).number(r.delivered, 0).number(r.perDay, 2).number(r.costPerDay, 2);
+        csv.number(r.readingA, 1).number(r.readingB, 1).number(r.value, 2).end();
     }
-    return CsvText({"Date", "Oil in tanks", "Days", "Oil used", "Oil delivered", "Use per day",
-                    "Cost per day", "Tank A reading", "Tank B reading", "Oil value"},
-                   lines);
+    return csv.take();
 }
 
 QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
                       const std::vector<SavedCalculation>& calcs) {
-    std::map<int, QDate> periodEnd;  // by delivery log line
+    std::unordered_map<int, QDate> periodEnd;  // by delivery log line
     for (const SavedCalculation& c : calcs)
         for (const SavedDelivery& d : c.deliveries) periodEnd[d.line] = c.to.date;
     const auto rate = [](std::optional<double> r) { return r ? GeneralDigits(*r, 10) : QString(); };
-    std::vector<QStringList> lines;
+    CsvLines csv({"Date", "Amount", "Total cost", "Price", "Delivery charge", "Oil tax rate",
+                  "Charge tax rate", "Reading date"},
+                 deliveries.size());
     for (const SavedDelivery& d : deliveries) {
         const auto end = periodEnd.find(d.line);
-        lines.push_back({CsvDate(d.date), CsvNumber(d.amount, 0), CsvNumber(d.cost, 2),
-                         CsvNumber(d.price, 4), d.charge != 0 ? CsvNumber(d.charge, 2) : QString(),
-                         rate(d.oilTaxRate),
-                         rate(d.chargeTaxRate),
-                         end == periodEnd.end() ? QString() : CsvDate(end->second)});
+        csv.date(d.date).number(d.amount, 0).number(d.cost, 2).number(d.price, 4);
+        csv.number(d.charge != 0 ? std::optional<double>(d.charge) : std::nullopt, 2);
+        csv.field(rate(d.oilTaxRate)).field(rate(d.chargeTaxRate));
+        csv.date(end == periodEnd.end() ? std::nullopt : std::optional<QDate>(end->second)).end();
     }
-    return CsvText({"Date", "Amount", "Total cost", "Price", "Delivery charge", "Oil tax rate",
-                    "Charge tax rate", "Reading date"},
-                   lines);
+    return csv.take();
 }
 
 QString ResultsCsv(const std::vector<SavedReport>& reports) {
-    std::vector<QStringList> lines;
+    CsvLines csv({"From", "To", "Days", "Oil used", "Oil left", "Use per day", "CO2",
+                  "CO2 per day", "Total cost", "Cost per day", "Prediction months",
+                  "Tanks empty", "Predicted oil used", "Predicted cost"},
+                 reports.size());
     for (const SavedReport& r : reports) {
-        lines.push_back({CsvDate(r.from), CsvDate(r.to), CsvNumber(r.days, 0),
-                         CsvNumber(r.oilUsed, 0), CsvNumber(r.oilLeft, 0),
-                         CsvNumber(r.usePerDay, 2), CsvNumber(r.co2, 0),
-                         CsvNumber(r.co2PerDay, 2), CsvNumber(r.totalCost, 2),
-                         CsvNumber(r.costPerDay, 2), CsvNumber(r.predictedMonths, 0),
-                         CsvDate(r.runOut), CsvNumber(r.predictedOilUsed, 0),
-                         CsvNumber(r.predictedCost, 2)});
+        csv.date(r.from).date(r.to).number(r.days, 0).number(r.oilUsed, 0).number(r.oilLeft, 0);
+        csv.number(r.usePerDay, 2).number(r.co2, 0).number(r.co2PerDay, 2).number(r.totalCost, 2);
+        csv.number(r.costPerDay, 2).number(r.predictedMonths, 0).date(r.runOut);
+        csv.number(r.predictedOilUsed, 0).number(r.predictedCost, 2).end();
     }
-    return CsvText({"From", "To", "Days", "Oil used", "Oil left", "Use per day", "CO2",
-                    "CO2 per day", "Total cost", "Cost per day", "Prediction months",
-                    "Tanks empty", "Predicted oil used", "Predicted cost"},
-                   lines);
+    return csv.take();
 }
 
 void WriteCsvFile(const QString& absolutePath, const QString& text) {
