@@ -1,5 +1,6 @@
 #include "app/CsvCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "platform/Files.h"
@@ -8,6 +9,13 @@
 #include "app/ForecastCommand.h"
 
 namespace tw {
+
+namespace {
+// The texts it shows, in the language of the installed translation.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(CsvCommand)
+};
+}  // namespace
 
 std::optional<QString> ExportCsvFolder(const QStringList& arguments) {
     const qsizetype at = arguments.indexOf(QStringLiteral("--export-csv"));
@@ -18,11 +26,11 @@ std::optional<QString> ExportCsvFolder(const QStringList& arguments) {
 int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folder,
                  QTextStream& out, QTextStream& err) {
     if (folder.isEmpty() || folder.startsWith(QLatin1String("--"))) {
-        err << "tankwise: --export-csv needs the folder to write the files into\n";
+        err << "tankwise: " << Words::tr("--export-csv needs the folder to write the files into") << "\n";
         return 1;
     }
     if (!QDir().mkpath(folder)) {
-        err << "tankwise: cannot create the folder " << QDir(folder).absolutePath() << "\n";
+        err << "tankwise: " << Words::tr("cannot create the folder %1").arg(QDir(folder).absolutePath()) << "\n";
         return 1;
     }
     const LogPaths paths;
@@ -44,16 +52,17 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
             if (!skipped.empty())
                 err << "tankwise: " << files.absolute(paths.of(kind)) << ": " << SkippedText(skipped) << "\n";
         } catch (const FileError&) {
-            err << "tankwise: cannot read " << files.absolute(paths.of(kind)) << "\n";
+            err << "tankwise: " << Words::tr("cannot read %1").arg(files.absolute(paths.of(kind))) << "\n";
             return 1;
         }
         try {
             WriteCsvFile(target, text);
         } catch (const FileError& e) {
-            err << "tankwise: cannot write " << target << ": " << e.what() << "\n";
+            err << "tankwise: " << Words::tr("cannot write %1: %2").arg(target, QString::fromLocal8Bit(e.what()))
+                << "\n";
             return 1;
         }
-        out << target << ": " << rows << (rows == 1 ? " row" : " rows") << "\n";
+        out << (rows == 1 ? Words::tr("%1: %2 row") : Words::tr("%1: %2 rows")).arg(target).arg(rows) << "\n";
     }
     return 0;
 }
