@@ -349,6 +349,123 @@ oder -InhibitUpdate (siehe Hilfeseite)</translation>
     </message>
 </context>
 <context>
+    <name>ImportCsv</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a date</source>
+        <translation>%1 „%2“ ist kein Datum</translation>
+    </message>
+    <message>
+        <source>No date column and no reading or amount column among the headers %1</source>
+        <translation>Unter den Spaltenköpfen %1 ist keine Datumsspalte und keine Spalte für Peilung oder Menge</translation>
+    </message>
+    <message>
+        <source>The date</source>
+        <translation>Das Datum</translation>
+    </message>
+    <message>
+        <source>The row has no date</source>
+        <translation>Die Zeile hat kein Datum</translation>
+    </message>
+    <message>
+        <source>Tank A&apos;s reading</source>
+        <translation>Die Peilung von Tank A</translation>
+    </message>
+    <message>
+        <source>Tank B&apos;s reading</source>
+        <translation>Die Peilung von Tank B</translation>
+    </message>
+    <message>
+        <source>The oil value</source>
+        <translation>Der Wert des Heizöls</translation>
+    </message>
+    <message>
+        <source>The amount</source>
+        <translation>Die Menge</translation>
+    </message>
+    <message>
+        <source>The price</source>
+        <translation>Der Preis</translation>
+    </message>
+    <message>
+        <source>The delivery has no price</source>
+        <translation>Die Lieferung hat keinen Preis</translation>
+    </message>
+    <message>
+        <source>The delivery charge</source>
+        <translation>Die Liefergebühr</translation>
+    </message>
+    <message>
+        <source>The tax rate</source>
+        <translation>Der MwSt.-Satz</translation>
+    </message>
+    <message>
+        <source>The charge&apos;s tax rate</source>
+        <translation>Der MwSt.-Satz der Liefergebühr</translation>
+    </message>
+    <message>
+        <source>The reading date</source>
+        <translation>Das Datum der Peilung</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>Tank Reading Date 2 must be later than the last Tank Reading date saved</source>
+        <translation>Das Datum der Peilung 2 muss nach dem Datum der zuletzt gespeicherten Peilung liegen</translation>
+    </message>
+    <message>
+        <source>A reading of the same day is on line %1</source>
+        <translation>Eine Peilung vom selben Tag steht in Zeile %1</translation>
+    </message>
+    <message>
+        <source>The delivery is dated on or before the last saved reading</source>
+        <translation>Die Lieferung ist am oder vor dem Tag der zuletzt gespeicherten Peilung datiert</translation>
+    </message>
+    <message>
+        <source>No pair of readings holds this delivery</source>
+        <translation>Kein Paar von Peilungen umschließt diese Lieferung</translation>
+    </message>
+    <message>
+        <source>A period holds two deliveries at most: a reading is needed between this one and those on lines %1 and %2</source>
+        <translation>Ein Zeitraum fasst höchstens zwei Lieferungen: zwischen dieser und denen in den Zeilen %1 und %2 fehlt eine Peilung</translation>
+    </message>
+</context>
+<context>
+    <name>ImportRun</name>
+    <message>
+        <source>The period could not be saved</source>
+        <translation>Der Zeitraum konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Get Last does not give back the reading of %1 on its own</source>
+        <translation>„Letzte holen“ gibt die Peilung vom %1 nicht allein zurück</translation>
+    </message>
+    <message>
+        <source>The history or delivery log cannot be read</source>
+        <translation>Das Verlaufs- oder Lieferprotokoll kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The program ended: %1</source>
+        <translation>Das Programm wurde beendet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>No temporary folder for the preview</source>
+        <translation>Kein temporärer Ordner für die Vorschau</translation>
+    </message>
+    <message>
+        <source>%1 (the logs could not all be put back as they were)</source>
+        <translation>%1 (die Protokolle konnten nicht alle wiederhergestellt werden)</translation>
+    </message>
+</context>
+<context>
     <name>LogView</name>
     <message>
         <source>gallons</source>

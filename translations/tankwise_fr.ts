@@ -349,6 +349,123 @@ ou -InhibitUpdate (voir la page d&apos;aide)</translation>
     </message>
 </context>
 <context>
+    <name>ImportCsv</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 « %2 » n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a date</source>
+        <translation>%1 « %2 » n&apos;est pas une date</translation>
+    </message>
+    <message>
+        <source>No date column and no reading or amount column among the headers %1</source>
+        <translation>Aucune colonne de date ni de relevé ou de quantité parmi les en-têtes %1</translation>
+    </message>
+    <message>
+        <source>The date</source>
+        <translation>La date</translation>
+    </message>
+    <message>
+        <source>The row has no date</source>
+        <translation>La ligne n&apos;a pas de date</translation>
+    </message>
+    <message>
+        <source>Tank A&apos;s reading</source>
+        <translation>Le relevé de la cuve A</translation>
+    </message>
+    <message>
+        <source>Tank B&apos;s reading</source>
+        <translation>Le relevé de la cuve B</translation>
+    </message>
+    <message>
+        <source>The oil value</source>
+        <translation>La valeur du fioul</translation>
+    </message>
+    <message>
+        <source>The amount</source>
+        <translation>La quantité</translation>
+    </message>
+    <message>
+        <source>The price</source>
+        <translation>Le prix</translation>
+    </message>
+    <message>
+        <source>The delivery has no price</source>
+        <translation>La livraison n&apos;a pas de prix</translation>
+    </message>
+    <message>
+        <source>The delivery charge</source>
+        <translation>Les frais de livraison</translation>
+    </message>
+    <message>
+        <source>The tax rate</source>
+        <translation>Le taux de TVA</translation>
+    </message>
+    <message>
+        <source>The charge&apos;s tax rate</source>
+        <translation>Le taux de TVA des frais de livraison</translation>
+    </message>
+    <message>
+        <source>The reading date</source>
+        <translation>La date du relevé</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>Tank Reading Date 2 must be later than the last Tank Reading date saved</source>
+        <translation>La date du relevé 2 doit être postérieure à celle du dernier relevé enregistré</translation>
+    </message>
+    <message>
+        <source>A reading of the same day is on line %1</source>
+        <translation>Un relevé du même jour figure à la ligne %1</translation>
+    </message>
+    <message>
+        <source>The delivery is dated on or before the last saved reading</source>
+        <translation>La livraison est datée du jour du dernier relevé enregistré ou avant</translation>
+    </message>
+    <message>
+        <source>No pair of readings holds this delivery</source>
+        <translation>Aucune paire de relevés n&apos;encadre cette livraison</translation>
+    </message>
+    <message>
+        <source>A period holds two deliveries at most: a reading is needed between this one and those on lines %1 and %2</source>
+        <translation>Une période compte au plus deux livraisons : il faut un relevé entre celle-ci et celles des lignes %1 et %2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportRun</name>
+    <message>
+        <source>The period could not be saved</source>
+        <translation>La période n&apos;a pas pu être enregistrée</translation>
+    </message>
+    <message>
+        <source>Get Last does not give back the reading of %1 on its own</source>
+        <translation>« Reprendre le dernier » ne redonne pas le relevé du %1 seul</translation>
+    </message>
+    <message>
+        <source>The history or delivery log cannot be read</source>
+        <translation>Le journal historique ou celui des livraisons est illisible</translation>
+    </message>
+    <message>
+        <source>The program ended: %1</source>
+        <translation>Le programme s&apos;est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>No temporary folder for the preview</source>
+        <translation>Aucun dossier temporaire pour l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>%1 (the logs could not all be put back as they were)</source>
+        <translation>%1 (les journaux n&apos;ont pas tous pu être remis en l&apos;état)</translation>
+    </message>
+</context>
+<context>
     <name>LogView</name>
     <message>
         <source>gallons</source>
