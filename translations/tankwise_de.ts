@@ -464,6 +464,14 @@ oder -InhibitUpdate (siehe Hilfeseite)</translation>
         <source>%1 (the logs could not all be put back as they were)</source>
         <translation>%1 (die Protokolle konnten nicht alle wiederhergestellt werden)</translation>
     </message>
+    <message>
+        <source>%1 gals</source>
+        <translation>%1 Gallonen</translation>
+    </message>
+    <message>
+        <source>%1 litres</source>
+        <translation>%1 Liter</translation>
+    </message>
 </context>
 <context>
     <name>LogView</name>

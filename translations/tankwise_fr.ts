@@ -464,6 +464,14 @@ ou -InhibitUpdate (voir la page d&apos;aide)</translation>
         <source>%1 (the logs could not all be put back as they were)</source>
         <translation>%1 (les journaux n&apos;ont pas tous pu être remis en l&apos;état)</translation>
     </message>
+    <message>
+        <source>%1 gals</source>
+        <translation>%1 gallons</translation>
+    </message>
+    <message>
+        <source>%1 litres</source>
+        <translation>%1 litres</translation>
+    </message>
 </context>
 <context>
     <name>LogView</name>

@@ -98,7 +98,9 @@ public:
             out.periods.push_back({period.to.date, period.to.date, {}, {}, {}, 0, true});
         else
             out.periods.push_back({period.from.date, period.to.date, p_.main.text(Ctl::TDays),
-                                   p_.main.text(Ctl::TankT) + ' ' + p_.st.VolumeUnit.toLower() + 's',
+                                   (p_.st.VolumeUnit == QLatin1String("Gal") ? Words::tr("%1 gals")
+                                                                              : Words::tr("%1 litres"))
+                                       .arg(p_.main.text(Ctl::TankT)),
                                    p_.main.text(Ctl::TVCost),
                                    int(period.deliveries.size()), false});
         return true;
