@@ -41,6 +41,502 @@
     </message>
 </context>
 <context>
+    <name>ColumnChooser</name>
+    <message>
+        <source>(not imported)</source>
+        <translation>(nicht importieren)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Tank A reading</source>
+        <translation>Peilung Tank A</translation>
+    </message>
+    <message>
+        <source>Tank B reading</source>
+        <translation>Peilung Tank B</translation>
+    </message>
+    <message>
+        <source>Amount delivered</source>
+        <translation>Liefermenge</translation>
+    </message>
+    <message>
+        <source>Price per unit</source>
+        <translation>Preis je Einheit</translation>
+    </message>
+    <message>
+        <source>Delivery charge</source>
+        <translation>Liefergebühr</translation>
+    </message>
+    <message>
+        <source>Oil tax rate</source>
+        <translation>MwSt.-Satz Heizöl</translation>
+    </message>
+    <message>
+        <source>Charge tax rate</source>
+        <translation>MwSt.-Satz Liefergebühr</translation>
+    </message>
+    <message>
+        <source>Oil value</source>
+        <translation>Wert des Heizöls</translation>
+    </message>
+    <message>
+        <source>Reading date</source>
+        <translation>Datum der Peilung</translation>
+    </message>
+    <message>
+        <source>Tankwise Import: %1</source>
+        <translation>Tankwise-Import: %1</translation>
+    </message>
+    <message>
+        <source>What does each column hold?</source>
+        <translation>Was steht in welcher Spalte?</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a column&apos;s header (its first value)</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The option --folder needs the name of a folder.</source>
+        <translation>Die Option --folder braucht den Namen eines Ordners.</translation>
+    </message>
+    <message>
+        <source>The option --lang needs a language: de, fr or en.</source>
+        <translation>Die Option --lang braucht eine Sprache: de, fr oder en.</translation>
+    </message>
+    <message>
+        <source>The option --export-csv needs the folder to write the files into.</source>
+        <translation>Die Option --export-csv braucht den Ordner, in den die Dateien geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The option --import-csv needs the file to import.</source>
+        <translation>Die Option --import-csv braucht die zu importierende Datei.</translation>
+    </message>
+    <message>
+        <source>The option --statement needs a heating season (2024/25) or a year (2024).</source>
+        <translation>Die Option --statement braucht eine Heizperiode (2024/25) oder ein Jahr (2024).</translation>
+    </message>
+    <message>
+        <source>The option --pdf needs the name of the file to write.</source>
+        <translation>Die Option --pdf braucht den Namen der zu schreibenden Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a heating season (2024/25) or a year (2024).</source>
+        <translation>%1 ist keine Heizperiode (2024/25) und kein Jahr (2024).</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Unbekannte Option %1.</translation>
+    </message>
+    <message>
+        <source>The option --pdf goes with --statement SEASON.</source>
+        <translation>Die Option --pdf gehört zu --statement SEASON.</translation>
+    </message>
+    <message>
+        <source>The option --statement needs --pdf FILE, the file to write.</source>
+        <translation>Die Option --statement braucht --pdf FILE, die zu schreibende Datei.</translation>
+    </message>
+    <message>
+        <source>work in PATH instead of the usual working folder</source>
+        <translation>in PATH statt im üblichen Arbeitsordner arbeiten</translation>
+    </message>
+    <message>
+        <source>show the windows in German (de), French (fr) or English
+(en) instead of the desktop&apos;s language</source>
+        <translation>die Fenster auf Deutsch (de), Französisch (fr) oder
+Englisch (en) statt in der Sprache des Desktops zeigen</translation>
+    </message>
+    <message>
+        <source>write the three logs as CSV files into FOLDER (created
+when missing) and end, without a window</source>
+        <translation>die drei Protokolle als CSV-Dateien in FOLDER schreiben
+(wird bei Bedarf angelegt) und ohne Fenster beenden</translation>
+    </message>
+    <message>
+        <source>calculate and save the readings and deliveries of a
+spreadsheet file, all or none, and end, without a window;
+--day-first or --month-first tells how to read dates
+such as 03/04/2024</source>
+        <translation>die Peilungen und Lieferungen einer Tabellendatei
+berechnen und speichern, alle oder keine, und ohne
+Fenster beenden; --day-first oder --month-first sagt,
+wie Daten wie 03/04/2024 zu lesen sind</translation>
+    </message>
+    <message>
+        <source>print the heating-season forecast and end</source>
+        <translation>die Prognose für die Heizperiode ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>write the statement of a heating season (2024/25) or a
+calendar year (2024) as a PDF file and end</source>
+        <translation>die Abrechnung einer Heizperiode (2024/25) oder eines
+Kalenderjahres (2024) als PDF schreiben und beenden</translation>
+    </message>
+    <message>
+        <source>print this text and end</source>
+        <translation>diesen Text ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>print the version and end</source>
+        <translation>die Version ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>-InhibitErrorCheck, -InhibitCombCheck, -ShortUpdateTime
+or -InhibitUpdate (see the help page)</source>
+        <translation>-InhibitErrorCheck, -InhibitCombCheck, -ShortUpdateTime
+oder -InhibitUpdate (siehe Hilfeseite)</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+</context>
+<context>
+    <name>CsvCommand</name>
+    <message>
+        <source>--export-csv needs the folder to write the files into</source>
+        <translation>--export-csv braucht den Ordner, in den die Dateien geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 row</source>
+        <translation>%1: %2 Zeile</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1: %2 Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastChart</name>
+    <message>
+        <source>Order now, due %1</source>
+        <translation>Jetzt bestellen, fällig %1</translation>
+    </message>
+    <message>
+        <source>Order by %1</source>
+        <translation>Bestellen bis %1</translation>
+    </message>
+    <message>
+        <source>Runs out %1</source>
+        <translation>Leer am %1</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastCommand</name>
+    <message>
+        <source>the working folder %1 cannot be used: it is not a folder that can be read</source>
+        <translation>der Arbeitsordner %1 ist nicht nutzbar: er ist kein lesbarer Ordner</translation>
+    </message>
+    <message>
+        <source>the working folder %1 cannot be used: it does not exist</source>
+        <translation>der Arbeitsordner %1 ist nicht nutzbar: er existiert nicht</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryChart</name>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 pro Tag</translation>
+    </message>
+    <message>
+        <source>Oil in tanks (%1)</source>
+        <translation>Heizöl im Tank (%1)</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Reserve</translation>
+    </message>
+    <message>
+        <source>Reserve %1 %2</source>
+        <translation>Reserve %1 %2</translation>
+    </message>
+    <message>
+        <source>Oil in tanks</source>
+        <translation>Heizöl im Tank</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Prognose</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Kosten pro Tag</translation>
+    </message>
+    <message>
+        <source>Cost per day (%1)</source>
+        <translation>Kosten pro Tag (%1)</translation>
+    </message>
+    <message>
+        <source>Delivery</source>
+        <translation>Lieferung</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>%1: starting reading</source>
+        <translation>%1: erste Peilung</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 days, %4 used</source>
+        <translation>%1 bis %2: %3 Tage, %4 verbraucht</translation>
+    </message>
+    <message>
+        <source>%1, costing %2</source>
+        <translation>%1, Kosten %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 delivery</source>
+        <translation>%1, %2 Lieferung</translation>
+    </message>
+    <message>
+        <source>%1, %2 deliveries</source>
+        <translation>%1, %2 Lieferungen</translation>
+    </message>
+    <message>
+        <source>Already in the logs: %1 readings, %2 deliveries</source>
+        <translation>Schon in den Protokollen: %1 Peilungen, %2 Lieferungen</translation>
+    </message>
+    <message>
+        <source>--import-csv needs the file to import</source>
+        <translation>--import-csv braucht die zu importierende Datei</translation>
+    </message>
+    <message>
+        <source>Tankwise is running in %1: import from its History window, or close it first</source>
+        <translation>Tankwise läuft in %1: importieren Sie aus seinem Verlaufsfenster oder beenden Sie es zuerst</translation>
+    </message>
+    <message>
+        <source>the dates could be day first or month first: add --day-first or --month-first</source>
+        <translation>die Daten können mit dem Tag oder dem Monat beginnen: geben Sie --day-first oder --month-first an</translation>
+    </message>
+    <message>
+        <source>Nothing new to import</source>
+        <translation>Nichts Neues zu importieren</translation>
+    </message>
+    <message>
+        <source>nothing imported</source>
+        <translation>nichts importiert</translation>
+    </message>
+    <message>
+        <source>Imported %1 period</source>
+        <translation>%1 Zeitraum importiert</translation>
+    </message>
+    <message>
+        <source>Imported %1 periods</source>
+        <translation>%1 Zeiträume importiert</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCsv</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a date</source>
+        <translation>%1 „%2“ ist kein Datum</translation>
+    </message>
+    <message>
+        <source>No date column and no reading or amount column among the headers %1</source>
+        <translation>Unter den Spaltenköpfen %1 ist keine Datumsspalte und keine Spalte für Peilung oder Menge</translation>
+    </message>
+    <message>
+        <source>The date</source>
+        <translation>Das Datum</translation>
+    </message>
+    <message>
+        <source>The row has no date</source>
+        <translation>Die Zeile hat kein Datum</translation>
+    </message>
+    <message>
+        <source>Tank A&apos;s reading</source>
+        <translation>Die Peilung von Tank A</translation>
+    </message>
+    <message>
+        <source>Tank B&apos;s reading</source>
+        <translation>Die Peilung von Tank B</translation>
+    </message>
+    <message>
+        <source>The oil value</source>
+        <translation>Der Wert des Heizöls</translation>
+    </message>
+    <message>
+        <source>The amount</source>
+        <translation>Die Menge</translation>
+    </message>
+    <message>
+        <source>The price</source>
+        <translation>Der Preis</translation>
+    </message>
+    <message>
+        <source>The delivery has no price</source>
+        <translation>Die Lieferung hat keinen Preis</translation>
+    </message>
+    <message>
+        <source>The delivery charge</source>
+        <translation>Die Liefergebühr</translation>
+    </message>
+    <message>
+        <source>The tax rate</source>
+        <translation>Der MwSt.-Satz</translation>
+    </message>
+    <message>
+        <source>The charge&apos;s tax rate</source>
+        <translation>Der MwSt.-Satz der Liefergebühr</translation>
+    </message>
+    <message>
+        <source>The reading date</source>
+        <translation>Das Datum der Peilung</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>Tank Reading Date 2 must be later than the last Tank Reading date saved</source>
+        <translation>Das Datum der Peilung 2 muss nach dem Datum der zuletzt gespeicherten Peilung liegen</translation>
+    </message>
+    <message>
+        <source>A reading of the same day is on line %1</source>
+        <translation>Eine Peilung vom selben Tag steht in Zeile %1</translation>
+    </message>
+    <message>
+        <source>The delivery is dated on or before the last saved reading</source>
+        <translation>Die Lieferung ist am oder vor dem Tag der zuletzt gespeicherten Peilung datiert</translation>
+    </message>
+    <message>
+        <source>No pair of readings holds this delivery</source>
+        <translation>Kein Paar von Peilungen umschließt diese Lieferung</translation>
+    </message>
+    <message>
+        <source>A period holds two deliveries at most: a reading is needed between this one and those on lines %1 and %2</source>
+        <translation>Ein Zeitraum fasst höchstens zwei Lieferungen: zwischen dieser und denen in den Zeilen %1 und %2 fehlt eine Peilung</translation>
+    </message>
+</context>
+<context>
+    <name>ImportRun</name>
+    <message>
+        <source>The period could not be saved</source>
+        <translation>Der Zeitraum konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Get Last does not give back the reading of %1 on its own</source>
+        <translation>„Letzte holen“ gibt die Peilung vom %1 nicht allein zurück</translation>
+    </message>
+    <message>
+        <source>The history or delivery log cannot be read</source>
+        <translation>Das Verlaufs- oder Lieferprotokoll kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The program ended: %1</source>
+        <translation>Das Programm wurde beendet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>No temporary folder for the preview</source>
+        <translation>Kein temporärer Ordner für die Vorschau</translation>
+    </message>
+    <message>
+        <source>%1 (the logs could not all be put back as they were)</source>
+        <translation>%1 (die Protokolle konnten nicht alle wiederhergestellt werden)</translation>
+    </message>
+    <message>
+        <source>%1 gals</source>
+        <translation>%1 Gallonen</translation>
+    </message>
+    <message>
+        <source>%1 litres</source>
+        <translation>%1 Liter</translation>
+    </message>
+</context>
+<context>
+    <name>LogView</name>
+    <message>
+        <source>gallons</source>
+        <translation>Gallonen</translation>
+    </message>
+    <message>
+        <source>litres</source>
+        <translation>Liter</translation>
+    </message>
+    <message>
+        <source>no lines skipped</source>
+        <translation>keine Zeile übersprungen</translation>
+    </message>
+    <message>
+        <source>1 line skipped (damaged or not readable): line %1</source>
+        <translation>1 Zeile übersprungen (beschädigt oder unlesbar): Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 lines skipped (damaged or not readable): lines %2</source>
+        <translation>%1 Zeilen übersprungen (beschädigt oder unlesbar): Zeilen %2</translation>
+    </message>
+    <message>
+        <source>Tankwise Results Log</source>
+        <translation>Tankwise-Ergebnisprotokoll</translation>
+    </message>
+    <message>
+        <source>Tankwise History</source>
+        <translation>Tankwise-Verlauf</translation>
+    </message>
+    <message>
+        <source>Tankwise Deliveries</source>
+        <translation>Tankwise-Lieferungen</translation>
+    </message>
+    <message>
+        <source>%1 report</source>
+        <translation>%1 Bericht</translation>
+    </message>
+    <message>
+        <source>%1 reports</source>
+        <translation>%1 Berichte</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>%1 Peilung</translation>
+    </message>
+    <message>
+        <source>%1 readings</source>
+        <translation>%1 Peilungen</translation>
+    </message>
+    <message>
+        <source>%1 delivery</source>
+        <translation>%1 Lieferung</translation>
+    </message>
+    <message>
+        <source>%1 deliveries</source>
+        <translation>%1 Lieferungen</translation>
+    </message>
+    <message>
+        <source>Unable to read the log file %1.</source>
+        <translation>Die Protokolldatei %1 kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Form1</source>
@@ -860,6 +1356,312 @@
     </message>
 </context>
 <context>
+    <name>ProgramView</name>
+    <message>
+        <source>Tankwise logo</source>
+        <translation>Tankwise-Logo</translation>
+    </message>
+</context>
+<context>
+    <name>StatementCommand</name>
+    <message>
+        <source>%1 is not a heating season (2024/25) or a year (2024)</source>
+        <translation>%1 ist keine Heizperiode (2024/25) und kein Jahr (2024)</translation>
+    </message>
+    <message>
+        <source>--statement needs --pdf FILE, the file to write</source>
+        <translation>--statement braucht --pdf FILE, die zu schreibende Datei</translation>
+    </message>
+    <message>
+        <source>the working folder %1 cannot be used</source>
+        <translation>der Arbeitsordner %1 ist nicht nutzbar</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot read the history or delivery log in %1</source>
+        <translation>das Verlaufs- oder Lieferprotokoll in %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>no saved reading reaches into %1</source>
+        <translation>keine gespeicherte Peilung reicht in %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatementPainter</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, highest %2</source>
+        <translation>%1, Höchstwert %2</translation>
+    </message>
+    <message>
+        <source>Unable to write the file %1.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>StatementText</name>
+    <message>
+        <source>gallons</source>
+        <translation>Gallonen</translation>
+    </message>
+    <message>
+        <source>litres</source>
+        <translation>Liter</translation>
+    </message>
+    <message>
+        <source>Gallons</source>
+        <translation>Gallonen</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>Liter</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>amount of oil</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Großbritannien</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>heating season %1</source>
+        <translation>Heizperiode %1</translation>
+    </message>
+    <message>
+        <source>calendar year %1</source>
+        <translation>Kalenderjahr %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 without %3</source>
+        <translation>%1, %2 ohne %3</translation>
+    </message>
+    <message>
+        <source>at the end of %1, worked out between the readings of %2 and %3</source>
+        <translation>am Ende des %1, ermittelt zwischen den Peilungen vom %2 und %3</translation>
+    </message>
+    <message>
+        <source>at the start of %1, worked out between the readings of %2 and %3</source>
+        <translation>am Anfang des %1, ermittelt zwischen den Peilungen vom %2 und %3</translation>
+    </message>
+    <message>
+        <source>the saved reading of %1</source>
+        <translation>die gespeicherte Peilung vom %1</translation>
+    </message>
+    <message>
+        <source>in proportion to the fitted use, %1 %2 a day plus %3 %2 per degree day</source>
+        <translation>im Verhältnis zum angepassten Verbrauch, %1 %2 pro Tag plus %3 %2 je Gradtag</translation>
+    </message>
+    <message>
+        <source>in proportion to the degree days</source>
+        <translation>im Verhältnis der Gradtagzahlen</translation>
+    </message>
+    <message>
+        <source>the same as %1 after allowing for the weather</source>
+        <translation>witterungsbereinigt so viel wie %1</translation>
+    </message>
+    <message>
+        <source>%1% less than %2 after allowing for the weather</source>
+        <translation>witterungsbereinigt %1 % weniger als %2</translation>
+    </message>
+    <message>
+        <source>%1% more than %2 after allowing for the weather</source>
+        <translation>witterungsbereinigt %1 % mehr als %2</translation>
+    </message>
+    <message>
+        <source>Heating oil statement %1</source>
+        <translation>Heizöl-Abrechnung %1</translation>
+    </message>
+    <message>
+        <source>Household: %1</source>
+        <translation>Haushalt: %1</translation>
+    </message>
+    <message>
+        <source>Period: %1 (%2)</source>
+        <translation>Zeitraum: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Made by Tankwise %1 on %2</source>
+        <translation>Erstellt mit Tankwise %1 am %2</translation>
+    </message>
+    <message>
+        <source>No saved readings reach into this period: there is nothing to state.</source>
+        <translation>Keine gespeicherte Peilung reicht in diesen Zeitraum: es gibt nichts abzurechnen.</translation>
+    </message>
+    <message>
+        <source>The saved readings cover %1 to %2 of this period; the figures are for those days.</source>
+        <translation>Die gespeicherten Peilungen decken vom %1 bis %2 dieses Zeitraums ab; die Zahlen gelten für diese Tage.</translation>
+    </message>
+    <message>
+        <source>Stock and deliveries</source>
+        <translation>Bestand und Lieferungen</translation>
+    </message>
+    <message>
+        <source>Opening stock</source>
+        <translation>Anfangsbestand</translation>
+    </message>
+    <message>
+        <source>Delivered</source>
+        <translation>Geliefert</translation>
+    </message>
+    <message>
+        <source>%1 in %2 delivery</source>
+        <translation>%1 in %2 Lieferung</translation>
+    </message>
+    <message>
+        <source>%1 in %2 deliveries</source>
+        <translation>%1 in %2 Lieferungen</translation>
+    </message>
+    <message>
+        <source>Closing stock</source>
+        <translation>Endbestand</translation>
+    </message>
+    <message>
+        <source>Use and cost</source>
+        <translation>Verbrauch und Kosten</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Oil used</source>
+        <translation>Verbrauchtes Heizöl</translation>
+    </message>
+    <message>
+        <source>Cost before %1</source>
+        <translation>Kosten ohne %1</translation>
+    </message>
+    <message>
+        <source>Total cost</source>
+        <translation>Gesamtkosten</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Kosten pro Tag</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Witterung</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the year before: caption</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Degree days (%1 profile)</source>
+        <translation>Gradtagzahlen (Profil %1)</translation>
+    </message>
+    <message>
+        <source>%1 per 100 degree days</source>
+        <translation>%1 je 100 Gradtage</translation>
+    </message>
+    <message>
+        <source>Weather-normalised use</source>
+        <translation>Witterungsbereinigter Verbrauch</translation>
+    </message>
+    <message>
+        <source>Oil used in %1</source>
+        <translation>Heizölverbrauch %1</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Veränderung</translation>
+    </message>
+    <message>
+        <source>no saved readings for %1</source>
+        <translation>keine gespeicherten Peilungen für %1</translation>
+    </message>
+    <message>
+        <source>Deliveries</source>
+        <translation>Lieferungen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Liefergebühr</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Saved periods</source>
+        <translation>Gespeicherte Zeiträume</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Cost with %1</source>
+        <translation>Kosten mit %1</translation>
+    </message>
+    <message>
+        <source>not priced</source>
+        <translation>ohne Preis</translation>
+    </message>
+    <message>
+        <source>split</source>
+        <translation>geteilt</translation>
+    </message>
+    <message>
+        <source>Periods marked split run past the start or end of the statement; their oil is shared %1, and the stock at the cut is worked out the same way.</source>
+        <translation>Als geteilt markierte Zeiträume reichen über Anfang oder Ende der Abrechnung hinaus; ihr Heizöl wird aufgeteilt %1, und der Bestand an der Schnittstelle wird ebenso ermittelt.</translation>
+    </message>
+    <message>
+        <source>%1 saved period(s) had no value for the oil at their first reading; their cost is not included.</source>
+        <translation>%1 gespeicherte(r) Zeitraum/Zeiträume hatte(n) bei der ersten Peilung keinen Wert für das Heizöl; ihre Kosten sind nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>Degree days are those of a normal year by the %1 profile; the weather-normalised use is the use such a year would have given.</source>
+        <translation>Die Gradtagzahlen sind die eines Normaljahres nach dem Profil %1; der witterungsbereinigte Verbrauch ist der Verbrauch, den ein solches Jahr ergeben hätte.</translation>
+    </message>
+    <message>
+        <source>Oil used per month (%1) and degree days</source>
+        <translation>Heizölverbrauch pro Monat (%1) und Gradtagzahlen</translation>
+    </message>
+    <message>
+        <source>Oil used (%1)</source>
+        <translation>Verbrauchtes Heizöl (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UpdateWindow</name>
     <message>
         <source>Update</source>
@@ -944,6 +1746,237 @@
     <message>
         <source>Unable to contact web site</source>
         <translation>Webseite nicht erreichbar</translation>
+    </message>
+</context>
+<context>
+    <name>tw::HistoryTableModel</name>
+    <message>
+        <source>Includes %1 %2 delivered</source>
+        <translation>Davon %1 %2 geliefert</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Oil in tanks
+(%1)</source>
+        <translation>Heizöl im Tank
+(%1)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Oil used
+(%1)</source>
+        <translation>Verbrauch
+(%1)</translation>
+    </message>
+    <message>
+        <source>Use per day
+(%1)</source>
+        <translation>Verbrauch pro Tag
+(%1)</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Kosten pro Tag</translation>
+    </message>
+</context>
+<context>
+    <name>tw::LogWindow</name>
+    <message>
+        <source>Log as saved</source>
+        <translation>Protokoll wie gespeichert</translation>
+    </message>
+    <message>
+        <source>The log file as the program wrote it</source>
+        <translation>Die Protokolldatei, wie das Programm sie geschrieben hat</translation>
+    </message>
+    <message>
+        <source>Saved readings</source>
+        <translation>Gespeicherte Peilungen</translation>
+    </message>
+    <message>
+        <source>One row for each saved reading, with the period since the one before</source>
+        <translation>Eine Zeile je gespeicherter Peilung, mit dem Zeitraum seit der vorigen</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble and chart</source>
+        <translation>&amp;Tabelle und Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Log as saved</source>
+        <translation>&amp;Protokoll wie gespeichert</translation>
+    </message>
+    <message>
+        <source>&amp;Open with...</source>
+        <translation>Ö&amp;ffnen mit...</translation>
+    </message>
+    <message>
+        <source>Open the log file with the desktop&apos;s own program for it</source>
+        <translation>Die Protokolldatei mit dem Programm öffnen, das der Desktop dafür vorsieht</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV-&amp;Export...</translation>
+    </message>
+    <message>
+        <source>Save the log as a spreadsheet file (CSV)</source>
+        <translation>Das Protokoll als Tabellendatei (CSV) speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Dieses Fenster schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Calculate and save readings and deliveries from a spreadsheet file (CSV)</source>
+        <translation>Peilungen und Lieferungen aus einer Tabellendatei (CSV) berechnen und speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Statement...</source>
+        <translation>&amp;Abrechnung...</translation>
+    </message>
+    <message>
+        <source>What a heating season or a year cost, ready to print or save as PDF</source>
+        <translation>Was eine Heizperiode oder ein Jahr gekostet hat, zum Drucken oder als PDF</translation>
+    </message>
+    <message>
+        <source>Oil to keep in the tanks, as a share of their capacity</source>
+        <translation>Heizöl, das im Tank bleiben soll, als Anteil am Fassungsvermögen</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <source>Days from placing an order to the delivery</source>
+        <translation>Tage von der Bestellung bis zur Lieferung</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Großbritannien</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>How the heating need spreads over the year: Automatic takes Data/DegreeDays.csv when there is one, else the profile of your country</source>
+        <translation>Wie sich der Heizbedarf über das Jahr verteilt: Automatisch nimmt Data/DegreeDays.csv, falls vorhanden, sonst das Profil Ihres Landes</translation>
+    </message>
+    <message>
+        <source>&amp;Reserve:</source>
+        <translation>&amp;Reserve:</translation>
+    </message>
+    <message>
+        <source>Lead &amp;time:</source>
+        <translation>&amp;Lieferzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>Pr&amp;ofil:</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Prognose</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tw::StatementDialog</name>
+    <message>
+        <source>Tankwise Statement</source>
+        <translation>Tankwise-Abrechnung</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>A heating season runs from 1 July to 30 June</source>
+        <translation>Eine Heizperiode reicht vom 1. Juli bis zum 30. Juni</translation>
+    </message>
+    <message>
+        <source>Heating season %1</source>
+        <translation>Heizperiode %1</translation>
+    </message>
+    <message>
+        <source>Calendar year %1</source>
+        <translation>Kalenderjahr %1</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Statement preview</source>
+        <translation>Vorschau der Abrechnung</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>No saved calculations yet: save two readings first.</source>
+        <translation>Noch keine gespeicherten Berechnungen: speichern Sie zuerst zwei Peilungen.</translation>
+    </message>
+    <message>
+        <source>The history or delivery log cannot be read.</source>
+        <translation>Das Verlaufs- oder Lieferprotokoll kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This may be a permissions problem.</source>
+        <translation>Möglicherweise fehlen die Zugriffsrechte.</translation>
+    </message>
+    <message>
+        <source>Tankwise statement %1</source>
+        <translation>Tankwise-Abrechnung %1</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,502 @@
     </message>
 </context>
 <context>
+    <name>ColumnChooser</name>
+    <message>
+        <source>(not imported)</source>
+        <translation>(ne pas importer)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Tank A reading</source>
+        <translation>Relevé cuve A</translation>
+    </message>
+    <message>
+        <source>Tank B reading</source>
+        <translation>Relevé cuve B</translation>
+    </message>
+    <message>
+        <source>Amount delivered</source>
+        <translation>Quantité livrée</translation>
+    </message>
+    <message>
+        <source>Price per unit</source>
+        <translation>Prix unitaire</translation>
+    </message>
+    <message>
+        <source>Delivery charge</source>
+        <translation>Frais de livraison</translation>
+    </message>
+    <message>
+        <source>Oil tax rate</source>
+        <translation>Taux de TVA du fioul</translation>
+    </message>
+    <message>
+        <source>Charge tax rate</source>
+        <translation>Taux de TVA des frais de livraison</translation>
+    </message>
+    <message>
+        <source>Oil value</source>
+        <translation>Valeur du fioul</translation>
+    </message>
+    <message>
+        <source>Reading date</source>
+        <translation>Date du relevé</translation>
+    </message>
+    <message>
+        <source>Tankwise Import: %1</source>
+        <translation>Importation Tankwise : %1</translation>
+    </message>
+    <message>
+        <source>What does each column hold?</source>
+        <translation>Que contient chaque colonne ?</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a column&apos;s header (its first value)</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The option --folder needs the name of a folder.</source>
+        <translation>L&apos;option --folder demande le nom d&apos;un dossier.</translation>
+    </message>
+    <message>
+        <source>The option --lang needs a language: de, fr or en.</source>
+        <translation>L&apos;option --lang demande une langue : de, fr ou en.</translation>
+    </message>
+    <message>
+        <source>The option --export-csv needs the folder to write the files into.</source>
+        <translation>L&apos;option --export-csv demande le dossier où écrire les fichiers.</translation>
+    </message>
+    <message>
+        <source>The option --import-csv needs the file to import.</source>
+        <translation>L&apos;option --import-csv demande le fichier à importer.</translation>
+    </message>
+    <message>
+        <source>The option --statement needs a heating season (2024/25) or a year (2024).</source>
+        <translation>L&apos;option --statement demande une saison de chauffe (2024/25) ou une année (2024).</translation>
+    </message>
+    <message>
+        <source>The option --pdf needs the name of the file to write.</source>
+        <translation>L&apos;option --pdf demande le nom du fichier à écrire.</translation>
+    </message>
+    <message>
+        <source>%1 is not a heating season (2024/25) or a year (2024).</source>
+        <translation>%1 n&apos;est ni une saison de chauffe (2024/25) ni une année (2024).</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Option inconnue %1.</translation>
+    </message>
+    <message>
+        <source>The option --pdf goes with --statement SEASON.</source>
+        <translation>L&apos;option --pdf va avec --statement SEASON.</translation>
+    </message>
+    <message>
+        <source>The option --statement needs --pdf FILE, the file to write.</source>
+        <translation>L&apos;option --statement demande --pdf FILE, le fichier à écrire.</translation>
+    </message>
+    <message>
+        <source>work in PATH instead of the usual working folder</source>
+        <translation>travailler dans PATH au lieu du dossier habituel</translation>
+    </message>
+    <message>
+        <source>show the windows in German (de), French (fr) or English
+(en) instead of the desktop&apos;s language</source>
+        <translation>afficher les fenêtres en allemand (de), français (fr)
+ou anglais (en) au lieu de la langue du bureau</translation>
+    </message>
+    <message>
+        <source>write the three logs as CSV files into FOLDER (created
+when missing) and end, without a window</source>
+        <translation>écrire les trois journaux en fichiers CSV dans FOLDER
+(créé s&apos;il manque) et terminer, sans fenêtre</translation>
+    </message>
+    <message>
+        <source>calculate and save the readings and deliveries of a
+spreadsheet file, all or none, and end, without a window;
+--day-first or --month-first tells how to read dates
+such as 03/04/2024</source>
+        <translation>calculer et enregistrer les relevés et livraisons
+d&apos;un fichier tableur, tous ou aucun, et terminer, sans
+fenêtre ; --day-first ou --month-first indique comment
+lire des dates comme 03/04/2024</translation>
+    </message>
+    <message>
+        <source>print the heating-season forecast and end</source>
+        <translation>afficher la prévision de la saison et terminer</translation>
+    </message>
+    <message>
+        <source>write the statement of a heating season (2024/25) or a
+calendar year (2024) as a PDF file and end</source>
+        <translation>écrire le bilan d&apos;une saison de chauffe (2024/25) ou
+d&apos;une année civile (2024) en fichier PDF et terminer</translation>
+    </message>
+    <message>
+        <source>print this text and end</source>
+        <translation>afficher ce texte et terminer</translation>
+    </message>
+    <message>
+        <source>print the version and end</source>
+        <translation>afficher la version et terminer</translation>
+    </message>
+    <message>
+        <source>-InhibitErrorCheck, -InhibitCombCheck, -ShortUpdateTime
+or -InhibitUpdate (see the help page)</source>
+        <translation>-InhibitErrorCheck, -InhibitCombCheck, -ShortUpdateTime
+ou -InhibitUpdate (voir la page d&apos;aide)</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Utilisation :</translation>
+    </message>
+</context>
+<context>
+    <name>CsvCommand</name>
+    <message>
+        <source>--export-csv needs the folder to write the files into</source>
+        <translation>--export-csv demande le dossier où écrire les fichiers</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 row</source>
+        <translation>%1 : %2 ligne</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1 : %2 lignes</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastChart</name>
+    <message>
+        <source>Order now, due %1</source>
+        <translation>Commander sans tarder, échéance %1</translation>
+    </message>
+    <message>
+        <source>Order by %1</source>
+        <translation>Commander avant le %1</translation>
+    </message>
+    <message>
+        <source>Runs out %1</source>
+        <translation>À sec le %1</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastCommand</name>
+    <message>
+        <source>the working folder %1 cannot be used: it is not a folder that can be read</source>
+        <translation>le dossier de travail %1 est inutilisable : ce n&apos;est pas un dossier lisible</translation>
+    </message>
+    <message>
+        <source>the working folder %1 cannot be used: it does not exist</source>
+        <translation>le dossier de travail %1 est inutilisable : il n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryChart</name>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 par jour</translation>
+    </message>
+    <message>
+        <source>Oil in tanks (%1)</source>
+        <translation>Fioul en cuve (%1)</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Réserve</translation>
+    </message>
+    <message>
+        <source>Reserve %1 %2</source>
+        <translation>Réserve %1 %2</translation>
+    </message>
+    <message>
+        <source>Oil in tanks</source>
+        <translation>Fioul en cuve</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Prévision</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Coût par jour</translation>
+    </message>
+    <message>
+        <source>Cost per day (%1)</source>
+        <translation>Coût par jour (%1)</translation>
+    </message>
+    <message>
+        <source>Delivery</source>
+        <translation>Livraison</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>%1: starting reading</source>
+        <translation>%1 : relevé de départ</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 days, %4 used</source>
+        <translation>du %1 au %2 : %3 jours, %4 consommés</translation>
+    </message>
+    <message>
+        <source>%1, costing %2</source>
+        <translation>%1, pour un coût de %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 delivery</source>
+        <translation>%1, %2 livraison</translation>
+    </message>
+    <message>
+        <source>%1, %2 deliveries</source>
+        <translation>%1, %2 livraisons</translation>
+    </message>
+    <message>
+        <source>Already in the logs: %1 readings, %2 deliveries</source>
+        <translation>Déjà dans les journaux : %1 relevés, %2 livraisons</translation>
+    </message>
+    <message>
+        <source>--import-csv needs the file to import</source>
+        <translation>--import-csv demande le fichier à importer</translation>
+    </message>
+    <message>
+        <source>Tankwise is running in %1: import from its History window, or close it first</source>
+        <translation>Tankwise tourne dans %1 : importez depuis sa fenêtre Historique, ou fermez-le d&apos;abord</translation>
+    </message>
+    <message>
+        <source>the dates could be day first or month first: add --day-first or --month-first</source>
+        <translation>les dates peuvent commencer par le jour ou par le mois : ajoutez --day-first ou --month-first</translation>
+    </message>
+    <message>
+        <source>Nothing new to import</source>
+        <translation>Rien de nouveau à importer</translation>
+    </message>
+    <message>
+        <source>nothing imported</source>
+        <translation>rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>Imported %1 period</source>
+        <translation>%1 période importée</translation>
+    </message>
+    <message>
+        <source>Imported %1 periods</source>
+        <translation>%1 périodes importées</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCsv</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 « %2 » n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a date</source>
+        <translation>%1 « %2 » n&apos;est pas une date</translation>
+    </message>
+    <message>
+        <source>No date column and no reading or amount column among the headers %1</source>
+        <translation>Aucune colonne de date ni de relevé ou de quantité parmi les en-têtes %1</translation>
+    </message>
+    <message>
+        <source>The date</source>
+        <translation>La date</translation>
+    </message>
+    <message>
+        <source>The row has no date</source>
+        <translation>La ligne n&apos;a pas de date</translation>
+    </message>
+    <message>
+        <source>Tank A&apos;s reading</source>
+        <translation>Le relevé de la cuve A</translation>
+    </message>
+    <message>
+        <source>Tank B&apos;s reading</source>
+        <translation>Le relevé de la cuve B</translation>
+    </message>
+    <message>
+        <source>The oil value</source>
+        <translation>La valeur du fioul</translation>
+    </message>
+    <message>
+        <source>The amount</source>
+        <translation>La quantité</translation>
+    </message>
+    <message>
+        <source>The price</source>
+        <translation>Le prix</translation>
+    </message>
+    <message>
+        <source>The delivery has no price</source>
+        <translation>La livraison n&apos;a pas de prix</translation>
+    </message>
+    <message>
+        <source>The delivery charge</source>
+        <translation>Les frais de livraison</translation>
+    </message>
+    <message>
+        <source>The tax rate</source>
+        <translation>Le taux de TVA</translation>
+    </message>
+    <message>
+        <source>The charge&apos;s tax rate</source>
+        <translation>Le taux de TVA des frais de livraison</translation>
+    </message>
+    <message>
+        <source>The reading date</source>
+        <translation>La date du relevé</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>Tank Reading Date 2 must be later than the last Tank Reading date saved</source>
+        <translation>La date du relevé 2 doit être postérieure à celle du dernier relevé enregistré</translation>
+    </message>
+    <message>
+        <source>A reading of the same day is on line %1</source>
+        <translation>Un relevé du même jour figure à la ligne %1</translation>
+    </message>
+    <message>
+        <source>The delivery is dated on or before the last saved reading</source>
+        <translation>La livraison est datée du jour du dernier relevé enregistré ou avant</translation>
+    </message>
+    <message>
+        <source>No pair of readings holds this delivery</source>
+        <translation>Aucune paire de relevés n&apos;encadre cette livraison</translation>
+    </message>
+    <message>
+        <source>A period holds two deliveries at most: a reading is needed between this one and those on lines %1 and %2</source>
+        <translation>Une période compte au plus deux livraisons : il faut un relevé entre celle-ci et celles des lignes %1 et %2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportRun</name>
+    <message>
+        <source>The period could not be saved</source>
+        <translation>La période n&apos;a pas pu être enregistrée</translation>
+    </message>
+    <message>
+        <source>Get Last does not give back the reading of %1 on its own</source>
+        <translation>« Reprendre le dernier » ne redonne pas le relevé du %1 seul</translation>
+    </message>
+    <message>
+        <source>The history or delivery log cannot be read</source>
+        <translation>Le journal historique ou celui des livraisons est illisible</translation>
+    </message>
+    <message>
+        <source>The program ended: %1</source>
+        <translation>Le programme s&apos;est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>No temporary folder for the preview</source>
+        <translation>Aucun dossier temporaire pour l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>%1 (the logs could not all be put back as they were)</source>
+        <translation>%1 (les journaux n&apos;ont pas tous pu être remis en l&apos;état)</translation>
+    </message>
+    <message>
+        <source>%1 gals</source>
+        <translation>%1 gallons</translation>
+    </message>
+    <message>
+        <source>%1 litres</source>
+        <translation>%1 litres</translation>
+    </message>
+</context>
+<context>
+    <name>LogView</name>
+    <message>
+        <source>gallons</source>
+        <translation>gallons</translation>
+    </message>
+    <message>
+        <source>litres</source>
+        <translation>litres</translation>
+    </message>
+    <message>
+        <source>no lines skipped</source>
+        <translation>aucune ligne ignorée</translation>
+    </message>
+    <message>
+        <source>1 line skipped (damaged or not readable): line %1</source>
+        <translation>1 ligne ignorée (abîmée ou illisible) : ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 lines skipped (damaged or not readable): lines %2</source>
+        <translation>%1 lignes ignorées (abîmées ou illisibles) : lignes %2</translation>
+    </message>
+    <message>
+        <source>Tankwise Results Log</source>
+        <translation>Journal des résultats Tankwise</translation>
+    </message>
+    <message>
+        <source>Tankwise History</source>
+        <translation>Historique Tankwise</translation>
+    </message>
+    <message>
+        <source>Tankwise Deliveries</source>
+        <translation>Livraisons Tankwise</translation>
+    </message>
+    <message>
+        <source>%1 report</source>
+        <translation>%1 rapport</translation>
+    </message>
+    <message>
+        <source>%1 reports</source>
+        <translation>%1 rapports</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>%1 relevé</translation>
+    </message>
+    <message>
+        <source>%1 readings</source>
+        <translation>%1 relevés</translation>
+    </message>
+    <message>
+        <source>%1 delivery</source>
+        <translation>%1 livraison</translation>
+    </message>
+    <message>
+        <source>%1 deliveries</source>
+        <translation>%1 livraisons</translation>
+    </message>
+    <message>
+        <source>Unable to read the log file %1.</source>
+        <translation>Impossible de lire le journal %1.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Form1</source>
@@ -860,6 +1356,312 @@
     </message>
 </context>
 <context>
+    <name>ProgramView</name>
+    <message>
+        <source>Tankwise logo</source>
+        <translation>Logo Tankwise</translation>
+    </message>
+</context>
+<context>
+    <name>StatementCommand</name>
+    <message>
+        <source>%1 is not a heating season (2024/25) or a year (2024)</source>
+        <translation>%1 n&apos;est ni une saison de chauffe (2024/25) ni une année (2024)</translation>
+    </message>
+    <message>
+        <source>--statement needs --pdf FILE, the file to write</source>
+        <translation>--statement demande --pdf FILE, le fichier à écrire</translation>
+    </message>
+    <message>
+        <source>the working folder %1 cannot be used</source>
+        <translation>le dossier de travail %1 est inutilisable</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>cannot read the history or delivery log in %1</source>
+        <translation>impossible de lire le journal historique ou le journal des livraisons dans %1</translation>
+    </message>
+    <message>
+        <source>no saved reading reaches into %1</source>
+        <translation>aucun relevé enregistré ne couvre %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatementPainter</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, highest %2</source>
+        <translation>%1, maximum %2</translation>
+    </message>
+    <message>
+        <source>Unable to write the file %1.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
+</context>
+<context>
+    <name>StatementText</name>
+    <message>
+        <source>gallons</source>
+        <translation>gallons</translation>
+    </message>
+    <message>
+        <source>litres</source>
+        <translation>litres</translation>
+    </message>
+    <message>
+        <source>Gallons</source>
+        <translation>Gallons</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>Litres</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>amount of oil</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemagne</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>heating season %1</source>
+        <translation>saison de chauffe %1</translation>
+    </message>
+    <message>
+        <source>calendar year %1</source>
+        <translation>année civile %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 without %3</source>
+        <translation>%1, %2 hors %3</translation>
+    </message>
+    <message>
+        <source>at the end of %1, worked out between the readings of %2 and %3</source>
+        <translation>à la fin du %1, déduit des relevés du %2 et du %3</translation>
+    </message>
+    <message>
+        <source>at the start of %1, worked out between the readings of %2 and %3</source>
+        <translation>au début du %1, déduit des relevés du %2 et du %3</translation>
+    </message>
+    <message>
+        <source>the saved reading of %1</source>
+        <translation>le relevé enregistré du %1</translation>
+    </message>
+    <message>
+        <source>in proportion to the fitted use, %1 %2 a day plus %3 %2 per degree day</source>
+        <translation>au prorata de la consommation ajustée, %1 %2 par jour plus %3 %2 par degré-jour</translation>
+    </message>
+    <message>
+        <source>in proportion to the degree days</source>
+        <translation>au prorata des degrés-jours</translation>
+    </message>
+    <message>
+        <source>the same as %1 after allowing for the weather</source>
+        <translation>autant que %1 à météo égale</translation>
+    </message>
+    <message>
+        <source>%1% less than %2 after allowing for the weather</source>
+        <translation>%1 % de moins que %2 à météo égale</translation>
+    </message>
+    <message>
+        <source>%1% more than %2 after allowing for the weather</source>
+        <translation>%1 % de plus que %2 à météo égale</translation>
+    </message>
+    <message>
+        <source>Heating oil statement %1</source>
+        <translation>Bilan fioul %1</translation>
+    </message>
+    <message>
+        <source>Household: %1</source>
+        <translation>Foyer : %1</translation>
+    </message>
+    <message>
+        <source>Period: %1 (%2)</source>
+        <translation>Période : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Made by Tankwise %1 on %2</source>
+        <translation>Établi par Tankwise %1 le %2</translation>
+    </message>
+    <message>
+        <source>No saved readings reach into this period: there is nothing to state.</source>
+        <translation>Aucun relevé enregistré ne couvre cette période : il n&apos;y a rien à établir.</translation>
+    </message>
+    <message>
+        <source>The saved readings cover %1 to %2 of this period; the figures are for those days.</source>
+        <translation>Les relevés enregistrés couvrent du %1 au %2 de cette période ; les chiffres portent sur ces jours.</translation>
+    </message>
+    <message>
+        <source>Stock and deliveries</source>
+        <translation>Stock et livraisons</translation>
+    </message>
+    <message>
+        <source>Opening stock</source>
+        <translation>Stock d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Delivered</source>
+        <translation>Livré</translation>
+    </message>
+    <message>
+        <source>%1 in %2 delivery</source>
+        <translation>%1 en %2 livraison</translation>
+    </message>
+    <message>
+        <source>%1 in %2 deliveries</source>
+        <translation>%1 en %2 livraisons</translation>
+    </message>
+    <message>
+        <source>Closing stock</source>
+        <translation>Stock de clôture</translation>
+    </message>
+    <message>
+        <source>Use and cost</source>
+        <translation>Consommation et coût</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Oil used</source>
+        <translation>Fioul consommé</translation>
+    </message>
+    <message>
+        <source>Cost before %1</source>
+        <translation>Coût hors %1</translation>
+    </message>
+    <message>
+        <source>Total cost</source>
+        <translation>Coût total</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Coût par jour</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Météo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the year before: caption</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Degree days (%1 profile)</source>
+        <translation>Degrés-jours (profil %1)</translation>
+    </message>
+    <message>
+        <source>%1 per 100 degree days</source>
+        <translation>%1 pour 100 degrés-jours</translation>
+    </message>
+    <message>
+        <source>Weather-normalised use</source>
+        <translation>Consommation corrigée du climat</translation>
+    </message>
+    <message>
+        <source>Oil used in %1</source>
+        <translation>Fioul consommé en %1</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>no saved readings for %1</source>
+        <translation>aucun relevé enregistré pour %1</translation>
+    </message>
+    <message>
+        <source>Deliveries</source>
+        <translation>Livraisons</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Frais de livraison</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Saved periods</source>
+        <translation>Périodes enregistrées</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Cost with %1</source>
+        <translation>Coût avec %1</translation>
+    </message>
+    <message>
+        <source>not priced</source>
+        <translation>sans prix</translation>
+    </message>
+    <message>
+        <source>split</source>
+        <translation>partagée</translation>
+    </message>
+    <message>
+        <source>Periods marked split run past the start or end of the statement; their oil is shared %1, and the stock at the cut is worked out the same way.</source>
+        <translation>Les périodes marquées partagée débordent du début ou de la fin du bilan ; leur fioul est réparti %1, et le stock à la coupure est déduit de la même façon.</translation>
+    </message>
+    <message>
+        <source>%1 saved period(s) had no value for the oil at their first reading; their cost is not included.</source>
+        <translation>%1 période(s) enregistrée(s) sans valeur du fioul à leur premier relevé ; leur coût n&apos;est pas compris.</translation>
+    </message>
+    <message>
+        <source>Degree days are those of a normal year by the %1 profile; the weather-normalised use is the use such a year would have given.</source>
+        <translation>Les degrés-jours sont ceux d&apos;une année normale selon le profil %1 ; la consommation corrigée du climat est celle qu&apos;aurait donnée une telle année.</translation>
+    </message>
+    <message>
+        <source>Oil used per month (%1) and degree days</source>
+        <translation>Fioul consommé par mois (%1) et degrés-jours</translation>
+    </message>
+    <message>
+        <source>Oil used (%1)</source>
+        <translation>Fioul consommé (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UpdateWindow</name>
     <message>
         <source>Update</source>
@@ -944,6 +1746,237 @@
     <message>
         <source>Unable to contact web site</source>
         <translation>Site web injoignable</translation>
+    </message>
+</context>
+<context>
+    <name>tw::HistoryTableModel</name>
+    <message>
+        <source>Includes %1 %2 delivered</source>
+        <translation>Dont %1 %2 livrés</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Oil in tanks
+(%1)</source>
+        <translation>Fioul en cuve
+(%1)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Oil used
+(%1)</source>
+        <translation>Consommation
+(%1)</translation>
+    </message>
+    <message>
+        <source>Use per day
+(%1)</source>
+        <translation>Par jour
+(%1)</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Coût par jour</translation>
+    </message>
+</context>
+<context>
+    <name>tw::LogWindow</name>
+    <message>
+        <source>Log as saved</source>
+        <translation>Journal tel qu&apos;enregistré</translation>
+    </message>
+    <message>
+        <source>The log file as the program wrote it</source>
+        <translation>Le journal tel que le programme l&apos;a écrit</translation>
+    </message>
+    <message>
+        <source>Saved readings</source>
+        <translation>Relevés enregistrés</translation>
+    </message>
+    <message>
+        <source>One row for each saved reading, with the period since the one before</source>
+        <translation>Une ligne par relevé enregistré, avec la période depuis le précédent</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble and chart</source>
+        <translation>&amp;Tableau et graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Log as saved</source>
+        <translation>&amp;Journal tel qu&apos;enregistré</translation>
+    </message>
+    <message>
+        <source>&amp;Open with...</source>
+        <translation>&amp;Ouvrir avec...</translation>
+    </message>
+    <message>
+        <source>Open the log file with the desktop&apos;s own program for it</source>
+        <translation>Ouvrir le journal avec le programme prévu par le bureau</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Save the log as a spreadsheet file (CSV)</source>
+        <translation>Enregistrer le journal en fichier tableur (CSV)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Fermer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>Calculate and save readings and deliveries from a spreadsheet file (CSV)</source>
+        <translation>Calculer et enregistrer des relevés et livraisons d&apos;un fichier tableur (CSV)</translation>
+    </message>
+    <message>
+        <source>&amp;Statement...</source>
+        <translation>&amp;Bilan...</translation>
+    </message>
+    <message>
+        <source>What a heating season or a year cost, ready to print or save as PDF</source>
+        <translation>Ce qu&apos;a coûté une saison de chauffe ou une année, à imprimer ou enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Oil to keep in the tanks, as a share of their capacity</source>
+        <translation>Fioul à garder en cuve, en part de sa capacité</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> jours</translation>
+    </message>
+    <message>
+        <source>Days from placing an order to the delivery</source>
+        <translation>Jours entre la commande et la livraison</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemagne</translation>
+    </message>
+    <message>
+        <source>How the heating need spreads over the year: Automatic takes Data/DegreeDays.csv when there is one, else the profile of your country</source>
+        <translation>Comment le besoin de chauffage se répartit sur l&apos;année : Automatique prend Data/DegreeDays.csv s&apos;il existe, sinon le profil de votre pays</translation>
+    </message>
+    <message>
+        <source>&amp;Reserve:</source>
+        <translation>&amp;Réserve :</translation>
+    </message>
+    <message>
+        <source>Lead &amp;time:</source>
+        <translation>&amp;Délai de livraison :</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil :</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Prévision</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv *.txt);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tw::StatementDialog</name>
+    <message>
+        <source>Tankwise Statement</source>
+        <translation>Bilan Tankwise</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>A heating season runs from 1 July to 30 June</source>
+        <translation>Une saison de chauffe va du 1er juillet au 30 juin</translation>
+    </message>
+    <message>
+        <source>Heating season %1</source>
+        <translation>Saison de chauffe %1</translation>
+    </message>
+    <message>
+        <source>Calendar year %1</source>
+        <translation>Année civile %1</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Période :</translation>
+    </message>
+    <message>
+        <source>Statement preview</source>
+        <translation>Aperçu du bilan</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF...</source>
+        <translation>Enregistrer en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>No saved calculations yet: save two readings first.</source>
+        <translation>Pas encore de calcul enregistré : enregistrez d&apos;abord deux relevés.</translation>
+    </message>
+    <message>
+        <source>The history or delivery log cannot be read.</source>
+        <translation>Le journal historique ou celui des livraisons est illisible.</translation>
+    </message>
+    <message>
+        <source>This may be a permissions problem.</source>
+        <translation>Il s&apos;agit peut-être d&apos;un problème de droits d&apos;accès.</translation>
+    </message>
+    <message>
+        <source>Tankwise statement %1</source>
+        <translation>Bilan Tankwise %1</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 </TS>

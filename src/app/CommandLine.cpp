@@ -1,10 +1,18 @@
 #include "app/CommandLine.h"
 
+#include <QCoreApplication>
+
 #include "calc/StatementPeriod.h"
 
 namespace tw {
 
 namespace {
+
+// The texts it shows, in the language of the installed translation.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 const QString kFolder = QStringLiteral("--folder");
 const QString kExport = QStringLiteral("--export-csv");
 const QString kImport = QStringLiteral("--import-csv");
@@ -26,21 +34,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         const QString& argument = arguments[i];
         if (argument == kFolder) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-                line.error = "The option --folder needs the name of a folder.";
+                line.error = Words::tr("The option --folder needs the name of a folder.");
                 return line;
             }
             line.folder = arguments[++i];
         } else if (argument.startsWith(kFolder + "=")) {
             line.folder = argument.mid(kFolder.size() + 1);
             if (line.folder.isEmpty()) {
-                line.error = "The option --folder needs the name of a folder.";
+                line.error = Words::tr("The option --folder needs the name of a folder.");
                 return line;
             }
         } else if (argument == kLang || argument.startsWith(kLang + "=")) {
             const bool joined = argument != kLang;
             const QString value = joined ? argument.mid(kLang.size() + 1) : arguments.value(i + 1);
             if (value.isEmpty() || value.startsWith(QLatin1String("--"))) {
-                line.error = "The option --lang needs a language: de, fr or en.";
+                line.error = Words::tr("The option --lang needs a language: de, fr or en.");
                 return line;
             }
             line.language = value;
@@ -48,8 +56,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         } else if (argument == kExport || argument == kImport) {
             if (!HasValueAfter(arguments, i)) {
                 line.error = argument == kExport
-                                 ? "The option --export-csv needs the folder to write the files into."
-                                 : "The option --import-csv needs the file to import.";
+                                 ? Words::tr("The option --export-csv needs the folder to write the files into.")
+                                 : Words::tr("The option --import-csv needs the file to import.");
                 return line;
             }
             ++i;  // the folder or file, read by the export or import itself
@@ -58,13 +66,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         } else if (argument == kStatement || argument == kPdf) {
             const QString value = arguments.value(i + 1);
             if (!HasValueAfter(arguments, i)) {
-                line.error = argument == kStatement
-                                 ? "The option --statement needs a heating season (2024/25) or a year (2024)."
-                                 : "The option --pdf needs the name of the file to write.";
+                line.error =
+                    argument == kStatement
+                        ? Words::tr("The option --statement needs a heating season (2024/25) or a year (2024).")
+                        : Words::tr("The option --pdf needs the name of the file to write.");
                 return line;
             }
             if (argument == kStatement && !ParseStatementPeriod(value)) {
-                line.error = value + " is not a heating season (2024/25) or a year (2024).";
+                line.error = Words::tr("%1 is not a heating season (2024/25) or a year (2024).").arg(value);
                 return line;
             }
             ++i;  // read by the statement itself
@@ -75,7 +84,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         } else if (argument == QLatin1String("--forecast")) {
             // Handled before any window; nothing to keep here.
         } else if (argument.startsWith(QLatin1String("--"))) {
-            line.error = "Unknown option " + argument + ".";
+            line.error = Words::tr("Unknown option %1.").arg(argument);
             return line;
         } else {
             rest << argument;
@@ -83,37 +92,76 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     // A file to write with nothing to write in it is a mistake worth telling.
     if (arguments.contains(kPdf) != arguments.contains(kStatement)) {
-        line.error = arguments.contains(kPdf) ? "The option --pdf goes with --statement SEASON."
-                                              : "The option --statement needs --pdf FILE, the file to write.";
+        line.error = arguments.contains(kPdf)
+                         ? Words::tr("The option --pdf goes with --statement SEASON.")
+                         : Words::tr("The option --statement needs --pdf FILE, the file to write.");
         return line;
     }
     line.switches = rest.join(' ');
     return line;
 }
 
+QString AskedLanguage(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == kLang)
+            return arguments.value(i + 1).startsWith(QLatin1String("--")) ? QString() : arguments.value(i + 1);
+        if (arguments[i].startsWith(kLang + "=")) return arguments[i].mid(kLang.size() + 1);
+    }
+    return {};
+}
+
+namespace {
+// Each option with what it does, in the window's language; a translation breaks its
+// own lines, which are indented under the first.
+struct OptionHelp {
+    const char* option;
+    const char* text;
+};
+constexpr OptionHelp kOptionHelp[] = {
+    {"--folder PATH", QT_TRANSLATE_NOOP("CommandLine", "work in PATH instead of the usual working folder")},
+    {"--lang LANGUAGE", QT_TRANSLATE_NOOP("CommandLine",
+                                          "show the windows in German (de), French (fr) or English\n"
+                                          "(en) instead of the desktop's language")},
+    {"--export-csv FOLDER", QT_TRANSLATE_NOOP("CommandLine",
+                                              "write the three logs as CSV files into FOLDER (created\n"
+                                              "when missing) and end, without a window")},
+    {"--import-csv FILE", QT_TRANSLATE_NOOP("CommandLine",
+                                            "calculate and save the readings and deliveries of a\n"
+                                            "spreadsheet file, all or none, and end, without a window;\n"
+                                            "--day-first or --month-first tells how to read dates\n"
+                                            "such as 03/04/2024")},
+    {"--forecast", QT_TRANSLATE_NOOP("CommandLine", "print the heating-season forecast and end")},
+    {"--statement SEASON --pdf FILE", QT_TRANSLATE_NOOP("CommandLine",
+                                                        "write the statement of a heating season (2024/25) or a\n"
+                                                        "calendar year (2024) as a PDF file and end")},
+    {"--help", QT_TRANSLATE_NOOP("CommandLine", "print this text and end")},
+    {"--version", QT_TRANSLATE_NOOP("CommandLine", "print the version and end")},
+    {"SWITCH", QT_TRANSLATE_NOOP("CommandLine",
+                                 "-InhibitErrorCheck, -InhibitCombCheck, -ShortUpdateTime\n"
+                                 "or -InhibitUpdate (see the help page)")},
+};
+constexpr int kOptionColumn = 21;  // the descriptions start two blanks further in
+}  // namespace
+
 QString UsageText() {
-    return QStringLiteral(
-        "Usage: tankwise [--folder PATH] [--lang de|fr|en] [--export-csv FOLDER | --import-csv FILE | --forecast |\n"
-        "                 --statement SEASON --pdf FILE] [SWITCH]\n"
-        "       tankwise --help | --version\n"
-        "\n"
-        "  --folder PATH        work in PATH instead of the usual working folder\n"
-        "  --lang LANGUAGE      show the windows in German (de), French (fr) or English\n"
-        "                       (en) instead of the desktop's language\n"
-        "  --export-csv FOLDER  write the three logs as CSV files into FOLDER (created\n"
-        "                       when missing) and end, without a window\n"
-        "  --import-csv FILE    calculate and save the readings and deliveries of a\n"
-        "                       spreadsheet file, all or none, and end, without a window;\n"
-        "                       --day-first or --month-first tells how to read dates\n"
-        "                       such as 03/04/2024\n"
-        "  --forecast           print the heating-season forecast and end\n"
-        "  --statement SEASON --pdf FILE\n"
-        "                       write the statement of a heating season (2024/25) or a\n"
-        "                       calendar year (2024) as a PDF file and end\n"
-        "  --help               print this text and end\n"
-        "  --version            print the version and end\n"
-        "  SWITCH               -InhibitErrorCheck, -InhibitCombCheck, -ShortUpdateTime\n"
-        "                       or -InhibitUpdate (see the help page)\n");
+    const QString usage = Words::tr("Usage:");
+    const QString indent(usage.size() + 1, QLatin1Char(' '));
+    QString text = usage +
+                   QStringLiteral(
+                       " tankwise [--folder PATH] [--lang de|fr|en] "
+                       "[--export-csv FOLDER | --import-csv FILE | --forecast |\n") +
+                   indent + QStringLiteral("          --statement SEASON --pdf FILE] [SWITCH]\n") + indent +
+                   QStringLiteral("tankwise --help | --version\n\n");
+    const QString margin(2 + kOptionColumn, QLatin1Char(' '));
+    for (const OptionHelp& help : kOptionHelp) {
+        const QString option = QString::fromLatin1(help.option);
+        text += QStringLiteral("  ") + option;
+        // An option too long for its column has its text on the lines below.
+        text += option.size() < kOptionColumn ? QString(kOptionColumn - option.size(), QLatin1Char(' '))
+                                              : QLatin1Char('\n') + margin;
+        text += Words::tr(help.text).split(QLatin1Char('\n')).join(QLatin1Char('\n') + margin) + QLatin1Char('\n');
+    }
+    return text;
 }
 
 }  // namespace tw

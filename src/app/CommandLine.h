@@ -19,7 +19,12 @@ struct CommandLine {
 // with "--" that the program does not know is an error.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
-// The usage lines --help prints; the first is the one a bad command line prints.
+// The language --lang asks for, even on a command line that cannot be used, so that
+// what is wrong with it is told in that language; empty when none is asked for.
+QString AskedLanguage(const QStringList& arguments);
+
+// The usage lines --help prints, in the language of the installed translation; the
+// first is the one a bad command line prints.
 QString UsageText();
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "app/CsvCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "platform/Files.h"
@@ -8,6 +9,13 @@
 #include "app/ForecastCommand.h"
 
 namespace tw {
+
+namespace {
+// The texts it shows, in the language of the installed translation.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(CsvCommand)
+};
+}  // namespace
 
 std::optional<QString> ExportCsvFolder(const QStringList& arguments) {
     const qsizetype at = arguments.indexOf(QStringLiteral("--export-csv"));
@@ -18,11 +26,11 @@ std::optional<QString> ExportCsvFolder(const QStringList& arguments) {
 int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folder,
                  QTextStream& out, QTextStream& err) {
     if (folder.isEmpty() || folder.startsWith(QLatin1String("--"))) {
-        err << "tankwise: --export-csv needs the folder to write the files into\n";
+        err << "tankwise: " << Words::tr("--export-csv needs the folder to write the files into") << "\n";
         return 1;
     }
     if (!QDir().mkpath(folder)) {
-        err << "tankwise: cannot create the folder " << QDir(folder).absolutePath() << "\n";
+        err << "tankwise: " << Words::tr("cannot create the folder %1").arg(QDir(folder).absolutePath()) << "\n";
         return 1;
     }
     const LogPaths paths;
@@ -37,7 +45,7 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
     try {
         exports = AllLogCsv(files, paths, locale, rates);
     } catch (const LogUnreadable& e) {
-        err << "tankwise: cannot read " << files.absolute(e.path) << "\n";
+        err << "tankwise: " << Words::tr("cannot read %1").arg(files.absolute(e.path)) << "\n";
         return 1;
     }
     for (const LogCsvFile& file : exports) {
@@ -48,10 +56,11 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
         try {
             WriteCsvFile(target, file.text);
         } catch (const FileError& e) {
-            err << "tankwise: cannot write " << target << ": " << e.what() << "\n";
+            err << "tankwise: " << Words::tr("cannot write %1: %2").arg(target, QString::fromLocal8Bit(e.what()))
+                << "\n";
             return 1;
         }
-        out << target << ": " << file.rows << (file.rows == 1 ? " row" : " rows") << "\n";
+        out << (file.rows == 1 ? Words::tr("%1: %2 row") : Words::tr("%1: %2 rows")).arg(target).arg(file.rows) << "\n";
     }
     return 0;
 }

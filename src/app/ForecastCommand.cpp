@@ -1,5 +1,6 @@
 #include "app/ForecastCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -10,6 +11,13 @@
 #include "platform/Files.h"
 
 namespace tw {
+
+namespace {
+// The texts it shows, in the language of the installed translation.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ForecastCommand)
+};
+}  // namespace
 
 bool AsksForForecast(const QStringList& arguments) {
     return arguments.contains(QStringLiteral("--forecast"));
@@ -42,9 +50,11 @@ int PrintForecast(const QString& folder, const QLocale& locale, QTextStream& out
                   QTextStream& err) {
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable()) {
-        err << "tankwise: the working folder " << QDir::toNativeSeparators(folder)
-            << (info.exists() ? " cannot be used: it is not a folder that can be read\n"
-                              : " cannot be used: it does not exist\n");
+        err << "tankwise: "
+            << (info.exists() ? Words::tr("the working folder %1 cannot be used: it is not a folder that can be read")
+                              : Words::tr("the working folder %1 cannot be used: it does not exist"))
+                   .arg(QDir::toNativeSeparators(folder))
+            << "\n";
         return 1;
     }
     const Files files(folder);
@@ -53,7 +63,8 @@ int PrintForecast(const QString& folder, const QLocale& locale, QTextStream& out
         if (files.fileExists(QStringLiteral("Data/Tankwise.ini")))
             capacity = CapacityFromConfiguration(files.readLines(QStringLiteral("Data/Tankwise.ini")), locale);
     } catch (const FileError&) {
-        err << "tankwise: cannot read " << files.absolute(QStringLiteral("Data/Tankwise.ini")) << "\n";
+        err << "tankwise: " << Words::tr("cannot read %1").arg(files.absolute(QStringLiteral("Data/Tankwise.ini")))
+            << "\n";
         return 1;
     }
     const ForecastRun run = RunForecast(files, LogPaths{}, locale, capacity);

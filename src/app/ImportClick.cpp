@@ -1,6 +1,8 @@
 #include "app/ImportClick.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+#include <iterator>
 
 #include "app/ForecastRun.h"
 #include "app/GetLast.h"
@@ -24,9 +26,19 @@ QStringList Shortened(QStringList lines) {
 }
 
 // The names of the fields a column can hold, in the order of ImportField.
-const QStringList kFieldNames = {"(not imported)", "Date", "Tank A reading", "Tank B reading",
-                                 "Amount delivered", "Price per unit", "Delivery charge",
-                                 "Oil tax rate", "Charge tax rate", "Oil value", "Reading date"};
+constexpr const char* kFieldNames[] = {
+    QT_TRANSLATE_NOOP("ColumnChooser", "(not imported)"),   QT_TRANSLATE_NOOP("ColumnChooser", "Date"),
+    QT_TRANSLATE_NOOP("ColumnChooser", "Tank A reading"),   QT_TRANSLATE_NOOP("ColumnChooser", "Tank B reading"),
+    QT_TRANSLATE_NOOP("ColumnChooser", "Amount delivered"), QT_TRANSLATE_NOOP("ColumnChooser", "Price per unit"),
+    QT_TRANSLATE_NOOP("ColumnChooser", "Delivery charge"),  QT_TRANSLATE_NOOP("ColumnChooser", "Oil tax rate"),
+    QT_TRANSLATE_NOOP("ColumnChooser", "Charge tax rate"),  QT_TRANSLATE_NOOP("ColumnChooser", "Oil value"),
+    QT_TRANSLATE_NOOP("ColumnChooser", "Reading date")};
+
+QStringList FieldNames() {
+    QStringList names;
+    for (const char* name : kFieldNames) names << QCoreApplication::translate("ColumnChooser", name);
+    return names;
+}
 
 // A file whose headers say too little: the user tells what its columns hold.
 bool ChooseUnknownColumns(Program& p, std::vector<ImportTable>& tables) {
@@ -35,11 +47,12 @@ bool ChooseUnknownColumns(Program& p, std::vector<ImportTable>& tables) {
         std::vector<int> preset;
         for (ImportField f : t.columns) preset.push_back(int(f));
         const QStringList sample = t.rows.empty() ? QStringList() : t.rows.front().fields;
-        const auto chosen = p.desktop.chooseColumns("Tankwise Import: " + t.file, t.header, sample,
-                                                    kFieldNames, preset);
+        const auto chosen =
+            p.desktop.chooseColumns(QCoreApplication::translate("ColumnChooser", "Tankwise Import: %1").arg(t.file),
+                                    t.header, sample, FieldNames(), preset);
         if (!chosen) return false;
         for (size_t c = 0; c < t.columns.size() && c < chosen->size(); ++c)
-            t.columns[c] = ImportField(std::clamp((*chosen)[c], 0, int(kFieldNames.size()) - 1));
+            t.columns[c] = ImportField(std::clamp((*chosen)[c], 0, int(std::size(kFieldNames)) - 1));
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "app/ImportCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,24 +21,34 @@ DayOrder DayOrderOf(const QStringList& arguments) {
     return DayOrder::Unknown;
 }
 
+namespace {
+// The texts it shows, in the language of the installed translation.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ImportCommand)
+};
+}  // namespace
+
 QStringList ImportReport(const ImportResult& result, const QLocale& locale) {
     QStringList lines;
     for (const ImportedPeriod& p : result.periods) {
         if (p.starting) {
-            lines << ShortDate(p.to, locale) + ": starting reading";
+            lines << Words::tr("%1: starting reading").arg(ShortDate(p.to, locale));
             continue;
         }
-        QString line = ShortDate(p.from, locale) + " to " + ShortDate(p.to, locale) + ": " +
-                       p.days + " days, " + p.used + " used";
-        if (!p.cost.isEmpty()) line += ", costing " + p.cost;
-        if (p.deliveries > 0) line += QStringLiteral(", %1 deliver%2").arg(p.deliveries).arg(p.deliveries == 1 ? "y" : "ies");
+        QString line = Words::tr("%1 to %2: %3 days, %4 used")
+                           .arg(ShortDate(p.from, locale), ShortDate(p.to, locale), p.days, p.used);
+        if (!p.cost.isEmpty()) line = Words::tr("%1, costing %2").arg(line, p.cost);
+        if (p.deliveries > 0)
+            line = (p.deliveries == 1 ? Words::tr("%1, %2 delivery") : Words::tr("%1, %2 deliveries"))
+                       .arg(line)
+                       .arg(p.deliveries);
         lines << line;
     }
     for (const ImportProblem& problem : result.problems)
         lines << problem.file + (problem.line > 0 ? ":" + QString::number(problem.line) : QString()) +
                      ": " + problem.message;
     if (result.skippedReadings + result.skippedDeliveries > 0)
-        lines << QStringLiteral("Already in the logs: %1 readings, %2 deliveries")
+        lines << Words::tr("Already in the logs: %1 readings, %2 deliveries")
                      .arg(result.skippedReadings)
                      .arg(result.skippedDeliveries);
     return lines;
@@ -47,14 +58,16 @@ int ImportCsvIntoFolder(const QString& folder, const QString& file, DayOrder ord
                         const QLocale& locale, const ImportClock& clock, QTextStream& out,
                         QTextStream& err) {
     if (file.isEmpty()) {
-        err << "tankwise: --import-csv needs the file to import\n";
+        err << "tankwise: " << Words::tr("--import-csv needs the file to import") << "\n";
         return 1;
     }
     // The window's copy would not see its logs change under it.
     const InstanceMark mark(QStringLiteral(".Tankwise"), folder);
     if (mark.anotherCopyRunning()) {
-        err << "tankwise: Tankwise is running in " << QDir::toNativeSeparators(folder)
-            << ": import from its History window, or close it first\n";
+        err << "tankwise: "
+            << Words::tr("Tankwise is running in %1: import from its History window, or close it first")
+                   .arg(QDir::toNativeSeparators(folder))
+            << "\n";
         return 1;
     }
     const ImportSource source = ReadImportFiles({QFileInfo(file).absoluteFilePath()}, locale);
@@ -67,17 +80,20 @@ int ImportCsvIntoFolder(const QString& folder, const QString& file, DayOrder ord
     for (const QString& line : ImportReport(result, locale))
         (result.accepted() ? out : err) << line << "\n";
     if (result.dayOrderNeeded)
-        err << "tankwise: the dates could be day first or month first: add --day-first or --month-first\n";
+        err << "tankwise: "
+            << Words::tr("the dates could be day first or month first: add --day-first or --month-first") << "\n";
     if (!result.failure.isEmpty()) err << "tankwise: " << result.failure << "\n";
     if (result.accepted() && result.periods.empty()) {
-        out << "Nothing new to import\n";
+        out << Words::tr("Nothing new to import") << "\n";
         return 0;
     }
     if (!result.written) {
-        err << "tankwise: nothing imported\n";
+        err << "tankwise: " << Words::tr("nothing imported") << "\n";
         return 1;
     }
-    out << "Imported " << result.periods.size() << (result.periods.size() == 1 ? " period" : " periods") << "\n";
+    out << (result.periods.size() == 1 ? Words::tr("Imported %1 period") : Words::tr("Imported %1 periods"))
+               .arg(result.periods.size())
+        << "\n";
     return 0;
 }
 

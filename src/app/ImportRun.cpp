@@ -1,5 +1,6 @@
 #include "app/ImportRun.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +22,11 @@
 namespace tw {
 
 namespace {
+
+// The texts it shows, in the language of the installed translation.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ImportRun)
+};
 
 // The desktop of a program that an import drives: no one watches it, so every
 // message box is kept as the refusal of the row being typed, and a question is
@@ -83,7 +89,7 @@ public:
         const bool saved = desktop_.messages.isEmpty() &&
                            p_.main.text(Ctl::Status) == QLatin1String("Calculation Saved");
         if (!saved) {
-            const QString why = desktop_.messages.isEmpty() ? QStringLiteral("The period could not be saved")
+            const QString why = desktop_.messages.isEmpty() ? Words::tr("The period could not be saved")
                                                             : desktop_.messages.join(QLatin1String("; "));
             out.problems.push_back({period.to.file, period.to.line, why});
             return false;
@@ -92,7 +98,9 @@ public:
             out.periods.push_back({period.to.date, period.to.date, {}, {}, {}, 0, true});
         else
             out.periods.push_back({period.from.date, period.to.date, p_.main.text(Ctl::TDays),
-                                   p_.main.text(Ctl::TankT) + ' ' + p_.st.VolumeUnit.toLower() + 's',
+                                   (p_.st.VolumeUnit == QLatin1String("Gal") ? Words::tr("%1 gals")
+                                                                              : Words::tr("%1 litres"))
+                                       .arg(p_.main.text(Ctl::TankT)),
                                    p_.main.text(Ctl::TVCost),
                                    int(period.deliveries.size()), false});
         return true;
@@ -126,8 +134,8 @@ private:
     void typePeriod(const ImportPeriod& period) {
         click(Ctl::Get_Last);
         if (p_.main.text(Ctl::Date1) != date(period.from.date) || !p_.main.text(Ctl::Date3).isEmpty()) {
-            desktop_.messages << QStringLiteral("Get Last does not give back the reading of %1 on its own")
-                                     .arg(date(period.from.date));
+            desktop_.messages
+                << Words::tr("Get Last does not give back the reading of %1 on its own").arg(date(period.from.date));
             return;
         }
         typeReading(period.to, Ctl::Date2, Ctl::TARead2, Ctl::TBRead2);
@@ -172,7 +180,7 @@ ImportResult RunImport(Files& files, const std::vector<ImportTable>& tables, Day
     try {
         saved = ReadSavedHistory(files, paths.history, paths.delivery, locale);
     } catch (const FileError&) {
-        out.failure = QStringLiteral("The history or delivery log cannot be read");
+        out.failure = Words::tr("The history or delivery log cannot be read");
         return out;
     }
     const ImportPlan plan = PlanImport(records, saved);
@@ -188,7 +196,7 @@ ImportResult RunImport(Files& files, const std::vector<ImportTable>& tables, Day
         for (size_t k = 0; k < plan.periods.size(); ++k)
             if (!typing.run(plan.periods[k], out)) break;
     } catch (const ProgramEnded&) {
-        out.failure = "The program ended: " + typing.said();
+        out.failure = Words::tr("The program ended: %1").arg(typing.said());
     }
     return out;
 }
@@ -215,7 +223,7 @@ ImportSource ReadImportFiles(const QStringList& absolutePaths, const QLocale& lo
     for (const QString& path : paths) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            source.error = "Cannot read " + QDir::toNativeSeparators(path) + ": " + file.errorString();
+            source.error = Words::tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
             return source;
         }
         source.tables.push_back(ReadImportTable(QFileInfo(path).fileName(), file.readAll(), locale));
@@ -228,7 +236,7 @@ ImportResult PreviewImport(const QString& folder, const std::vector<ImportTable>
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
         ImportResult out;
-        out.failure = QStringLiteral("No temporary folder for the preview");
+        out.failure = Words::tr("No temporary folder for the preview");
         return out;
     }
     for (const char* sub : {"Data", "Help", "Log"})
@@ -245,7 +253,7 @@ ImportResult CommitImport(const QString& folder, const std::vector<ImportTable>&
     ImportResult out = RunImport(files, tables, order, locale, clock);
     out.written = out.accepted() && !out.periods.empty();
     if (!out.accepted() && !undo.undo())
-        out.failure += QStringLiteral(" (the logs could not all be put back as they were)");
+        out.failure = Words::tr("%1 (the logs could not all be put back as they were)").arg(out.failure);
     return out;
 }
 

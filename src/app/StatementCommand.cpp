@@ -1,5 +1,6 @@
 #include "app/StatementCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,27 +16,35 @@ std::optional<StatementRequest> StatementRequestOf(const QStringList& arguments)
     return StatementRequest{arguments.value(at + 1), pdf < 0 ? QString() : arguments.value(pdf + 1)};
 }
 
+namespace {
+// The texts it shows, in the language of the installed translation.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(StatementCommand)
+};
+}  // namespace
+
 PreparedStatement PrepareStatement(const QString& folder, const StatementRequest& request,
                                    const QLocale& locale, const QDate& today) {
     const auto period = ParseStatementPeriod(request.season);
-    if (!period) return {std::nullopt, request.season + " is not a heating season (2024/25) or a year (2024)"};
-    if (request.pdf.isEmpty()) return {std::nullopt, "--statement needs --pdf FILE, the file to write"};
+    if (!period)
+        return {std::nullopt, Words::tr("%1 is not a heating season (2024/25) or a year (2024)").arg(request.season)};
+    if (request.pdf.isEmpty()) return {std::nullopt, Words::tr("--statement needs --pdf FILE, the file to write")};
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable())
-        return {std::nullopt, "the working folder " + QDir::toNativeSeparators(folder) + " cannot be used"};
+        return {std::nullopt, Words::tr("the working folder %1 cannot be used").arg(QDir::toNativeSeparators(folder))};
     const Files files(folder);
     StatementSource source;
     const QString settings = QStringLiteral("Data/Tankwise.ini");
     try {
         if (files.fileExists(settings)) source = StatementSourceFromConfiguration(files.readLines(settings), locale);
     } catch (const FileError&) {
-        return {std::nullopt, "cannot read " + files.absolute(settings)};
+        return {std::nullopt, Words::tr("cannot read %1").arg(files.absolute(settings))};
     }
     source.household = QDir(folder).dirName();
     const StatementData data = ReadStatementData(files, LogPaths{}, locale, source);
-    if (!data.read) return {std::nullopt, "cannot read the history or delivery log in " + folder};
+    if (!data.read) return {std::nullopt, Words::tr("cannot read the history or delivery log in %1").arg(folder)};
     StatementDocument doc = StatementDocumentFor(data, *period, today);
-    if (doc.sections.empty()) return {std::nullopt, "no saved reading reaches into " + period->name()};
+    if (doc.sections.empty()) return {std::nullopt, Words::tr("no saved reading reaches into %1").arg(period->name())};
     return {std::move(doc), QString()};
 }
 

@@ -1,5 +1,7 @@
 #include "app/ViewLog.h"
 
+#include <QCoreApplication>
+
 #include "calc/ShownValue.h"
 
 #include "app/FolderChecks.h"
@@ -38,8 +40,8 @@ TaxRates CurrentTaxRates(Program& p) {
 LogViewContent ReadLogView(Program& p, LogKind kind, bool withLines) {
     LogViewContent view = ReadLogView(p.files, LogPathsOf(p), kind, p.desktop.locale(),
                                       CurrentTaxRates(p), withLines);
-    view.volumeUnit = p.st.VolumeUnit == QLatin1String("Gal") ? QStringLiteral("gallons")
-                                                             : QStringLiteral("litres");
+    view.volumeUnit = p.st.VolumeUnit == QLatin1String("Gal") ? QCoreApplication::translate("LogView", "gallons")
+                                                              : QCoreApplication::translate("LogView", "litres");
     return view;
 }
 

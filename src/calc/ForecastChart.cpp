@@ -1,5 +1,6 @@
 #include "calc/ForecastChart.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -33,16 +34,18 @@ ForecastChartSeries BuildForecastChart(const ForecastDates& dates, const Forecas
     if (std::isfinite(start.capacity) && start.capacity > 0 && std::isfinite(start.reservePercent))
         chart.reserve = start.capacity * std::clamp(start.reservePercent, 0.0, 100.0) / 100;
 
-    const auto mark = [&](const std::optional<QDate>& date, const QString& text) {
+    // The chart names each mark with its date last, on a line of its own.
+    const auto mark = [&](const std::optional<QDate>& date, const char* text) {
         if (!date || *date > last) return;
         const QDate at = std::max(*date, start.date);
-        chart.marks.push_back({at, LevelOn(dates.levels, at), text + ShortDate(*date, locale)});
+        chart.marks.push_back({at, LevelOn(dates.levels, at),
+                               QCoreApplication::translate("ForecastChart", text).arg(ShortDate(*date, locale))});
     };
     if (dates.orderBy && *dates.orderBy < start.date)
-        mark(dates.orderBy, QStringLiteral("Order now, due "));
+        mark(dates.orderBy, QT_TRANSLATE_NOOP("ForecastChart", "Order now, due %1"));
     else
-        mark(dates.orderBy, QStringLiteral("Order by "));
-    mark(dates.runOut, QStringLiteral("Runs out "));
+        mark(dates.orderBy, QT_TRANSLATE_NOOP("ForecastChart", "Order by %1"));
+    mark(dates.runOut, QT_TRANSLATE_NOOP("ForecastChart", "Runs out %1"));
     return chart;
 }
 

@@ -1,5 +1,6 @@
 #include "logs/ImportCsv.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <map>
@@ -9,6 +10,11 @@
 namespace tw {
 
 namespace {
+
+// The texts it shows, in the language of the installed translation.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ImportCsv)
+};
 
 // Lower case, without accents, bracketed units or punctuation: "Ölpreis (€/l)" is
 // "olpreis", "Date du relevé" is "date du releve".
@@ -142,7 +148,7 @@ public:
         const QString s = text(f);
         if (s.isEmpty()) return std::nullopt;
         const auto n = ImportNumber(s, t_.decimal);
-        if (!n) fail(QStringLiteral("%1 \"%2\" is not a number").arg(QLatin1String(what), s));
+        if (!n) fail(Words::tr("%1 \"%2\" is not a number").arg(Words::tr(what), s));
         return n;
     }
     std::optional<QDate> date(ImportField f, const char* what) {
@@ -158,7 +164,7 @@ public:
                 d = ParseDate(s, locale_);
             }
         }
-        if (!d) fail(QStringLiteral("%1 \"%2\" is not a date").arg(QLatin1String(what), s));
+        if (!d) fail(Words::tr("%1 \"%2\" is not a date").arg(Words::tr(what), s));
         return d;
     }
     void fail(const QString& message) {
@@ -255,8 +261,9 @@ ImportRecords ReadImportRecords(const std::vector<ImportTable>& tables, DayOrder
     }
     for (const ImportTable& t : tables) {
         if (!t.recognised()) {
-            out.problems.push_back({t.file, 1, "No date column and no reading or amount column among the headers " +
-                                                   t.header.join(QLatin1String(", "))});
+            out.problems.push_back({t.file, 1,
+                                    Words::tr("No date column and no reading or amount column among the headers %1")
+                                        .arg(t.header.join(QLatin1String(", ")))});
             continue;
         }
         for (const CsvRow& row : t.rows) {
@@ -264,13 +271,14 @@ ImportRecords ReadImportRecords(const std::vector<ImportTable>& tables, DayOrder
             const bool reading = r.has(ImportField::TankA);
             const bool delivery = r.has(ImportField::Amount);
             if (!reading && !delivery) continue;  // a note or a total: nothing to import
-            const auto date = r.date(ImportField::Date, "The date");
-            if (!date && !r.failed) r.fail(QStringLiteral("The row has no date"));
+            const auto date = r.date(ImportField::Date, QT_TRANSLATE_NOOP("ImportCsv", "The date"));
+            if (!date && !r.failed) r.fail(Words::tr("The row has no date"));
             if (reading) {
                 ImportedReading x{t.file, row.line, date.value_or(QDate()), 0, std::nullopt, std::nullopt};
-                x.readingA = r.number(ImportField::TankA, "Tank A's reading").value_or(0);
-                x.readingB = r.number(ImportField::TankB, "Tank B's reading");
-                x.value = r.number(ImportField::Value, "The oil value");
+                x.readingA =
+                    r.number(ImportField::TankA, QT_TRANSLATE_NOOP("ImportCsv", "Tank A's reading")).value_or(0);
+                x.readingB = r.number(ImportField::TankB, QT_TRANSLATE_NOOP("ImportCsv", "Tank B's reading"));
+                x.value = r.number(ImportField::Value, QT_TRANSLATE_NOOP("ImportCsv", "The oil value"));
                 if (!r.failed) out.readings.push_back(x);
             }
             if (delivery) {
@@ -278,14 +286,15 @@ ImportRecords ReadImportRecords(const std::vector<ImportTable>& tables, DayOrder
                 d.file = t.file;
                 d.line = row.line;
                 d.date = date.value_or(QDate());
-                d.amount = r.number(ImportField::Amount, "The amount").value_or(0);
-                const auto price = r.number(ImportField::Price, "The price");
-                if (!price && !r.failed) r.fail(QStringLiteral("The delivery has no price"));
+                d.amount = r.number(ImportField::Amount, QT_TRANSLATE_NOOP("ImportCsv", "The amount")).value_or(0);
+                const auto price = r.number(ImportField::Price, QT_TRANSLATE_NOOP("ImportCsv", "The price"));
+                if (!price && !r.failed) r.fail(Words::tr("The delivery has no price"));
                 d.price = price.value_or(0);
-                d.charge = r.number(ImportField::Charge, "The delivery charge");
-                d.oilTaxRate = r.number(ImportField::OilTax, "The tax rate");
-                d.chargeTaxRate = r.number(ImportField::ChargeTax, "The charge's tax rate");
-                d.readingDate = r.date(ImportField::ReadingDate, "The reading date");
+                d.charge = r.number(ImportField::Charge, QT_TRANSLATE_NOOP("ImportCsv", "The delivery charge"));
+                d.oilTaxRate = r.number(ImportField::OilTax, QT_TRANSLATE_NOOP("ImportCsv", "The tax rate"));
+                d.chargeTaxRate =
+                    r.number(ImportField::ChargeTax, QT_TRANSLATE_NOOP("ImportCsv", "The charge's tax rate"));
+                d.readingDate = r.date(ImportField::ReadingDate, QT_TRANSLATE_NOOP("ImportCsv", "The reading date"));
                 if (!r.failed) out.deliveries.push_back(d);
             }
         }

@@ -1,5 +1,7 @@
 #include "logs/LogView.h"
 
+#include <QCoreApplication>
+
 #include "platform/Files.h"
 #include "logs/CsvExport.h"
 #include "logs/SavedReports.h"
@@ -8,34 +10,37 @@ namespace tw {
 
 namespace {
 
+// The texts it shows, in the language of the installed translation.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(LogView)
+};
+
 // A line longer than this is shown cut: a damaged log may hold megabytes without
 // a line end, which no text view lays out quickly.
 constexpr qsizetype kShownLineLength = 2000;
 
-QString Lines(int count, const QString& one, const QString& many) {
-    return QString::number(count) + QLatin1Char(' ') + (count == 1 ? one : many);
-}
+// "1 reading", "3 readings": the count in the text of its number.
+QString Counted(int count, const char* one, const char* many) { return Words::tr(count == 1 ? one : many).arg(count); }
 
 }  // namespace
 
 QString SkippedText(const std::vector<int>& lines) {
-    if (lines.empty()) return QStringLiteral("no lines skipped");
+    if (lines.empty()) return Words::tr("no lines skipped");
     // Which lines, so the user can find them; a log full of damage names the first.
     QStringList numbers;
     for (size_t i = 0; i < lines.size() && i < 5; ++i) numbers << QString::number(lines[i]);
     if (lines.size() > 5) numbers << QStringLiteral("...");
-    return Lines(int(lines.size()), QStringLiteral("line"), QStringLiteral("lines")) +
-           QStringLiteral(" skipped (damaged or not readable): ") +
-           (lines.size() == 1 ? QStringLiteral("line ") : QStringLiteral("lines ")) + numbers.join(", ");
+    if (lines.size() == 1) return Words::tr("1 line skipped (damaged or not readable): line %1").arg(numbers[0]);
+    return Words::tr("%1 lines skipped (damaged or not readable): lines %2").arg(lines.size()).arg(numbers.join(", "));
 }
 
 namespace {
 
 QString WindowTitle(LogKind kind) {
     switch (kind) {
-    case LogKind::Results: return QStringLiteral("Tankwise Results Log");
-    case LogKind::History: return QStringLiteral("Tankwise History");
-    case LogKind::Delivery: return QStringLiteral("Tankwise Deliveries");
+    case LogKind::Results: return Words::tr("Tankwise Results Log");
+    case LogKind::History: return Words::tr("Tankwise History");
+    case LogKind::Delivery: return Words::tr("Tankwise Deliveries");
     }
     return {};
 }
@@ -58,7 +63,8 @@ LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind ki
                               [&](const QString& line) { view.lines << ShownLine(line); });
             SavedReportReader reader(locale);
             for (const QString& line : view.lines) reader.addLine(line);
-            view.status = Lines(int(reader.take().size()), "report", "reports");
+            view.status = Counted(int(reader.take().size()), QT_TRANSLATE_NOOP("LogView", "%1 report"),
+                                  QT_TRANSLATE_NOOP("LogView", "%1 reports"));
         } else {
             // One pass over each log: the shown log's lines feed the window and the
             // table alike. The shown log comes first, so that its lines are there even
@@ -80,16 +86,18 @@ LogViewContent ReadLogView(const Files& files, const LogPaths& paths, LogKind ki
                                               ReportedUseFrom(files, paths.results, locale));
             view.deliveries = std::move(history.deliveries);
             if (kind == LogKind::History) {
-                view.status = Lines(int(view.rows.size()), "reading", "readings") + ", " +
-                              SkippedText(history.skippedHistory);
+                view.status = Counted(int(view.rows.size()), QT_TRANSLATE_NOOP("LogView", "%1 reading"),
+                                      QT_TRANSLATE_NOOP("LogView", "%1 readings")) +
+                              ", " + SkippedText(history.skippedHistory);
             } else {
-                view.status = Lines(int(view.deliveries.size()), "delivery", "deliveries") + ", " +
-                              SkippedText(history.skippedDelivery);
+                view.status = Counted(int(view.deliveries.size()), QT_TRANSLATE_NOOP("LogView", "%1 delivery"),
+                                      QT_TRANSLATE_NOOP("LogView", "%1 deliveries")) +
+                              ", " + SkippedText(history.skippedDelivery);
             }
         }
         view.read = true;
     } catch (const std::exception&) {
-        view.status = "Unable to read the log file " + paths.of(kind).section('/', -1) + ".";
+        view.status = Words::tr("Unable to read the log file %1.").arg(paths.of(kind).section('/', -1));
     }
     return view;
 }

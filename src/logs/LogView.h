@@ -22,7 +22,7 @@ struct LogViewContent {
     QString status;     // what was read and how many lines were skipped
     std::vector<HistoryTableRow> rows;
     std::vector<SavedDelivery> deliveries;
-    QString volumeUnit;  // "litres" or "gallons", after the main window's unit box
+    QString volumeUnit;  // "litres" or "gallons" in the window's language, after the unit box
     QLocale locale;
 };
 

@@ -1,6 +1,7 @@
 // The dialog behind QtDesktop::chooseColumns: one list box per column of a file.
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -18,13 +19,15 @@ std::optional<std::vector<int>> QtDesktop::chooseColumns(const QString& title,
     QDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title);
     auto* form = new QFormLayout(&dialog);
-    form->addRow(new QLabel(QStringLiteral("What does each column hold?")));
+    form->addRow(new QLabel(QCoreApplication::translate("ColumnChooser", "What does each column hold?")));
     std::vector<QComboBox*> boxes;
     for (qsizetype c = 0; c < headers.size(); ++c) {
         auto* box = new QComboBox;
         box->addItems(choices);
         box->setCurrentIndex(c < qsizetype(preset.size()) ? preset[size_t(c)] : 0);
-        const QString label = headers[c] + " (" + sample.value(c) + ")";
+        const QString label =
+            QCoreApplication::translate("ColumnChooser", "%1 (%2)", "a column's header (its first value)")
+                .arg(headers[c], sample.value(c));
         box->setAccessibleName(label);
         form->addRow(label, box);
         boxes.push_back(box);

@@ -2,6 +2,7 @@
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
+#include <QCoreApplication>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPointer>
@@ -17,6 +18,11 @@
 namespace tw {
 
 namespace {
+
+// The texts it shows, in the language of the installed translation.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(HistoryChart)
+};
 
 qreal Ms(const QDate& date) { return ChartMs(date); }
 
@@ -94,7 +100,7 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
     chart->addAxis(time, Qt::AlignBottom);
 
     const QString unit = content.volumeUnit;
-    const QString perDayTitle = unit.left(1).toUpper() + unit.mid(1) + " per day";
+    const QString perDayTitle = Words::tr("%1 per day").arg(unit.left(1).toUpper() + unit.mid(1));
     // Each series is filled in one call before it is attached: a point appended to
     // an attached series lays the whole chart out again.
     const HistoryPoints points = ChartPointsOf(content.rows);
@@ -136,7 +142,7 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
         delete bars;
     }
 
-    QValueAxis* oil = ValueAxis(chart, "Oil in tanks (" + unit + ")", Qt::AlignLeft, colours.oil, colours);
+    QValueAxis* oil = ValueAxis(chart, Words::tr("Oil in tanks (%1)").arg(unit), Qt::AlignLeft, colours.oil, colours);
     fitter->setOilAxis(oil, topOil > 0 ? topOil * 1.06 : 1);
     if (forecast.reserve) {
         // The reserve is a band from the bottom, named inside it at the left.
@@ -145,11 +151,11 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
         upper->append(Ms(span.last), *forecast.reserve);
         auto* band = new QAreaSeries(upper);
         upper->setParent(band);
-        band->setName(QStringLiteral("Reserve"));
+        band->setName(Words::tr("Reserve"));
         band->setColor(colours.reserve);
         band->setPen(Qt::NoPen);
         Attach(chart, band, time, oil);
-        const QString name = "Reserve " + content.locale.toString(*forecast.reserve, 'f', 0) + " " + unit;
+        const QString name = Words::tr("Reserve %1 %2").arg(content.locale.toString(*forecast.reserve, 'f', 0), unit);
         auto* label = new QScatterSeries;
         label->append(Ms(span.first), *forecast.reserve);
         fitter->setLevelLabel(label, name, *forecast.reserve);
@@ -166,7 +172,7 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
         legend.push_back({swatch, QStringLiteral("■"), name});
     }
 
-    levels->setName(QStringLiteral("Oil in tanks"));
+    levels->setName(Words::tr("Oil in tanks"));
     levels->setMarkerSize(7);
     levels->setColor(colours.oil);
     levels->setBorderColor(colours.oil);
@@ -174,7 +180,7 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
     legend.push_back({colours.oil, QStringLiteral("●"), levels->name()});
     if (!forecast.projected.empty()) {
         auto* projected = new QLineSeries;
-        projected->setName(QStringLiteral("Forecast"));
+        projected->setName(Words::tr("Forecast"));
         projected->setPen(QPen(colours.oil, 2, Qt::DashLine));
         QList<QPointF> line;
         for (const LevelPoint& point : forecast.projected) line << QPointF(Ms(point.date), point.oil);
@@ -185,11 +191,11 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
 
     if (costs->count() > 0) {
         const QString symbol = content.locale.currencySymbol();
-        QValueAxis* cost = ValueAxis(chart, "Cost per day" + (symbol.isEmpty() ? QString() : " (" + symbol + ")"),
-                                     Qt::AlignRight, colours.cost, colours);
+        const QString title = symbol.isEmpty() ? Words::tr("Cost per day") : Words::tr("Cost per day (%1)").arg(symbol);
+        QValueAxis* cost = ValueAxis(chart, title, Qt::AlignRight, colours.cost, colours);
         cost->setGridLineVisible(false);  // the left axis's grid serves
         fitter->addValueAxis(cost, topCost * 1.08);
-        costs->setName(QStringLiteral("Cost per day"));
+        costs->setName(Words::tr("Cost per day"));
         costs->setPen(QPen(colours.cost, 2));
         costs->setPointsVisible(true);
         Attach(chart, costs, time, cost);
@@ -201,7 +207,7 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
     if (!content.deliveries.empty()) {
         // A delivery sits on the time axis, lifted just enough to be whole.
         auto* deliveries = new QScatterSeries;
-        deliveries->setName(QStringLiteral("Delivery"));
+        deliveries->setName(Words::tr("Delivery"));
         deliveries->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
         deliveries->setMarkerSize(12);
         deliveries->setColor(colours.delivery);

@@ -48,7 +48,7 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole: return int(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ToolTipRole:
         if (index.column() == 3 && row.delivered > 0)
-            return "Includes " + locale_.toString(row.delivered, 'f', 0) + " " + unit_ + " delivered";
+            return tr("Includes %1 %2 delivered").arg(locale_.toString(row.delivered, 'f', 0), unit_);
         return {};
     }
     return {};
@@ -56,9 +56,12 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    const QString headers[kColumns] = {"Date", "Oil in tanks\n(" + unit_ + ")", "Days",
-                                       "Oil used\n(" + unit_ + ")", "Use per day\n(" + unit_ + ")",
-                                       "Cost per day"};
+    const QString headers[kColumns] = {tr("Date"),
+                                       tr("Oil in tanks\n(%1)").arg(unit_),
+                                       tr("Days"),
+                                       tr("Oil used\n(%1)").arg(unit_),
+                                       tr("Use per day\n(%1)").arg(unit_),
+                                       tr("Cost per day")};
     return section >= 0 && section < kColumns ? headers[section] : QVariant();
 }
 

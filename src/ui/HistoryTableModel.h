@@ -10,6 +10,8 @@ namespace tw {
 // The History window's table over the rows as they were read: a cell's text is
 // made when the view asks for it, so years of daily readings open at once.
 class HistoryTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
 public:
     using QAbstractTableModel::QAbstractTableModel;
 

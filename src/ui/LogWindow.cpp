@@ -45,8 +45,8 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    text_->setAccessibleName(QStringLiteral("Log as saved"));
-    text_->setToolTip(QStringLiteral("The log file as the program wrote it"));
+    text_->setAccessibleName(tr("Log as saved"));
+    text_->setToolTip(tr("The log file as the program wrote it"));
 
     auto* layout = new QVBoxLayout(this);
     QSplitter* split = nullptr;
@@ -60,8 +60,8 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         table_->verticalHeader()->setVisible(false);
         table_->setAlternatingRowColors(true);
-        table_->setAccessibleName(QStringLiteral("Saved readings"));
-        table_->setToolTip(QStringLiteral("One row for each saved reading, with the period since the one before"));
+        table_->setAccessibleName(tr("Saved readings"));
+        table_->setToolTip(tr("One row for each saved reading, with the period since the one before"));
         chart_ = new QChart;
         chartView_ = new QChartView(chart_);
         chartView_->setRenderHint(QPainter::Antialiasing);
@@ -89,8 +89,8 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
         pageLayout->addWidget(split, 1);
         pageLayout->addWidget(buildForecastPanel());
         tabs_ = new QTabWidget;
-        tabs_->addTab(page, QStringLiteral("Ta&ble and chart"));
-        tabs_->addTab(text_, QStringLiteral("&Log as saved"));
+        tabs_->addTab(page, tr("Ta&ble and chart"));
+        tabs_->addTab(text_, tr("&Log as saved"));
         connect(tabs_, &QTabWidget::currentChanged, this, [this] {
             if (tabs_->currentWidget() == text_ && !textShown_) {
                 textShown_ = true;
@@ -104,23 +104,23 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
 
     status_ = new QLabel;
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* openWith = new QPushButton(QStringLiteral("&Open with..."));
-    openWith->setToolTip(QStringLiteral("Open the log file with the desktop's own program for it"));
-    auto* exportButton = new QPushButton(QStringLiteral("&Export CSV..."));
-    exportButton->setToolTip(QStringLiteral("Save the log as a spreadsheet file (CSV)"));
-    auto* close = new QPushButton(QStringLiteral("&Close"));
-    close->setToolTip(QStringLiteral("Close this window"));
+    auto* openWith = new QPushButton(tr("&Open with..."));
+    openWith->setToolTip(tr("Open the log file with the desktop's own program for it"));
+    auto* exportButton = new QPushButton(tr("&Export CSV..."));
+    exportButton->setToolTip(tr("Save the log as a spreadsheet file (CSV)"));
+    auto* close = new QPushButton(tr("&Close"));
+    close->setToolTip(tr("Close this window"));
     auto* row = new QHBoxLayout;
     row->addWidget(status_, 1);
     row->addWidget(openWith);
     row->addWidget(exportButton);
     if (kind == LogKind::History) {
-        auto* importButton = new QPushButton(QStringLiteral("&Import..."));
-        importButton->setToolTip(QStringLiteral("Calculate and save readings and deliveries from a spreadsheet file (CSV)"));
+        auto* importButton = new QPushButton(tr("&Import..."));
+        importButton->setToolTip(tr("Calculate and save readings and deliveries from a spreadsheet file (CSV)"));
         row->addWidget(importButton);
         connect(importButton, &QPushButton::clicked, this, [this] { importCsv(); });
-        auto* statement = new QPushButton(QStringLiteral("&Statement..."));
-        statement->setToolTip(QStringLiteral("What a heating season or a year cost, ready to print or save as PDF"));
+        auto* statement = new QPushButton(tr("&Statement..."));
+        statement->setToolTip(tr("What a heating season or a year cost, ready to print or save as PDF"));
         row->addWidget(statement);
         connect(statement, &QPushButton::clicked, this, [this] { StatementDialog(p_, this).exec(); });
     }
@@ -204,27 +204,25 @@ QWidget* LogWindow::buildForecastPanel() {
     reserve_->setDecimals(1);
     reserve_->setSuffix(QStringLiteral(" %"));
     reserve_->setKeyboardTracking(false);  // saves once the value is entered, not per key
-    reserve_->setToolTip(QStringLiteral("Oil to keep in the tanks, as a share of their capacity"));
+    reserve_->setToolTip(tr("Oil to keep in the tanks, as a share of their capacity"));
     lead_ = new QSpinBox;
     lead_->setRange(0, kMaxLeadDays);
-    lead_->setSuffix(QStringLiteral(" days"));
+    lead_->setSuffix(tr(" days"));
     lead_->setKeyboardTracking(false);
-    lead_->setToolTip(QStringLiteral("Days from placing an order to the delivery"));
+    lead_->setToolTip(tr("Days from placing an order to the delivery"));
     profile_ = new QComboBox;
     // In the order of the profile choices.
-    profile_->addItems({QStringLiteral("Automatic"), QStringLiteral("UK"), QStringLiteral("German"),
-                        QStringLiteral("DegreeDays.csv")});
-    profile_->setToolTip(QStringLiteral(
-        "How the heating need spreads over the year: Automatic takes Data/DegreeDays.csv when "
-        "there is one, else the profile of your country"));
+    profile_->addItems({tr("Automatic"), tr("UK"), tr("German"), QStringLiteral("DegreeDays.csv")});
+    profile_->setToolTip(
+        tr("How the heating need spreads over the year: Automatic takes Data/DegreeDays.csv when "
+           "there is one, else the profile of your country"));
     forecast_ = new QLabel;
     forecast_->setWordWrap(true);
     forecast_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* row = new QHBoxLayout;
-    const std::pair<QString, QWidget*> fields[] = {{QStringLiteral("&Reserve:"), reserve_},
-                                                   {QStringLiteral("Lead &time:"), lead_},
-                                                   {QStringLiteral("&Profile:"), profile_}};
+    const std::pair<QString, QWidget*> fields[] = {
+        {tr("&Reserve:"), reserve_}, {tr("Lead &time:"), lead_}, {tr("&Profile:"), profile_}};
     for (const auto& [caption, field] : fields) {
         auto* label = new QLabel(caption);
         label->setBuddy(field);
@@ -233,7 +231,7 @@ QWidget* LogWindow::buildForecastPanel() {
         row->addSpacing(12);
     }
     row->addWidget(forecast_, 1);
-    auto* group = new QGroupBox(QStringLiteral("Forecast"));
+    auto* group = new QGroupBox(tr("Forecast"));
     group->setLayout(row);
 
     connect(reserve_, &QDoubleSpinBox::valueChanged, this, [this] { saveForecastSettings(); });
@@ -273,18 +271,16 @@ void LogWindow::fillTable(const LogViewContent& content) {
 
 void LogWindow::exportCsv() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString target = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export CSV"), folder + "/" + CsvFileName(kind_),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString target = QFileDialog::getSaveFileName(this, tr("Export CSV"), folder + "/" + CsvFileName(kind_),
+                                                        tr("CSV files (*.csv);;All files (*)"));
     if (target.isEmpty()) return;
     deliver_([this, target] { ExportLogCsv(p_, kind_, target); });
 }
 
 void LogWindow::importCsv() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString file = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Import CSV"), folder,
-        QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+    const QString file =
+        QFileDialog::getOpenFileName(this, tr("Import CSV"), folder, tr("CSV files (*.csv *.txt);;All files (*)"));
     if (file.isEmpty()) return;
     deliver_([this, file] { ImportFromFile(p_, file); });
 }

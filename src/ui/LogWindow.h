@@ -25,6 +25,8 @@ class HistoryTableModel;
 // The program's own window for one log: the file as the program wrote it, and
 // for the history a table and a chart. It only shows; it never writes a log.
 class LogWindow : public QWidget {
+    Q_OBJECT
+
 public:
     using Deliver = std::function<void(const std::function<void()>&)>;
     LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver deliver);

@@ -35,7 +35,8 @@ void BackLogos(QWidget* window) {
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (label->pixmap().isNull()) continue;
         label->setStyleSheet(dark ? QStringLiteral("background-color: #e8e8e8; border-radius: 6px;") : QString());
-        if (label->accessibleName().isEmpty()) label->setAccessibleName(QStringLiteral("Tankwise logo"));
+        if (label->accessibleName().isEmpty())
+            label->setAccessibleName(QCoreApplication::translate("ProgramView", "Tankwise logo"));
     }
 }
 

@@ -19,24 +19,23 @@ namespace tw {
 
 StatementDialog::StatementDialog(Program& p, QWidget* parent)
     : QDialog(parent), p_(p), data_(ReadStatementData(p)), choices_(PeriodsWithReadings(data_.calcs)) {
-    setWindowTitle(QStringLiteral("Tankwise Statement"));
+    setWindowTitle(tr("Tankwise Statement"));
     printer_ = new QPrinter(QPrinter::HighResolution);
     printer_->setPageSize(QPageSize(QPageSize::A4));
     printer_->setPageMargins(QMarginsF(18, 15, 18, 12), QPageLayout::Millimeter);
 
     periods_ = new QComboBox;
-    periods_->setAccessibleName(QStringLiteral("Period"));
-    periods_->setToolTip(QStringLiteral("A heating season runs from 1 July to 30 June"));
+    periods_->setAccessibleName(tr("Period"));
+    periods_->setToolTip(tr("A heating season runs from 1 July to 30 June"));
     for (const StatementPeriod& period : choices_)
-        periods_->addItem((period.season ? QStringLiteral("Heating season ") : QStringLiteral("Calendar year ")) +
-                          period.name());
-    auto* label = new QLabel(QStringLiteral("&Period:"));
+        periods_->addItem((period.season ? tr("Heating season %1") : tr("Calendar year %1")).arg(period.name()));
+    auto* label = new QLabel(tr("&Period:"));
     label->setBuddy(periods_);
     preview_ = new QPrintPreviewWidget(printer_, this);
-    preview_->setAccessibleName(QStringLiteral("Statement preview"));
-    auto* printButton = new QPushButton(QStringLiteral("P&rint..."));
-    auto* saveButton = new QPushButton(QStringLiteral("&Save as PDF..."));
-    auto* close = new QPushButton(QStringLiteral("&Close"));
+    preview_->setAccessibleName(tr("Statement preview"));
+    auto* printButton = new QPushButton(tr("P&rint..."));
+    auto* saveButton = new QPushButton(tr("&Save as PDF..."));
+    auto* close = new QPushButton(tr("&Close"));
     const bool any = !choices_.empty();
     printButton->setEnabled(any);
     saveButton->setEnabled(any);
@@ -53,8 +52,8 @@ StatementDialog::StatementDialog(Program& p, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(preview_, 1);
     if (!any)
-        layout->addWidget(new QLabel(data_.read ? QStringLiteral("No saved calculations yet: save two readings first.")
-                                                : QStringLiteral("The history or delivery log cannot be read.")));
+        layout->addWidget(new QLabel(data_.read ? tr("No saved calculations yet: save two readings first.")
+                                                : tr("The history or delivery log cannot be read.")));
     layout->addLayout(buttons);
 
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,
@@ -87,16 +86,16 @@ void StatementDialog::print() {
 bool StatementDialog::saveAs(const QString& path) {
     const QString problem = WriteStatementPdf(document_, path);
     if (problem.isEmpty()) return true;
-    p_.say(QStringLiteral("Tankwise Statement"), {problem, QStringLiteral("This may be a permissions problem.")},
-           Icon::Warning);
+    p_.say(tr("Tankwise Statement"), {problem, tr("This may be a permissions problem.")}, Icon::Warning);
     return false;
 }
 
 void StatementDialog::savePdf() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString name = QStringLiteral("Tankwise statement ") + choices_[size_t(periods_->currentIndex())].name().replace('/', '-');
-    const QString target = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), folder + "/" + name + ".pdf",
-                                                        QStringLiteral("PDF files (*.pdf)"));
+    const QString name =
+        tr("Tankwise statement %1").arg(choices_[size_t(periods_->currentIndex())].name().replace('/', '-'));
+    const QString target =
+        QFileDialog::getSaveFileName(this, tr("Save as PDF"), folder + "/" + name + ".pdf", tr("PDF files (*.pdf)"));
     if (!target.isEmpty()) saveAs(target);
 }
 

@@ -14,6 +14,8 @@ class Program;
 // The History window's Statement...: a period to choose, the statement as it will
 // print, and Print and Save as PDF.
 class StatementDialog : public QDialog {
+    Q_OBJECT
+
 public:
     StatementDialog(Program& p, QWidget* parent);
     ~StatementDialog() override;

@@ -1,5 +1,6 @@
 #include "ui/StatementPainter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -78,7 +79,8 @@ public:
         painter_->setPen(Qt::darkGray);
         const QRectF foot(0, area_.bottom() - h, width(), h);
         painter_->drawText(foot, Qt::AlignLeft, footer);
-        painter_->drawText(foot, Qt::AlignRight, QStringLiteral("Page %1 of %2").arg(page_).arg(pages_));
+        painter_->drawText(foot, Qt::AlignRight,
+                           QCoreApplication::translate("StatementPainter", "Page %1 of %2").arg(page_).arg(pages_));
         painter_->setPen(Qt::black);
     }
     int page() const { return page_; }
@@ -114,10 +116,14 @@ void DrawChart(PageWriter& out, const StatementDocument& doc) {
         const double mark = out.mm(2.5);
         p->fillRect(QRectF(0, out.y() + out.mm(0.8), mark, mark), useColour);
         p->drawText(QRectF(mark * 1.6, out.y(), out.width() / 2, out.mm(5)), Qt::AlignLeft,
-                    doc.useLegend + QStringLiteral(", highest %1").arg(std::lround(maxUse)));
+                    QCoreApplication::translate("StatementPainter", "%1, highest %2")
+                        .arg(doc.useLegend)
+                        .arg(std::lround(maxUse)));
         p->fillRect(QRectF(out.width() / 2, out.y() + out.mm(1.7), mark, out.mm(0.6)), ddColour);
         p->drawText(QRectF(out.width() / 2 + mark * 1.6, out.y(), out.width() / 2, out.mm(5)), Qt::AlignLeft,
-                    doc.degreeDayLegend + QStringLiteral(", highest %1").arg(std::lround(maxDd)));
+                    QCoreApplication::translate("StatementPainter", "%1, highest %2")
+                        .arg(doc.degreeDayLegend)
+                        .arg(std::lround(maxDd)));
         p->drawLine(QPointF(left, top + plotH), QPointF(left + plotW, top + plotH));
         QPainterPath dd;
         for (size_t i = 0; i < doc.months.size(); ++i) {
@@ -187,7 +193,7 @@ QString WriteStatementPdf(const StatementDocument& doc, const QString& path) {
         // An old file of the name is never taken for the new one.
         if (PaintStatement(doc, writer)) return QString();
     }
-    return "Unable to write the file " + path + ".";
+    return QCoreApplication::translate("StatementPainter", "Unable to write the file %1.").arg(path);
 }
 
 }  // namespace tw

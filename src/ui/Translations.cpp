@@ -1,8 +1,12 @@
 #include "ui/Translations.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include "app/CommandLine.h"
+#include "app/Language.h"
 
 namespace tw {
 
@@ -26,6 +30,12 @@ bool InstallTranslations(const QString& language) {
     if (language == QLatin1String("en")) return true;
     Install(QStringLiteral("qt_") + language, {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     return Install(QStringLiteral("tankwise_") + language, TranslationFolders());
+}
+
+void SpeakChosenLanguage(const QStringList& arguments) {
+    const QString language = ChooseLanguage(AskedLanguage(arguments), QLocale::system().uiLanguages());
+    if (!InstallTranslations(language))
+        qWarning("tankwise: no translation for %s found; the program stays English", qPrintable(language));
 }
 
 }  // namespace tw

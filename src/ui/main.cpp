@@ -8,7 +8,6 @@
 #include "app/CsvCommand.h"
 #include "app/ForecastCommand.h"
 #include "app/ImportCommand.h"
-#include "app/Language.h"
 #include "app/Launch.h"
 #include "app/StatementCommand.h"
 #include "platform/Version.h"
@@ -44,6 +43,7 @@ QString CommandFolder(const QStringList& arguments) {
 int ExportWithoutWindow(int argc, char* argv[], const QStringList& arguments, const QString& target) {
     QCoreApplication app(argc, argv);
     NameTheProgram();
+    tw::SpeakChosenLanguage(arguments);
     QTextStream out(stdout), err(stderr);
     const tw::Files files(CommandFolder(arguments));
     const QString into = target.isEmpty() ? target : QDir::current().absoluteFilePath(target);
@@ -54,6 +54,7 @@ int ExportWithoutWindow(int argc, char* argv[], const QStringList& arguments, co
 int ImportWithoutWindow(int argc, char* argv[], const QStringList& arguments, const QString& file) {
     QCoreApplication app(argc, argv);
     NameTheProgram();
+    tw::SpeakChosenLanguage(arguments);
     QTextStream out(stdout), err(stderr);
     const QString path = file.isEmpty() ? file : QDir::current().absoluteFilePath(file);
     return tw::ImportCsvIntoFolder(CommandFolder(arguments), path, tw::DayOrderOf(arguments),
@@ -65,6 +66,7 @@ int ImportWithoutWindow(int argc, char* argv[], const QStringList& arguments, co
 int ForecastWithoutWindow(int argc, char* argv[], const QStringList& arguments) {
     QCoreApplication app(argc, argv);
     NameTheProgram();
+    tw::SpeakChosenLanguage(arguments);
     QTextStream out(stdout), err(stderr);
     if (const tw::CommandLine line = tw::ParseCommandLine(arguments); !line.error.isEmpty()) {
         err << "tankwise: " << line.error << "\n";
@@ -81,6 +83,7 @@ int StatementWithoutWindow(int argc, char* argv[], const QStringList& arguments,
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     NameTheProgram();
+    tw::SpeakChosenLanguage(arguments);
     QTextStream out(stdout), err(stderr);
     const auto prepared = tw::PrepareStatement(CommandFolder(arguments), request,
                                                tw::QtDesktop::usableLocale(QLocale::system()),
@@ -100,7 +103,13 @@ int StatementWithoutWindow(int argc, char* argv[], const QStringList& arguments,
 
 // --help, --version and a command line that cannot be used are answered on the
 // terminal, without a display; nullopt when the program goes on.
-std::optional<int> AnswerOnTerminal(const QStringList& arguments) {
+std::optional<int> AnswerOnTerminal(int argc, char* argv[], const QStringList& arguments) {
+    if (const tw::CommandLine first = tw::ParseCommandLine(arguments);
+        first.error.isEmpty() && !first.help && !first.version)
+        return std::nullopt;
+    QCoreApplication app(argc, argv);
+    tw::SpeakChosenLanguage(arguments);
+    // Read again, now that what is wrong with it can be told in the chosen language.
     const tw::CommandLine line = tw::ParseCommandLine(arguments);
     if (!line.error.isEmpty()) {
         QTextStream err(stderr);
@@ -124,7 +133,7 @@ std::optional<int> AnswerOnTerminal(const QStringList& arguments) {
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (const auto code = AnswerOnTerminal(arguments)) return *code;
+    if (const auto code = AnswerOnTerminal(argc, argv, arguments)) return *code;
     if (const auto target = tw::ExportCsvFolder(arguments))
         return ExportWithoutWindow(argc, argv, arguments, *target);
     if (const auto file = tw::ImportCsvFile(arguments))
@@ -136,10 +145,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     NameTheProgram();
     QApplication::setDesktopFileName(QStringLiteral("tankwise"));
-    const QString language = tw::ChooseLanguage(tw::ParseCommandLine(arguments).language,
-                                                QLocale::system().uiLanguages());
-    if (!tw::InstallTranslations(language))
-        qWarning("tankwise: no translation for %s found; the windows stay English", qPrintable(language));
+    tw::SpeakChosenLanguage(arguments);
     // The program ends itself (Exit, a terminating message); hiding windows does not.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -46,6 +46,9 @@ TEST(CommandLines, ChooseTheWindowsLanguage) {
     EXPECT_EQ(ParseCommandLine({"--lang", "de"}).language, "de");
     EXPECT_EQ(ParseCommandLine({"--lang=fr", "--folder", "/t"}).language, "fr");
     EXPECT_EQ(ChooseLanguage(ParseCommandLine({"--lang", "fr"}).language, {"de-DE"}), "fr");
+    // A command line that cannot be used is told so in the language it asks for.
+    EXPECT_EQ(AskedLanguage({"--colour", "--lang", "fr"}), "fr");
+    EXPECT_EQ(AskedLanguage({"--lang", "--help"}), "");
     EXPECT_EQ(ChooseLanguage("de_AT", {}), "de");
     EXPECT_EQ(ChooseLanguage("it", {"de-DE"}), "en");
     EXPECT_EQ(ChooseLanguage("", {"fr-BE", "de-DE"}), "fr");

@@ -74,25 +74,31 @@ QChar AccessKey(const QString& caption) {
 TEST(Translations, EveryShownTextIsTranslatedWithItsOwnAccessKey) {
     const QSet<QString> formTexts = FormTexts();
     ASSERT_GT(formTexts.size(), 50);  // the forms were found and read
+    // A context is a window (the History, Results and Deliveries windows share one):
+    // "window|key" -> the caption holding it.
+    const auto claimKey = [](QMap<QString, QString>& owners, const QString& context, const QString& caption) {
+        const QChar key = AccessKey(caption);
+        if (key.isNull()) return;
+        const QString slot = context + "|" + key;
+        EXPECT_FALSE(owners.contains(slot))
+            << "access key " << QString(key).toStdString() << " of " << caption.toStdString() << " already belongs to "
+            << owners.value(slot).toStdString();
+        owners.insert(slot, caption);
+    };
     QSet<QString> previousSources;
     for (const QString language : {"de", "fr"}) {
         SCOPED_TRACE(language.toStdString());
         const QList<Entry> entries = ReadTs(kSources + "/translations/tankwise_" + language + ".ts");
         QSet<QString> sources;
-        QMap<QString, QString> keyOwners;  // "window|key" -> the caption holding it
+        QMap<QString, QString> keyOwners, englishKeyOwners;
         for (const Entry& e : entries) {
             const std::string where = (e.context + ": " + e.source).toStdString();
             sources.insert(e.context + "|" + e.source);
             EXPECT_TRUE(e.finished && !e.translation.isEmpty()) << "unfinished: " << where;
             // A caption with an access key keeps one; one without gets none.
             EXPECT_EQ(AccessKey(e.source).isNull(), AccessKey(e.translation).isNull()) << where;
-            const QChar key = AccessKey(e.translation);
-            if (key.isNull()) continue;
-            const QString slot = e.context + "|" + key;
-            EXPECT_FALSE(keyOwners.contains(slot))
-                << "access key " << QString(key).toStdString() << " of " << e.translation.toStdString()
-                << " already belongs to " << keyOwners.value(slot).toStdString();
-            keyOwners.insert(slot, e.translation);
+            claimKey(keyOwners, e.context, e.translation);
+            claimKey(englishKeyOwners, e.context, e.source);
         }
         for (const QString& text : formTexts)
             EXPECT_TRUE(sources.contains(text)) << "missing: " << text.toStdString();

@@ -51,6 +51,13 @@ TEST(StatementPdf, TheCommandWritesTheFiguresAsTextWithoutADisplay) {
     RunTool(pdftoppm, {"-png", "-r", "30", pdf, work.path() + "/page"});
     EXPECT_TRUE(work.exists("page-1.png") || work.exists("page-01.png"));
 
+    // Asked for in French, the same statement is written in French.
+    RunTool(TANKWISE_BINARY, {"--folder", work.path(), "--lang", "fr", "--statement", "2023/24", "--pdf", pdf}, &code);
+    ASSERT_EQ(code, 0);
+    const QString french = RunTool(pdftotext, {pdf, "-"});
+    for (const char* shown : {"Stock d'ouverture", "Consommation et coût", "Page 1 sur "})
+        EXPECT_TRUE(french.contains(QString::fromUtf8(shown))) << shown << " not in\n" << french.toStdString();
+
     // A season no reading reaches writes nothing and says so.
     EXPECT_TRUE(RunTool(TANKWISE_BINARY, {"--folder", work.path(), "--statement", "2015", "--pdf", pdf + "2"}, &code)
                     .contains("no saved reading reaches into 2015"));

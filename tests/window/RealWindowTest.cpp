@@ -2,9 +2,11 @@
 // a fresh working folder is created from the defaults, a two-reading calculation is
 // typed and saved, and a screenshot of the main window is kept for the README.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 #include "app/CommandLine.h"
 #include "app/Language.h"
 #include "ui/DesktopProgram.h"
+#include "ui/LogWindow.h"
 #include "ui/Translations.h"
 
 namespace tw {
@@ -59,7 +62,7 @@ TEST(RealWindow, AFreshFolderCalculatesAndSavesTwoReadings) {
 TEST(RealWindowGerman, StartsInGerman) {
     QTemporaryDir home;
     const QStringList arguments{"--folder", home.path() + "/Tankwise", "--lang", "de", "-InhibitUpdate"};
-    ASSERT_TRUE(InstallTranslations(ChooseLanguage(ParseCommandLine(arguments).language, {"en-GB"})));
+    ASSERT_TRUE(InstallTranslations(ChooseLanguage(AskedLanguage(arguments), {"en-GB"})));
     QtDesktop startDesktop{QString()};
     const auto launch = PrepareLaunch(startDesktop, DesktopLaunchInputs(arguments));
     ASSERT_TRUE(launch);
@@ -86,6 +89,94 @@ TEST(RealWindowGerman, StartsInGerman) {
 
     QTest::qWait(200);
     EXPECT_TRUE(main->grab().save(QStringLiteral(TANKWISE_SCREENSHOT_DE)));
+}
+
+namespace {
+
+// Clicks a button of the main window and gives the log window it opened.
+LogWindow* OpenLogWindow(DesktopProgram& run, Ctl button) {
+    QTest::mouseClick(run.view.binder(WindowId::Main).widget(int(button)), Qt::LeftButton);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<LogWindow*>(w); window && window->isVisible()) return window;
+    return nullptr;
+}
+
+// Types two readings of the default tank a day-first locale writes, calculates and saves.
+void SaveTwoReadings(const FormBinder& binder, const char* date1, const char* date2) {
+    const auto field = [&](Ctl c) { return qobject_cast<QLineEdit*>(binder.widget(int(c))); };
+    const std::pair<Ctl, const char*> typed[] = {
+        {Ctl::Date1, date1}, {Ctl::TARead1, "60"}, {Ctl::Date2, date2}, {Ctl::TARead2, "30"}};
+    for (const auto& [c, text] : typed) QTest::keyClicks(field(c), text);
+    QTest::mouseClick(binder.widget(int(Ctl::Calc)), Qt::LeftButton);
+    EXPECT_EQ(field(Ctl::VDay)->text(), "9,1");
+    QTest::mouseClick(binder.widget(int(Ctl::Save)), Qt::LeftButton);
+}
+
+QStringList ButtonCaptions(const QWidget* window) {
+    QStringList captions;
+    for (const QAbstractButton* b : window->findChildren<QAbstractButton*>()) captions << b->text();
+    return captions;
+}
+
+}  // namespace
+
+// Started with --lang fr in a French locale: the main window and the History window,
+// its table, chart and buttons, speak French; the picture is the French README's.
+TEST(RealWindowFrench, StartsInFrenchWithItsHistoryWindow) {
+    QTemporaryDir home;
+    const QStringList arguments{"--folder", home.path() + "/Tankwise", "--lang", "fr", "-InhibitUpdate"};
+    SpeakChosenLanguage(arguments);
+    QtDesktop startDesktop{QString()};
+    const auto launch = PrepareLaunch(startDesktop, DesktopLaunchInputs(arguments));
+    ASSERT_TRUE(launch);
+    DesktopProgram run(launch->folder);
+    run.view.quit = [](int) {};
+    ASSERT_TRUE(run.view.start(launch->switches));
+    QWidget* main = run.view.window(WindowId::Main);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    const FormBinder& binder = run.view.binder(WindowId::Main);
+    EXPECT_EQ(qobject_cast<QAbstractButton*>(binder.widget(int(Ctl::Calc)))->text(), "&Calculer");
+    SaveTwoReadings(binder, "01/03/2010", "10/04/2010");
+    QTest::qWait(200);
+    EXPECT_TRUE(main->grab().save(QStringLiteral(TANKWISE_SCREENSHOT_FR)));
+
+    LogWindow* history = OpenLogWindow(run, Ctl::History);
+    ASSERT_TRUE(history);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(history));
+    EXPECT_EQ(history->windowTitle(), "Historique Tankwise");
+    EXPECT_EQ(history->findChild<QTabWidget*>()->tabText(0), "&Tableau et graphique");
+    EXPECT_EQ(history->table()->model()->headerData(3, Qt::Horizontal).toString(), "Consommation\n(litres)");
+    EXPECT_TRUE(history->status()->text().startsWith("2 relevés")) << history->status()->text().toStdString();
+    for (const char* caption : {"&Ouvrir avec...", "&Exporter en CSV...", "&Importer...", "&Bilan...", "&Fermer"})
+        EXPECT_TRUE(ButtonCaptions(history).contains(caption)) << caption;
+    QTest::qWait(200);
+    EXPECT_TRUE(history->grab().save(QStringLiteral(TANKWISE_SCREENSHOT_FR).replace("screenshot-fr", "history-fr")));
+}
+
+// LANG=de_DE.UTF-8 alone, no --lang: the desktop's language is the windows'.
+TEST(RealWindowDesktopGerman, SpeaksTheDesktopsLanguage) {
+    QTemporaryDir home;
+    const QStringList arguments{"--folder", home.path() + "/Tankwise", "-InhibitUpdate"};
+    SpeakChosenLanguage(arguments);
+    QtDesktop startDesktop{QString()};
+    const auto launch = PrepareLaunch(startDesktop, DesktopLaunchInputs(arguments));
+    ASSERT_TRUE(launch);
+    DesktopProgram run(launch->folder);
+    run.view.quit = [](int) {};
+    ASSERT_TRUE(run.view.start(launch->switches));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(run.view.window(WindowId::Main)));
+    const FormBinder& binder = run.view.binder(WindowId::Main);
+    EXPECT_EQ(qobject_cast<QAbstractButton*>(binder.widget(int(Ctl::Calc)))->text(), "&Berechnen");
+    SaveTwoReadings(binder, "01.03.2010", "10.04.2010");
+    LogWindow* history = OpenLogWindow(run, Ctl::History);
+    ASSERT_TRUE(history);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(history));
+    EXPECT_EQ(history->windowTitle(), "Tankwise-Verlauf");
+    EXPECT_EQ(history->table()->model()->headerData(1, Qt::Horizontal).toString(), "Heizöl im Tank\n(Liter)");
+    EXPECT_EQ(history->findChild<QTabWidget*>()->tabText(1), "&Protokoll wie gespeichert");
+    EXPECT_TRUE(ButtonCaptions(history).contains("&Schließen"));
+    QTest::qWait(200);
+    EXPECT_TRUE(history->grab().save(QStringLiteral(TANKWISE_SCREENSHOT_DE).replace("screenshot-de", "history-de")));
 }
 
 }  // namespace
