@@ -1,5 +1,7 @@
 #include "app/ImportRun.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,9 +83,12 @@ public:
         else typePeriod(period);
         if (desktop_.messages.isEmpty() && p_.main.enabled(Ctl::Save)) click(Ctl::Save);
         const bool saved = desktop_.messages.isEmpty() &&
-                           p_.main.text(Ctl::Status) == QLatin1String("Calculation Saved");
+                           p_.main.text(Ctl::Status) ==
+                               QCoreApplication::translate("MainWindow", "Calculation Saved");
         if (!saved) {
-            const QString why = desktop_.messages.isEmpty() ? QStringLiteral("The period could not be saved")
+            const QString why = desktop_.messages.isEmpty()
+                                    ? QCoreApplication::translate("Messages", "The period could not be saved")
+
                                                             : desktop_.messages.join(QLatin1String("; "));
             out.problems.push_back({period.to.file, period.to.line, why});
             return false;
