@@ -37,7 +37,8 @@ void BuildDeliveryLines(Program& p) {
     DeliveryInput in;
     DeliveryLogEnd logEnd;
     const bool read = ReadLogOrWarn(
-        p, LogKind::Delivery, QCoreApplication::translate("Messages", "Unable to read from the log file %1.").arg(LogFullPath(p, LogKind::Delivery)), [&] {
+        p, LogKind::Delivery,
+        QCoreApplication::translate("Messages", "Unable to read from the log file %1.").arg(LogFullPath(p, LogKind::Delivery)), [&] {
             p.step(251);
             in = DeliveryInputOf(p);
             CheckDirectory(p, "Log");

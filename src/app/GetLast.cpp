@@ -101,7 +101,8 @@ void GetLastClick(Program& p) {
     int damaged = 0;
 
     const bool historyRead = ReadLogOrWarn(
-        p, LogKind::History, QCoreApplication::translate("Messages", "Unable to read from the log file %1.").arg(LogFullPath(p, LogKind::History)), [&] {
+        p, LogKind::History,
+        QCoreApplication::translate("Messages", "Unable to read from the log file %1.").arg(LogFullPath(p, LogKind::History)), [&] {
             p.step(141);
             st.ReadingRestored = false;
             ClearClick(p);
@@ -115,7 +116,8 @@ void GetLastClick(Program& p) {
     if (!historyRead) return;
 
     const bool deliveryRead = ReadLogOrWarn(
-        p, LogKind::Delivery, QCoreApplication::translate("Messages", "Unable to read from the log file %1.").arg(LogFullPath(p, LogKind::Delivery)), [&] {
+        p, LogKind::Delivery,
+        QCoreApplication::translate("Messages", "Unable to read from the log file %1.").arg(LogFullPath(p, LogKind::Delivery)), [&] {
             p.step(142);
             if (CheckLogFile(p, LogKind::Delivery)) return;
             const QStringList tail = p.files.lastLines(LogPath(p, LogKind::Delivery), 2);

@@ -57,7 +57,8 @@ void BuildHistoryLine(Program& p) {
         CheckDirectory(p, "Log");
         if (!CheckLogFile(p, LogKind::History)) {
             const bool read = ReadLogOrWarn(
-                p, LogKind::History, QCoreApplication::translate("Messages", "Unable to read from log file %1.").arg(LogFullPath(p, LogKind::History)),
+                p, LogKind::History,
+                QCoreApplication::translate("Messages", "Unable to read from log file %1.").arg(LogFullPath(p, LogKind::History)),
                 [&] {
                     logEnd = ScanHistoryLog(p.files, LogPath(p, LogKind::History),
                                             p.desktop.locale());
