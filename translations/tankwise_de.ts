@@ -1738,6 +1738,22 @@ und richtig funktioniert.</translation>
         <source>Tankwise Delivery Log File Error</source>
         <translation>Tankwise – Fehler im Lieferprotokoll</translation>
     </message>
+    <message>
+        <source>The history or delivery log cannot be read</source>
+        <translation>Das Verlaufs- oder Lieferprotokoll kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The program ended: %1</source>
+        <translation>Das Programm wurde beendet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>No temporary folder for the preview</source>
+        <translation>Kein temporärer Ordner für die Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>UpdateWindow</name>

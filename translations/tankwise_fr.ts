@@ -1738,6 +1738,22 @@ et qu’il fonctionne correctement.</translation>
         <source>Tankwise Delivery Log File Error</source>
         <translation>Tankwise – Erreur du journal des livraisons</translation>
     </message>
+    <message>
+        <source>The history or delivery log cannot be read</source>
+        <translation>Le journal de l’historique ou des livraisons est illisible</translation>
+    </message>
+    <message>
+        <source>The program ended: %1</source>
+        <translation>Le programme s’est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>No temporary folder for the preview</source>
+        <translation>Aucun dossier temporaire pour l’aperçu</translation>
+    </message>
 </context>
 <context>
     <name>UpdateWindow</name>

@@ -177,7 +177,7 @@ ImportResult RunImport(Files& files, const std::vector<ImportTable>& tables, Day
     try {
         saved = ReadSavedHistory(files, paths.history, paths.delivery, locale);
     } catch (const FileError&) {
-        out.failure = QStringLiteral("The history or delivery log cannot be read");
+        out.failure = QCoreApplication::translate("Messages", "The history or delivery log cannot be read");
         return out;
     }
     const ImportPlan plan = PlanImport(records, saved);
@@ -193,7 +193,7 @@ ImportResult RunImport(Files& files, const std::vector<ImportTable>& tables, Day
         for (size_t k = 0; k < plan.periods.size(); ++k)
             if (!typing.run(plan.periods[k], out)) break;
     } catch (const ProgramEnded&) {
-        out.failure = "The program ended: " + typing.said();
+        out.failure = QCoreApplication::translate("Messages", "The program ended: %1").arg(typing.said());
     }
     return out;
 }
@@ -220,7 +220,8 @@ ImportSource ReadImportFiles(const QStringList& absolutePaths, const QLocale& lo
     for (const QString& path : paths) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            source.error = "Cannot read " + QDir::toNativeSeparators(path) + ": " + file.errorString();
+            source.error = QCoreApplication::translate("Messages", "Cannot read %1: %2")
+                               .arg(QDir::toNativeSeparators(path), file.errorString());
             return source;
         }
         source.tables.push_back(ReadImportTable(QFileInfo(path).fileName(), file.readAll(), locale));
@@ -233,7 +234,8 @@ ImportResult PreviewImport(const QString& folder, const std::vector<ImportTable>
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
         ImportResult out;
-        out.failure = QStringLiteral("No temporary folder for the preview");
+        out.failure = QCoreApplication::translate("Messages", "No temporary folder for the preview");
+
         return out;
     }
     for (const char* sub : {"Data", "Help", "Log"})
