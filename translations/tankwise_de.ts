@@ -1754,6 +1754,106 @@ und richtig funktioniert.</translation>
         <source>No temporary folder for the preview</source>
         <translation>Kein temporärer Ordner für die Vorschau</translation>
     </message>
+    <message>
+        <source>%1: starting reading</source>
+        <translation>%1: Anfangspeilung</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 days, %4 used</source>
+        <translation>%1 bis %2: %3 Tage, %4 verbraucht</translation>
+    </message>
+    <message>
+        <source>, costing %1</source>
+        <translation>, Kosten %1</translation>
+    </message>
+    <message>
+        <source>, 1 delivery</source>
+        <translation>, 1 Lieferung</translation>
+    </message>
+    <message>
+        <source>, %1 deliveries</source>
+        <translation>, %1 Lieferungen</translation>
+    </message>
+    <message>
+        <source>Already in the logs: %1 readings, %2 deliveries</source>
+        <translation>Schon in den Protokollen: %1 Peilungen, %2 Lieferungen</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a date</source>
+        <translation>%1 „%2“ ist kein Datum</translation>
+    </message>
+    <message>
+        <source>No date column and no reading or amount column among the headers %1</source>
+        <translation>Keine Datumsspalte und keine Spalte für Peilung oder Liefermenge unter den Spaltenköpfen %1</translation>
+    </message>
+    <message>
+        <source>The date</source>
+        <translation>Das Datum</translation>
+    </message>
+    <message>
+        <source>The row has no date</source>
+        <translation>Die Zeile hat kein Datum</translation>
+    </message>
+    <message>
+        <source>Tank A&apos;s reading</source>
+        <translation>Die Peilung von Tank A</translation>
+    </message>
+    <message>
+        <source>Tank B&apos;s reading</source>
+        <translation>Die Peilung von Tank B</translation>
+    </message>
+    <message>
+        <source>The oil value</source>
+        <translation>Der Wert des Heizöls</translation>
+    </message>
+    <message>
+        <source>The amount</source>
+        <translation>Die Liefermenge</translation>
+    </message>
+    <message>
+        <source>The price</source>
+        <translation>Der Preis</translation>
+    </message>
+    <message>
+        <source>The delivery has no price</source>
+        <translation>Die Lieferung hat keinen Preis</translation>
+    </message>
+    <message>
+        <source>The delivery charge</source>
+        <translation>Die Liefergebühr</translation>
+    </message>
+    <message>
+        <source>The tax rate</source>
+        <translation>Der Steuersatz</translation>
+    </message>
+    <message>
+        <source>The charge&apos;s tax rate</source>
+        <translation>Der Steuersatz der Liefergebühr</translation>
+    </message>
+    <message>
+        <source>The reading date</source>
+        <translation>Das Datum der Peilung</translation>
+    </message>
+    <message>
+        <source>A reading of the same day is on line %1</source>
+        <translation>Eine Peilung vom selben Tag steht in Zeile %1</translation>
+    </message>
+    <message>
+        <source>The delivery is dated on or before the last saved reading</source>
+        <translation>Die Lieferung liegt am oder vor dem Tag der zuletzt gespeicherten Peilung</translation>
+    </message>
+    <message>
+        <source>No pair of readings holds this delivery</source>
+        <translation>Keine zwei Peilungen umschließen diese Lieferung</translation>
+    </message>
+    <message>
+        <source>A period holds two deliveries at most: a reading is needed between this one and those on lines %1 and %2</source>
+        <translation>Ein Zeitraum fasst höchstens zwei Lieferungen: Zwischen dieser und denen in den Zeilen %1 und %2 fehlt eine Peilung</translation>
+    </message>
 </context>
 <context>
     <name>UpdateWindow</name>

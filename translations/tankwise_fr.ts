@@ -1754,6 +1754,106 @@ et qu’il fonctionne correctement.</translation>
         <source>No temporary folder for the preview</source>
         <translation>Aucun dossier temporaire pour l’aperçu</translation>
     </message>
+    <message>
+        <source>%1: starting reading</source>
+        <translation>%1 : relevé de départ</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 days, %4 used</source>
+        <translation>Du %1 au %2 : %3 jours, %4 consommés</translation>
+    </message>
+    <message>
+        <source>, costing %1</source>
+        <translation>, pour %1</translation>
+    </message>
+    <message>
+        <source>, 1 delivery</source>
+        <translation>, 1 livraison</translation>
+    </message>
+    <message>
+        <source>, %1 deliveries</source>
+        <translation>, %1 livraisons</translation>
+    </message>
+    <message>
+        <source>Already in the logs: %1 readings, %2 deliveries</source>
+        <translation>Déjà dans les journaux : %1 relevés, %2 livraisons</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 « %2 » n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a date</source>
+        <translation>%1 « %2 » n’est pas une date</translation>
+    </message>
+    <message>
+        <source>No date column and no reading or amount column among the headers %1</source>
+        <translation>Aucune colonne de date ni colonne de relevé ou de quantité parmi les en-têtes %1</translation>
+    </message>
+    <message>
+        <source>The date</source>
+        <translation>La date</translation>
+    </message>
+    <message>
+        <source>The row has no date</source>
+        <translation>La ligne n’a pas de date</translation>
+    </message>
+    <message>
+        <source>Tank A&apos;s reading</source>
+        <translation>Le relevé de la cuve A</translation>
+    </message>
+    <message>
+        <source>Tank B&apos;s reading</source>
+        <translation>Le relevé de la cuve B</translation>
+    </message>
+    <message>
+        <source>The oil value</source>
+        <translation>La valeur du fioul</translation>
+    </message>
+    <message>
+        <source>The amount</source>
+        <translation>La quantité</translation>
+    </message>
+    <message>
+        <source>The price</source>
+        <translation>Le prix</translation>
+    </message>
+    <message>
+        <source>The delivery has no price</source>
+        <translation>La livraison n’a pas de prix</translation>
+    </message>
+    <message>
+        <source>The delivery charge</source>
+        <translation>Les frais de livraison</translation>
+    </message>
+    <message>
+        <source>The tax rate</source>
+        <translation>Le taux de taxe</translation>
+    </message>
+    <message>
+        <source>The charge&apos;s tax rate</source>
+        <translation>Le taux de taxe des frais de livraison</translation>
+    </message>
+    <message>
+        <source>The reading date</source>
+        <translation>La date du relevé</translation>
+    </message>
+    <message>
+        <source>A reading of the same day is on line %1</source>
+        <translation>Un relevé du même jour figure à la ligne %1</translation>
+    </message>
+    <message>
+        <source>The delivery is dated on or before the last saved reading</source>
+        <translation>La livraison est datée du jour ou d’avant le dernier relevé enregistré</translation>
+    </message>
+    <message>
+        <source>No pair of readings holds this delivery</source>
+        <translation>Aucune paire de relevés n’encadre cette livraison</translation>
+    </message>
+    <message>
+        <source>A period holds two deliveries at most: a reading is needed between this one and those on lines %1 and %2</source>
+        <translation>Une période contient au plus deux livraisons : il faut un relevé entre celle-ci et celles des lignes %1 et %2</translation>
+    </message>
 </context>
 <context>
     <name>UpdateWindow</name>

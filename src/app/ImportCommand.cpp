@@ -1,5 +1,6 @@
 #include "app/ImportCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,20 +25,21 @@ QStringList ImportReport(const ImportResult& result, const QLocale& locale) {
     QStringList lines;
     for (const ImportedPeriod& p : result.periods) {
         if (p.starting) {
-            lines << ShortDate(p.to, locale) + ": starting reading";
+            lines << QCoreApplication::translate("Messages", "%1: starting reading").arg(ShortDate(p.to, locale));
             continue;
         }
-        QString line = ShortDate(p.from, locale) + " to " + ShortDate(p.to, locale) + ": " +
-                       p.days + " days, " + p.used + " used";
-        if (!p.cost.isEmpty()) line += ", costing " + p.cost;
-        if (p.deliveries > 0) line += QStringLiteral(", %1 deliver%2").arg(p.deliveries).arg(p.deliveries == 1 ? "y" : "ies");
+        QString line = QCoreApplication::translate("Messages", "%1 to %2: %3 days, %4 used")
+                           .arg(ShortDate(p.from, locale), ShortDate(p.to, locale), p.days, p.used);
+        if (!p.cost.isEmpty()) line += QCoreApplication::translate("Messages", ", costing %1").arg(p.cost);
+        if (p.deliveries == 1) line += QCoreApplication::translate("Messages", ", 1 delivery");
+        if (p.deliveries > 1) line += QCoreApplication::translate("Messages", ", %1 deliveries").arg(p.deliveries);
         lines << line;
     }
     for (const ImportProblem& problem : result.problems)
         lines << problem.file + (problem.line > 0 ? ":" + QString::number(problem.line) : QString()) +
                      ": " + problem.message;
     if (result.skippedReadings + result.skippedDeliveries > 0)
-        lines << QStringLiteral("Already in the logs: %1 readings, %2 deliveries")
+        lines << QCoreApplication::translate("Messages", "Already in the logs: %1 readings, %2 deliveries")
                      .arg(result.skippedReadings)
                      .arg(result.skippedDeliveries);
     return lines;

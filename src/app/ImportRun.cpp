@@ -97,7 +97,7 @@ public:
             out.periods.push_back({period.to.date, period.to.date, {}, {}, {}, 0, true});
         else
             out.periods.push_back({period.from.date, period.to.date, p_.main.text(Ctl::TDays),
-                                   p_.main.text(Ctl::TankT) + ' ' + p_.st.VolumeUnit.toLower() + 's',
+                                   p_.main.text(Ctl::TankT) + ' ' + volumeWord(),
                                    p_.main.text(Ctl::TVCost),
                                    int(period.deliveries.size()), false});
         return true;
@@ -107,6 +107,11 @@ private:
     void type(Ctl c, const QString& text) { p_.typed(WindowId::Main, int(c), text); }
     void click(Ctl c) { p_.click(WindowId::Main, int(c)); }
     QString number(double v) const { return plain_.toString(v, 'f', QLocale::FloatingPointShortest); }
+    // "litres" or "gals", as the window says them.
+    QString volumeWord() const {
+        return QCoreApplication::translate("MainWindow", (p_.st.VolumeUnit.toLower() + 's').toUtf8().constData());
+    }
+
     QString date(const QDate& d) const { return ShortDate(d, locale_); }
 
     void typeReading(const ImportedReading& r, Ctl dateField, Ctl a, Ctl b) {

@@ -1,5 +1,6 @@
 #include "logs/ImportCsv.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <map>
@@ -9,6 +10,9 @@
 namespace tw {
 
 namespace {
+
+// A part of a message, marked for the translations, in the user's language.
+QString Shown(const char* text) { return QCoreApplication::translate("Messages", text); }
 
 // Lower case, without accents, bracketed units or punctuation: "Ölpreis (€/l)" is
 // "olpreis", "Date du relevé" is "date du releve".
@@ -142,7 +146,7 @@ public:
         const QString s = text(f);
         if (s.isEmpty()) return std::nullopt;
         const auto n = ImportNumber(s, t_.decimal);
-        if (!n) fail(QStringLiteral("%1 \"%2\" is not a number").arg(QLatin1String(what), s));
+        if (!n) fail(QCoreApplication::translate("Messages", "%1 \"%2\" is not a number").arg(Shown(what), s));
         return n;
     }
     std::optional<QDate> date(ImportField f, const char* what) {
@@ -158,7 +162,7 @@ public:
                 d = ParseDate(s, locale_);
             }
         }
-        if (!d) fail(QStringLiteral("%1 \"%2\" is not a date").arg(QLatin1String(what), s));
+        if (!d) fail(QCoreApplication::translate("Messages", "%1 \"%2\" is not a date").arg(Shown(what), s));
         return d;
     }
     void fail(const QString& message) {
@@ -255,8 +259,10 @@ ImportRecords ReadImportRecords(const std::vector<ImportTable>& tables, DayOrder
     }
     for (const ImportTable& t : tables) {
         if (!t.recognised()) {
-            out.problems.push_back({t.file, 1, "No date column and no reading or amount column among the headers " +
-                                                   t.header.join(QLatin1String(", "))});
+            out.problems.push_back(
+                {t.file, 1,
+                 QCoreApplication::translate("Messages", "No date column and no reading or amount column among the headers %1")
+                     .arg(t.header.join(QLatin1String(", ")))});
             continue;
         }
         for (const CsvRow& row : t.rows) {
@@ -264,13 +270,13 @@ ImportRecords ReadImportRecords(const std::vector<ImportTable>& tables, DayOrder
             const bool reading = r.has(ImportField::TankA);
             const bool delivery = r.has(ImportField::Amount);
             if (!reading && !delivery) continue;  // a note or a total: nothing to import
-            const auto date = r.date(ImportField::Date, "The date");
-            if (!date && !r.failed) r.fail(QStringLiteral("The row has no date"));
+            const auto date = r.date(ImportField::Date, QT_TRANSLATE_NOOP("Messages", "The date"));
+            if (!date && !r.failed) r.fail(QCoreApplication::translate("Messages", "The row has no date"));
             if (reading) {
                 ImportedReading x{t.file, row.line, date.value_or(QDate()), 0, std::nullopt, std::nullopt};
-                x.readingA = r.number(ImportField::TankA, "Tank A's reading").value_or(0);
-                x.readingB = r.number(ImportField::TankB, "Tank B's reading");
-                x.value = r.number(ImportField::Value, "The oil value");
+                x.readingA = r.number(ImportField::TankA, QT_TRANSLATE_NOOP("Messages", "Tank A's reading")).value_or(0);
+                x.readingB = r.number(ImportField::TankB, QT_TRANSLATE_NOOP("Messages", "Tank B's reading"));
+                x.value = r.number(ImportField::Value, QT_TRANSLATE_NOOP("Messages", "The oil value"));
                 if (!r.failed) out.readings.push_back(x);
             }
             if (delivery) {
@@ -278,14 +284,14 @@ ImportRecords ReadImportRecords(const std::vector<ImportTable>& tables, DayOrder
                 d.file = t.file;
                 d.line = row.line;
                 d.date = date.value_or(QDate());
-                d.amount = r.number(ImportField::Amount, "The amount").value_or(0);
-                const auto price = r.number(ImportField::Price, "The price");
-                if (!price && !r.failed) r.fail(QStringLiteral("The delivery has no price"));
+                d.amount = r.number(ImportField::Amount, QT_TRANSLATE_NOOP("Messages", "The amount")).value_or(0);
+                const auto price = r.number(ImportField::Price, QT_TRANSLATE_NOOP("Messages", "The price"));
+                if (!price && !r.failed) r.fail(QCoreApplication::translate("Messages", "The delivery has no price"));
                 d.price = price.value_or(0);
-                d.charge = r.number(ImportField::Charge, "The delivery charge");
-                d.oilTaxRate = r.number(ImportField::OilTax, "The tax rate");
-                d.chargeTaxRate = r.number(ImportField::ChargeTax, "The charge's tax rate");
-                d.readingDate = r.date(ImportField::ReadingDate, "The reading date");
+                d.charge = r.number(ImportField::Charge, QT_TRANSLATE_NOOP("Messages", "The delivery charge"));
+                d.oilTaxRate = r.number(ImportField::OilTax, QT_TRANSLATE_NOOP("Messages", "The tax rate"));
+                d.chargeTaxRate = r.number(ImportField::ChargeTax, QT_TRANSLATE_NOOP("Messages", "The charge's tax rate"));
+                d.readingDate = r.date(ImportField::ReadingDate, QT_TRANSLATE_NOOP("Messages", "The reading date"));
                 if (!r.failed) out.deliveries.push_back(d);
             }
         }

@@ -1,5 +1,6 @@
 #include "logs/ImportPlan.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -43,9 +44,9 @@ ImportPlan PlanImport(const ImportRecords& records, const SavedHistory& saved) {
         if (savedDates.count(r.date)) {
             ++plan.skippedReadings;
         } else if (last.isValid() && r.date < last) {
-            plan.problems.push_back({r.file, r.line, QStringLiteral("Tank Reading Date 2 must be later than the last Tank Reading date saved")});
+            plan.problems.push_back({r.file, r.line, QCoreApplication::translate("Messages", "Tank Reading Date 2 must be later than the last Tank Reading date saved")});
         } else if (!fresh.empty() && fresh.back().date == r.date) {
-            plan.problems.push_back({r.file, r.line, QStringLiteral("A reading of the same day is on line %1").arg(fresh.back().line)});
+            plan.problems.push_back({r.file, r.line, QCoreApplication::translate("Messages", "A reading of the same day is on line %1").arg(fresh.back().line)});
         } else {
             fresh.push_back(r);
         }
@@ -74,14 +75,14 @@ ImportPlan PlanImport(const ImportRecords& records, const SavedHistory& saved) {
         const int k = PeriodOf(d, plan.periods);
         if (k < 0) {
             const QString why = last.isValid() && d.date <= last
-                                    ? QStringLiteral("The delivery is dated on or before the last saved reading")
-                                    : QStringLiteral("No pair of readings holds this delivery");
+                                    ? QCoreApplication::translate("Messages", "The delivery is dated on or before the last saved reading")
+                                    : QCoreApplication::translate("Messages", "No pair of readings holds this delivery");
             plan.problems.push_back({d.file, d.line, why});
             continue;
         }
         auto& held = plan.periods[size_t(k)].deliveries;
         if (held.size() == 2) {
-            plan.problems.push_back({d.file, d.line, QStringLiteral("A period holds two deliveries at most: a reading is needed between this one and those on lines %1 and %2").arg(held[0].line).arg(held[1].line)});
+            plan.problems.push_back({d.file, d.line, QCoreApplication::translate("Messages", "A period holds two deliveries at most: a reading is needed between this one and those on lines %1 and %2").arg(held[0].line).arg(held[1].line)});
             continue;
         }
         held.push_back(d);
