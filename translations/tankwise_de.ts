@@ -225,6 +225,129 @@ oder -InhibitUpdate (siehe Hilfeseite)</translation>
     </message>
 </context>
 <context>
+    <name>Forecast</name>
+    <message>
+        <source>Forecast.ini cannot be read; the defaults are used.</source>
+        <translation>Forecast.ini kann nicht gelesen werden; es gelten die Standardwerte.</translation>
+    </message>
+    <message>
+        <source>DegreeDays.csv cannot be read.</source>
+        <translation>DegreeDays.csv kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The history log cannot be read.</source>
+        <translation>Das Verlaufsprotokoll kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No reading to start from.</source>
+        <translation>Keine Peilung als Ausgangspunkt.</translation>
+    </message>
+    <message>
+        <source>. Order by is set by Fill Up By %1 less %2 days&apos; lead time, which comes before the weather-aware date</source>
+        <translation>. Bestellen bis: „Auffüllen bis“ %1 abzüglich %2 Tage Lieferzeit; das liegt vor dem wetterabhängigen Datum</translation>
+    </message>
+    <message>
+        <source>. Order by is set by the weather-aware date the tanks reach the reserve, less %1 days&apos; lead time</source>
+        <translation>. Bestellen bis: wetterabhängiges Datum, an dem der Tank die Reserve erreicht, abzüglich %1 Tage Lieferzeit</translation>
+    </message>
+    <message>
+        <source>. From saved readings only.</source>
+        <translation>. Nur aus gespeicherten Peilungen.</translation>
+    </message>
+    <message>
+        <source>Order by %1.</source>
+        <translation>Bestellen bis %1.</translation>
+    </message>
+    <message>
+        <source>Unable to save the forecast settings to Data/Forecast.ini.</source>
+        <translation>Die Vorhersage-Einstellungen können nicht in Data/Forecast.ini gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>britische</translation>
+    </message>
+    <message>
+        <source>degree day</source>
+        <translation>Gradtag</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>deutsche</translation>
+    </message>
+    <message>
+        <source>‰ of the heating year</source>
+        <translation>‰ des Heizjahres</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 has &quot;%2&quot;, not a number, on line %3.</source>
+        <translation>%1 enthält in Zeile %3 „%2“ statt einer Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 has a negative value on line %2.</source>
+        <translation>%1 enthält in Zeile %2 einen negativen Wert.</translation>
+    </message>
+    <message>
+        <source>%1 has a negative value.</source>
+        <translation>%1 enthält einen negativen Wert.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 monthly values, not 12.</source>
+        <translation>%1 enthält %2 Monatswerte statt 12.</translation>
+    </message>
+    <message>
+        <source>%1 has more than 12 monthly values.</source>
+        <translation>%1 enthält mehr als 12 Monatswerte.</translation>
+    </message>
+    <message>
+        <source>%1 has no heating month.</source>
+        <translation>%1 enthält keinen Heizmonat.</translation>
+    </message>
+    <message>
+        <source>No period with readings to fit.</source>
+        <translation>Kein Zeitraum mit Peilungen für die Vorhersage.</translation>
+    </message>
+    <message>
+        <source>%1 The %2 profile is used.</source>
+        <translation>%1 Es wird das %2 Profil verwendet.</translation>
+    </message>
+    <message>
+        <source>Forecast.ini: %1=%2 is not %3; the default is used.</source>
+        <translation>Forecast.ini: %1=%2 ist nicht %3; es gilt der Standardwert.</translation>
+    </message>
+    <message>
+        <source>a percentage from 0 to %1</source>
+        <translation>ein Prozentsatz von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>a whole number of days from 0 to %1</source>
+        <translation>eine ganze Zahl von Tagen von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>Auto, UK, German or File</source>
+        <translation>Auto, UK, German oder File</translation>
+    </message>
+    <message>
+        <source>No forecast: %1</source>
+        <translation>Keine Vorhersage: %1</translation>
+    </message>
+    <message>
+        <source>Runs out %1</source>
+        <translation>Leer am %1</translation>
+    </message>
+    <message>
+        <source>Does not run out within ten years</source>
+        <translation>Wird innerhalb von zehn Jahren nicht leer</translation>
+    </message>
+    <message>
+        <source>%1; %2 %3/day base + %4 %3 per %5</source>
+        <translation>%1; Grundlast %2 %3/Tag + %4 %3 je %5</translation>
+    </message>
+</context>
+<context>
     <name>ForecastChart</name>
     <message>
         <source>Order now, due %1</source>
@@ -1354,6 +1477,755 @@ oder -InhibitUpdate (siehe Hilfeseite)</translation>
         <source>The forecast uses saved readings only: save this calculation to see when to order oil</source>
         <translation>Die Prognose beruht nur auf gespeicherten Peilungen: Speichern Sie diese Berechnung, um zu sehen, bis wann Sie Heizöl bestellen sollten</translation>
     </message>
+    <message>
+        <source>Last Saved Data Restored; 1 damaged line at the end of %1 skipped</source>
+        <translation>Zuletzt gespeicherte Werte geholt; 1 beschädigte Zeile am Ende von %1 übersprungen</translation>
+    </message>
+    <message>
+        <source>Last Saved Data Restored; %1 damaged lines at the end of %2 skipped</source>
+        <translation>Zuletzt gespeicherte Werte geholt; %1 beschädigte Zeilen am Ende von %2 übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 Records Imported</source>
+        <translation>%1 Datensätze importiert</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Archive Tankwise Results Log File</source>
+        <translation>Tankwise – Ergebnisprotokoll archivieren</translation>
+    </message>
+    <message>
+        <source>Do you want to archive the log file?
+To Archive the results log file and create a new one click Yes
+To Clear the results log file without archiving it click No
+Click Cancel to return</source>
+        <translation>Möchten Sie das Protokoll archivieren?
+Ja: Ergebnisprotokoll archivieren und ein neues anlegen
+Nein: Ergebnisprotokoll leeren, ohne es zu archivieren
+Abbrechen: zurück</translation>
+    </message>
+    <message>
+        <source>There is no data to archive!
+Results log file not archived.</source>
+        <translation>Es gibt nichts zu archivieren!
+Ergebnisprotokoll nicht archiviert.</translation>
+    </message>
+    <message>
+        <source>Tankwise Create New Log File</source>
+        <translation>Tankwise – Neues Protokoll anlegen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new results log file?</source>
+        <translation>Möchten Sie wirklich ein neues Ergebnisprotokoll anlegen?</translation>
+    </message>
+    <message>
+        <source>Unable to archive the results log file %1.</source>
+        <translation>Das Ergebnisprotokoll %1 kann nicht archiviert werden.</translation>
+    </message>
+    <message>
+        <source>This may be a permissions problem.</source>
+        <translation>Möglicherweise fehlen Zugriffsrechte.</translation>
+    </message>
+    <message>
+        <source>The amount of oil remaining is more than there should be</source>
+        <translation>Im Tank ist mehr Heizöl übrig, als sein kann</translation>
+    </message>
+    <message>
+        <source>Tankwise Data Error</source>
+        <translation>Tankwise – Datenfehler</translation>
+    </message>
+    <message>
+        <source>The data has not changed
+since the last calculation</source>
+        <translation>Die Eingaben haben sich seit der
+letzten Berechnung nicht geändert</translation>
+    </message>
+    <message>
+        <source>Notes cannot hold %1: the log files have no code for these characters</source>
+        <translation>Notizen dürfen %1 nicht enthalten: Die Protokolle können diese Zeichen nicht speichern</translation>
+    </message>
+    <message>
+        <source>Unable to read from the log file %1.</source>
+        <translation>Das Protokoll %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Tankwise Error</source>
+        <translation>Tankwise – Fehler</translation>
+    </message>
+    <message>
+        <source>Unable to launch Browser.</source>
+        <translation>Der Webbrowser kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>A program error has occured
+Error Number: 0
+Error description: %1</source>
+        <translation>Ein Programmfehler ist aufgetreten
+Fehlernummer: 0
+Fehlerbeschreibung: %1</translation>
+    </message>
+    <message>
+        <source>Tankwise Help File Error</source>
+        <translation>Tankwise – Fehler in der Hilfedatei</translation>
+    </message>
+    <message>
+        <source>The help file is either missing or
+corrupted. Reinstall the program
+to correct the error.</source>
+        <translation>Die Hilfedatei fehlt oder ist
+beschädigt. Installieren Sie das Programm
+neu, um den Fehler zu beheben.</translation>
+    </message>
+    <message>
+        <source>Unable to opem the help file.</source>
+        <translation>Die Hilfedatei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Calculation Error</source>
+        <translation>Berechnungsfehler</translation>
+    </message>
+    <message>
+        <source>Check Data Error</source>
+        <translation>Fehler bei der Prüfung der Eingaben</translation>
+    </message>
+    <message>
+        <source>Check Default Error</source>
+        <translation>Fehler bei der Prüfung der Tankdaten</translation>
+    </message>
+    <message>
+        <source>Clear Actual Data Error</source>
+        <translation>Fehler beim Leeren der Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Clear Input Data Error</source>
+        <translation>Fehler beim Leeren der Eingaben</translation>
+    </message>
+    <message>
+        <source>Clear Predict Data Error</source>
+        <translation>Fehler beim Leeren der Vorhersage</translation>
+    </message>
+    <message>
+        <source>Config Read Error</source>
+        <translation>Fehler beim Lesen der Konfiguration</translation>
+    </message>
+    <message>
+        <source>Currency Format Error</source>
+        <translation>Fehler im Währungsformat</translation>
+    </message>
+    <message>
+        <source>Generate Delivery Log Error</source>
+        <translation>Fehler beim Erstellen des Lieferprotokolls</translation>
+    </message>
+    <message>
+        <source>Generate History Log Error</source>
+        <translation>Fehler beim Erstellen des Verlaufsprotokolls</translation>
+    </message>
+    <message>
+        <source>Generate Log 1 Error</source>
+        <translation>Fehler beim Erstellen des Ergebnisprotokolls</translation>
+    </message>
+    <message>
+        <source>History Log File Read Error</source>
+        <translation>Fehler beim Lesen des Verlaufsprotokolls</translation>
+    </message>
+    <message>
+        <source>Loading Error</source>
+        <translation>Fehler beim Start</translation>
+    </message>
+    <message>
+        <source>Save Config Error</source>
+        <translation>Fehler beim Speichern der Konfiguration</translation>
+    </message>
+    <message>
+        <source>Tidy Input Error</source>
+        <translation>Fehler beim Aufbereiten der Eingaben</translation>
+    </message>
+    <message>
+        <source>Tidy Output Error</source>
+        <translation>Fehler beim Aufbereiten der Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Tankwise Fatal Error</source>
+        <translation>Tankwise – Schwerer Fehler</translation>
+    </message>
+    <message>
+        <source>Error Number %1
+A Fatal %2 Has Occurred
+The Program Will Now Terminate</source>
+        <translation>Fehlernummer %1
+Schwerer Fehler: %2
+Das Programm wird jetzt beendet</translation>
+    </message>
+    <message>
+        <source>Tankwise %1 Directory Error</source>
+        <translation>Tankwise – Fehler im Ordner %1</translation>
+    </message>
+    <message>
+        <source>The %1 directory does not exist.
+To restore the %1 directory
+reinstall the program.
+The program will now terminate.</source>
+        <translation>Der Ordner %1 existiert nicht.
+Um den Ordner %1 wiederherzustellen,
+installieren Sie das Programm neu.
+Das Programm wird jetzt beendet.</translation>
+    </message>
+    <message>
+        <source>Tankwise %1 File Error</source>
+        <translation>Tankwise – Fehler in der Datei „%1“</translation>
+    </message>
+    <message>
+        <source>The %1 file is either missing or
+corrupted. Delete the %1 file if
+it exists and restart the program.</source>
+        <translation>Die Datei „%1“ fehlt oder ist
+beschädigt. Löschen Sie die Datei „%1“,
+falls vorhanden, und starten Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>Unable to read from log file %1.</source>
+        <translation>Das Protokoll %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Tankwise Import</source>
+        <translation>Tankwise – Import</translation>
+    </message>
+    <message>
+        <source>The dates in this file could be day first or month first.
+Are they day first, as 31/12/2024 rather than 12/31/2024?</source>
+        <translation>Die Daten in dieser Datei können mit dem Tag oder mit dem Monat beginnen.
+Beginnen sie mit dem Tag, also 31/12/2024 statt 12/31/2024?</translation>
+    </message>
+    <message>
+        <source>Nothing has been imported.</source>
+        <translation>Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Nothing new to import.</source>
+        <translation>Nichts Neues zu importieren.</translation>
+    </message>
+    <message>
+        <source>Save these %1 records?</source>
+        <translation>Diese %1 Datensätze speichern?</translation>
+    </message>
+    <message>
+        <source>The program will now terminate.</source>
+        <translation>Das Programm wird jetzt beendet.</translation>
+    </message>
+    <message>
+        <source>Tankwise Command Line Error</source>
+        <translation>Tankwise – Fehler in der Befehlszeile</translation>
+    </message>
+    <message>
+        <source>Tankwise Working Folder Error</source>
+        <translation>Tankwise – Fehler im Arbeitsordner</translation>
+    </message>
+    <message>
+        <source>The working folder %1 cannot be used.</source>
+        <translation>Der Arbeitsordner %1 kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Tankwise Already Running</source>
+        <translation>Tankwise – Läuft bereits</translation>
+    </message>
+    <message>
+        <source>Tankwise is already running in the working folder
+%1.</source>
+        <translation>Tankwise läuft bereits im Arbeitsordner
+%1.</translation>
+    </message>
+    <message>
+        <source>Tankwise cannot mark the working folder
+%1 as in use:
+%2.</source>
+        <translation>Tankwise kann den Arbeitsordner
+%1 nicht als belegt markieren:
+%2.</translation>
+    </message>
+    <message>
+        <source>You can start anyway and look at your logs, but nothing
+can be saved until this is put right. Start anyway?</source>
+        <translation>Sie können trotzdem starten und Ihre Protokolle ansehen, aber nichts
+kann gespeichert werden, bis das behoben ist. Trotzdem starten?</translation>
+    </message>
+    <message>
+        <source>The working folder %1 cannot be written: %2.</source>
+        <translation>In den Arbeitsordner %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Unable to write to the log file %1.</source>
+        <translation>In das Protokoll %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Tankwise Log File Error</source>
+        <translation>Tankwise – Protokollfehler</translation>
+    </message>
+    <message>
+        <source>Unable to create the log files in %1.</source>
+        <translation>Die Protokolle in %1 können nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The results log file is either missing
+or corrupted. Delete the log file 
+%1 if it exists and restart
+the program.</source>
+        <translation>Das Ergebnisprotokoll fehlt
+oder ist beschädigt. Löschen Sie das Protokoll
+%1, falls vorhanden, und starten Sie
+das Programm neu.</translation>
+    </message>
+    <message>
+        <source>The history log file is either missing
+or corrupted. Delete the log file 
+%1 if it exists and restart
+the program.</source>
+        <translation>Das Verlaufsprotokoll fehlt
+oder ist beschädigt. Löschen Sie das Protokoll
+%1, falls vorhanden, und starten Sie
+das Programm neu.</translation>
+    </message>
+    <message>
+        <source>The delivery log file is either missing
+or corrupted. Delete the log file 
+%1 if it exists and restart
+the program.</source>
+        <translation>Das Lieferprotokoll fehlt
+oder ist beschädigt. Löschen Sie das Protokoll
+%1, falls vorhanden, und starten Sie
+das Programm neu.</translation>
+    </message>
+    <message>
+        <source>Unable to write to the log file</source>
+        <translation>In dieses Protokoll kann nicht geschrieben werden:</translation>
+    </message>
+    <message>
+        <source>Unable to write to the log files</source>
+        <translation>In diese Protokolle kann nicht geschrieben werden:</translation>
+    </message>
+    <message>
+        <source>Nothing has been saved.</source>
+        <translation>Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save the calculation before leaving?</source>
+        <translation>Die Berechnung vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>Tankwise Configuration File Error</source>
+        <translation>Tankwise – Fehler in der Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <source>The configuration file is missing or corrupted.</source>
+        <translation>Die Konfigurationsdatei fehlt oder ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Reinstall the program to restore the file.</source>
+        <translation>Installieren Sie das Programm neu, um die Datei wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Tankwise Save Data Error</source>
+        <translation>Tankwise – Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>No history or delivery data saved</source>
+        <translation>Weder Verlauf noch Lieferungen gespeichert</translation>
+    </message>
+    <message>
+        <source>Tankwise Save Data</source>
+        <translation>Tankwise – Speichern</translation>
+    </message>
+    <message>
+        <source>No history data will be saved
+To save history results click
+Cancel, reset the No History 
+check box and click Save again</source>
+        <translation>Es wird kein Verlauf gespeichert.
+Um den Verlauf zu speichern, klicken Sie
+auf „Abbrechen“, nehmen den Haken bei „Ohne Verlauf“
+heraus und klicken erneut auf „Speichern“.</translation>
+    </message>
+    <message>
+        <source>Unable to write to the configuration file %1.</source>
+        <translation>In die Konfigurationsdatei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Updater Log File Error</source>
+        <translation>Tankwise – Fehler im Aktualisierungsprotokoll</translation>
+    </message>
+    <message>
+        <source>Unable to create the log file %1.</source>
+        <translation>Das Protokoll %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Updater Log File Write Error</source>
+        <translation>Tankwise – Schreibfehler im Aktualisierungsprotokoll</translation>
+    </message>
+    <message>
+        <source>Unable to open the log file %1.</source>
+        <translation>Das Protokoll %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Unable to run Notepad
+Check that it exists and
+is working properly.</source>
+        <translation>Kein Programm zum Anzeigen gefunden.
+Prüfen Sie, ob eines installiert ist
+und richtig funktioniert.</translation>
+    </message>
+    <message>
+        <source>Unable to write the file %1.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Tankwise Export Error</source>
+        <translation>Tankwise – Fehler beim Export</translation>
+    </message>
+    <message>
+        <source>It is a file, not a folder.</source>
+        <translation>Es ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>It cannot be created.</source>
+        <translation>Er kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>It cannot be written.</source>
+        <translation>Er ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s files cannot be copied into it.</source>
+        <translation>Die Dateien des Programms können nicht hineinkopiert werden.</translation>
+    </message>
+    <message>
+        <source>Date 2 must be at least 3 days later than Date 1</source>
+        <translation>Datum 2 muss mindestens 3 Tage nach Datum 1 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery Date 1 cannot be earlier than Tank Reading 1 Date</source>
+        <translation>Das Datum der Lieferung 1 darf nicht vor dem Datum der Peilung 1 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery Date 1 cannot be later than Tank Reading 2 Date</source>
+        <translation>Das Datum der Lieferung 1 darf nicht nach dem Datum der Peilung 2 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery Date 2 cannot be earlier than Tank Reading 1 Date</source>
+        <translation>Das Datum der Lieferung 2 darf nicht vor dem Datum der Peilung 1 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery Date 2 cannot be later than Tank Reading 2 Date</source>
+        <translation>Das Datum der Lieferung 2 darf nicht nach dem Datum der Peilung 2 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery Date 2 cannot be earlier than Delivery Date 1</source>
+        <translation>Das Datum der Lieferung 2 darf nicht vor dem Datum der Lieferung 1 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery 1 Date, Litres Added and Oil Cost must all be either set or empty</source>
+        <translation>Datum, Liefermenge und Heizölpreis der Lieferung 1 müssen alle ausgefüllt oder alle leer sein</translation>
+    </message>
+    <message>
+        <source>Delivery 2 Date, Litres Added and Oil Cost must all be either set or empty</source>
+        <translation>Datum, Liefermenge und Heizölpreis der Lieferung 2 müssen alle ausgefüllt oder alle leer sein</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 1 must be set</source>
+        <translation>Das Datum der Peilung 1 muss ausgefüllt sein</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 2 must be set</source>
+        <translation>Das Datum der Peilung 2 muss ausgefüllt sein</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 1 must be set if Tank Reading Date 1 is set</source>
+        <translation>Peilung 1 von Tank A muss ausgefüllt sein, wenn das Datum der Peilung 1 ausgefüllt ist</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 2 must be set if Tank Reading Date 2 is set</source>
+        <translation>Peilung 2 von Tank A muss ausgefüllt sein, wenn das Datum der Peilung 2 ausgefüllt ist</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 1 must be set if Tank B Reading 2 is set</source>
+        <translation>Peilung 1 von Tank B muss ausgefüllt sein, wenn Peilung 2 von Tank B ausgefüllt ist</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 2 must be set if Tank B Reading 1 is set</source>
+        <translation>Peilung 2 von Tank B muss ausgefüllt sein, wenn Peilung 1 von Tank B ausgefüllt ist</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 1 must be less than or equal to Tank A Depth plus Offset</source>
+        <translation>Peilung 1 von Tank A darf höchstens die Höhe von Tank A plus Peilstab-Versatz betragen</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 2 must be less than or equal to Tank A Depth plus Offset</source>
+        <translation>Peilung 2 von Tank A darf höchstens die Höhe von Tank A plus Peilstab-Versatz betragen</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 1 must be less than or equal to Tank B Depth plus Offset</source>
+        <translation>Peilung 1 von Tank B darf höchstens die Höhe von Tank B plus Peilstab-Versatz betragen</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 2 must be less than or equal to Tank B Depth plus Offset</source>
+        <translation>Peilung 2 von Tank B darf höchstens die Höhe von Tank B plus Peilstab-Versatz betragen</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 1 must be less than or equal to Tank A Capacity</source>
+        <translation>Peilung 1 von Tank A darf höchstens das Fassungsvermögen von Tank A betragen</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 2 must be less than or equal to Tank A Capacity</source>
+        <translation>Peilung 2 von Tank A darf höchstens das Fassungsvermögen von Tank A betragen</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 1 must be less than or equal to Tank B Capacity</source>
+        <translation>Peilung 1 von Tank B darf höchstens das Fassungsvermögen von Tank B betragen</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 2 must be less than or equal to Tank B Capacity</source>
+        <translation>Peilung 2 von Tank B darf höchstens das Fassungsvermögen von Tank B betragen</translation>
+    </message>
+    <message>
+        <source>Tank A Readings cannot be set if Tank A Capacity is not set</source>
+        <translation>Peilungen von Tank A sind nur möglich, wenn das Fassungsvermögen von Tank A ausgefüllt ist</translation>
+    </message>
+    <message>
+        <source>Tank B Readings cannot be set if Tank B Capacity is not set</source>
+        <translation>Peilungen von Tank B sind nur möglich, wenn das Fassungsvermögen von Tank B ausgefüllt ist</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 1 plus number months to predict forward must be greater than or equal to Tank Reading Date 2</source>
+        <translation>Das Datum der Peilung 1 plus die Monate der Vorhersage muss mindestens das Datum der Peilung 2 erreichen</translation>
+    </message>
+    <message>
+        <source>The amount of oil added is greater than the capacity of the tank(s)</source>
+        <translation>Die gelieferte Heizölmenge ist größer als das Fassungsvermögen des Tanks bzw. der Tanks</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 1 must be between 1st Jan 2000 and 28th Dec 2099</source>
+        <translation>Das Datum der Peilung 1 muss zwischen dem 1. Januar 2000 und dem 28. Dezember 2099 liegen</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 2 must be between 4th Jan 2000 and 31st Dec 2099</source>
+        <translation>Das Datum der Peilung 2 muss zwischen dem 4. Januar 2000 und dem 31. Dezember 2099 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery Date 1 must be between 1st Jan 2000 and 31st Dec 2099</source>
+        <translation>Das Datum der Lieferung 1 muss zwischen dem 1. Januar 2000 und dem 31. Dezember 2099 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery Date 2 must be between 1st Jan 2000 and 31st Dec 2099</source>
+        <translation>Das Datum der Lieferung 2 muss zwischen dem 1. Januar 2000 und dem 31. Dezember 2099 liegen</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 1</source>
+        <translation>Peilung 1 von Tank A</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 2</source>
+        <translation>Peilung 2 von Tank A</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 1</source>
+        <translation>Peilung 1 von Tank B</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 2</source>
+        <translation>Peilung 2 von Tank B</translation>
+    </message>
+    <message>
+        <source>Delivery 1 oil added must be either empty or between 100 and 9999</source>
+        <translation>Die Liefermenge der Lieferung 1 muss leer sein oder zwischen 100 und 9999 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery 2 oil added must be either empty or between 100 and 9999</source>
+        <translation>Die Liefermenge der Lieferung 2 muss leer sein oder zwischen 100 und 9999 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery 1 oil cost must be either empty or between 0.10 and 9.99</source>
+        <translation>Der Heizölpreis der Lieferung 1 muss leer sein oder zwischen 0,10 und 9,99 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery 2 oil cost must be either empty or between 0.10 and 9.99</source>
+        <translation>Der Heizölpreis der Lieferung 2 muss leer sein oder zwischen 0,10 und 9,99 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery Charge 1 must be either empty or between 5 and 100</source>
+        <translation>Die Liefergebühr 1 muss leer sein oder zwischen 5 und 100 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery Charge 2 must be either empty or between 5 and 100</source>
+        <translation>Die Liefergebühr 2 muss leer sein oder zwischen 5 und 100 liegen</translation>
+    </message>
+    <message>
+        <source>Price of oil in tank must be either empty or between 0.10 and 9.99</source>
+        <translation>Der Preis des Heizöls im Tank muss leer sein oder zwischen 0,10 und 9,99 liegen</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date %1 must be a valid date</source>
+        <translation>Das Datum der Peilung %1 muss ein gültiges Datum sein</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and 9999</source>
+        <translation>%1 muss zwischen 0 und 9999 liegen</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and 300</source>
+        <translation>%1 muss zwischen 0 und 300 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery Date %1 must be empty or a valid date</source>
+        <translation>Das Datum der Lieferung %1 muss leer oder ein gültiges Datum sein</translation>
+    </message>
+    <message>
+        <source>No Tank Readings or Deliveries to Calculate</source>
+        <translation>Keine Peilungen oder Lieferungen zum Berechnen</translation>
+    </message>
+    <message>
+        <source>%1 Key Errors</source>
+        <translation>%1 Schlüsselfehler</translation>
+    </message>
+    <message>
+        <source>%1 Section Errors</source>
+        <translation>%1 Abschnittsfehler</translation>
+    </message>
+    <message>
+        <source>%1 Value Errors</source>
+        <translation>%1 Wertfehler</translation>
+    </message>
+    <message>
+        <source>The configuration file is corrupted.</source>
+        <translation>Die Konfigurationsdatei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Auto Save must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>„Automatisch speichern“ muss &apos;1&apos; oder &apos;2&apos; sein</translation>
+    </message>
+    <message>
+        <source>Run On Top must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>„Im Vordergrund“ muss &apos;1&apos; oder &apos;2&apos; sein</translation>
+    </message>
+    <message>
+        <source>Tank A volume must be 1 or 2</source>
+        <translation>Volumen von Tank A muss 1 oder 2 sein</translation>
+    </message>
+    <message>
+        <source>Tank B volume must be 1 or 2</source>
+        <translation>Volumen von Tank B muss 1 oder 2 sein</translation>
+    </message>
+    <message>
+        <source>Enable inches must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>„Zoll“ muss &apos;1&apos; oder &apos;2&apos; sein</translation>
+    </message>
+    <message>
+        <source>Enable gallons must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>„Gallonen“ muss &apos;1&apos; oder &apos;2&apos; sein</translation>
+    </message>
+    <message>
+        <source>Enable pounds must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>„Pfund“ muss &apos;1&apos; oder &apos;2&apos; sein</translation>
+    </message>
+    <message>
+        <source>Update Enable must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>„Automatisch prüfen“ muss &apos;1&apos; oder &apos;2&apos; sein</translation>
+    </message>
+    <message>
+        <source>Tank A Capacity must be between 100 and 9999</source>
+        <translation>Das Fassungsvermögen von Tank A muss zwischen 100 und 9999 liegen</translation>
+    </message>
+    <message>
+        <source>Tank B Capacity must be empty or between 100 and 9999</source>
+        <translation>Das Fassungsvermögen von Tank B muss leer sein oder zwischen 100 und 9999 liegen</translation>
+    </message>
+    <message>
+        <source>Tank A Depth must be empty or between 10 and 300</source>
+        <translation>Die Höhe von Tank A muss leer sein oder zwischen 10 und 300 liegen</translation>
+    </message>
+    <message>
+        <source>Tank B Depth must be empty or between 10 and 300</source>
+        <translation>Die Höhe von Tank B muss leer sein oder zwischen 10 und 300 liegen</translation>
+    </message>
+    <message>
+        <source>Tank A Depth must be set if Tank A measured in %1</source>
+        <translation>Die Höhe von Tank A muss ausgefüllt sein, wenn Tank A in %1 gepeilt wird</translation>
+    </message>
+    <message>
+        <source>Tank B Depth must be set if Tank B measured in %1</source>
+        <translation>Die Höhe von Tank B muss ausgefüllt sein, wenn Tank B in %1 gepeilt wird</translation>
+    </message>
+    <message>
+        <source>Tank B Capacity must be set if Tank B depth is set</source>
+        <translation>Das Fassungsvermögen von Tank B muss ausgefüllt sein, wenn die Höhe von Tank B ausgefüllt ist</translation>
+    </message>
+    <message>
+        <source>Tank A Shape must be 0 or 1</source>
+        <translation>Die Form von Tank A muss 0 oder 1 sein</translation>
+    </message>
+    <message>
+        <source>Tank B Shape must be 0 or 1</source>
+        <translation>Die Form von Tank B muss 0 oder 1 sein</translation>
+    </message>
+    <message>
+        <source>Prediction Period must be either empty or between 1 and 12 months</source>
+        <translation>Der Vorhersagezeitraum muss leer sein oder zwischen 1 und 12 Monaten liegen</translation>
+    </message>
+    <message>
+        <source>Delivery %1 Rate must be 0 or between 1 and 50%</source>
+        <translation>Der %1-Satz auf die Liefergebühr muss 0 sein oder zwischen 1 und 50 % liegen</translation>
+    </message>
+    <message>
+        <source>Oil %1 Rate must be 0 or between 1 and 50%</source>
+        <translation>Der %1-Satz auf Heizöl muss 0 sein oder zwischen 1 und 50 % liegen</translation>
+    </message>
+    <message>
+        <source>Oil and delivery %1 Rates must both be either set or zero</source>
+        <translation>Die %1-Sätze auf Heizöl und Liefergebühr müssen beide gesetzt oder beide 0 sein</translation>
+    </message>
+    <message>
+        <source>The CO2 Conversion Rate must be between 0.50 and 10.00</source>
+        <translation>Der CO2-Umrechnungsfaktor muss zwischen 0,50 und 10,00 liegen</translation>
+    </message>
+    <message>
+        <source>Tank A Offset must be either empty or between 0.1 and 10.0</source>
+        <translation>Der Peilstab-Versatz von Tank A muss leer sein oder zwischen 0,1 und 10,0 liegen</translation>
+    </message>
+    <message>
+        <source>Tank B Offset must be either empty or between 0.1 and 10.0</source>
+        <translation>Der Peilstab-Versatz von Tank B muss leer sein oder zwischen 0,1 und 10,0 liegen</translation>
+    </message>
+    <message>
+        <source>Delivery %1 date must be later than last delivery date saved</source>
+        <translation>Das Datum der Lieferung %1 muss nach der zuletzt gespeicherten Lieferung liegen</translation>
+    </message>
+    <message>
+        <source>You must not change retrieved delivery %1 data</source>
+        <translation>Die geholten Angaben der Lieferung %1 dürfen nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 2 must be later than the last Tank Reading date saved</source>
+        <translation>Das Datum der Peilung 2 muss nach dem Datum der zuletzt gespeicherten Peilung liegen</translation>
+    </message>
+    <message>
+        <source>Tankwise Results Log File Error</source>
+        <translation>Tankwise – Fehler im Ergebnisprotokoll</translation>
+    </message>
+    <message>
+        <source>Tankwise History Log File Error</source>
+        <translation>Tankwise – Fehler im Verlaufsprotokoll</translation>
+    </message>
+    <message>
+        <source>Tankwise Delivery Log File Error</source>
+        <translation>Tankwise – Fehler im Lieferprotokoll</translation>
+    </message>
 </context>
 <context>
     <name>ProgramView</name>
@@ -1746,6 +2618,50 @@ oder -InhibitUpdate (siehe Hilfeseite)</translation>
     <message>
         <source>Unable to contact web site</source>
         <translation>Webseite nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>%1 change history</source>
+        <translation>Änderungsverlauf von %1</translation>
+    </message>
+    <message>
+        <source>Download the latest version of %1</source>
+        <translation>Die neueste Version von %1 herunterladen</translation>
+    </message>
+    <message>
+        <source>You have the latest version of %1</source>
+        <translation>Sie haben die neueste Version von %1</translation>
+    </message>
+    <message>
+        <source>Click Known Issues to see any problems we are aware of.</source>
+        <translation>Klicken Sie auf „Bekannte Probleme“, um die uns bekannten Probleme zu sehen.</translation>
+    </message>
+    <message>
+        <source>Version %1 of %2 is available </source>
+        <translation>Version %1 von %2 ist verfügbar </translation>
+    </message>
+    <message>
+        <source>Click Download to get it</source>
+        <translation>Klicken Sie zum Laden auf „Herunterladen“</translation>
+    </message>
+    <message>
+        <source>Click History for change info and Known Issues for any problems.</source>
+        <translation>Klicken Sie auf „Versionsgeschichte“ für die Änderungen und auf „Bekannte Probleme“ für Probleme.</translation>
+    </message>
+    <message>
+        <source>You must uninstall %1 first.</source>
+        <translation>Sie müssen %1 zuerst deinstallieren.</translation>
+    </message>
+    <message>
+        <source>Unrecognised version of %1</source>
+        <translation>Unbekannte Version von %1</translation>
+    </message>
+    <message>
+        <source>Contact Hollyoak for assistance.</source>
+        <translation>Wenden Sie sich für Hilfe an Hollyoak.</translation>
+    </message>
+    <message>
+        <source>The web site&apos;s reply could not be read</source>
+        <translation>Die Antwort der Webseite konnte nicht gelesen werden</translation>
     </message>
 </context>
 <context>

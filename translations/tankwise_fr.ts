@@ -225,6 +225,129 @@ ou -InhibitUpdate (voir la page d&apos;aide)</translation>
     </message>
 </context>
 <context>
+    <name>Forecast</name>
+    <message>
+        <source>Forecast.ini cannot be read; the defaults are used.</source>
+        <translation>Forecast.ini est illisible ; les valeurs par défaut sont utilisées.</translation>
+    </message>
+    <message>
+        <source>DegreeDays.csv cannot be read.</source>
+        <translation>DegreeDays.csv est illisible.</translation>
+    </message>
+    <message>
+        <source>The history log cannot be read.</source>
+        <translation>Le journal de l&apos;historique est illisible.</translation>
+    </message>
+    <message>
+        <source>No reading to start from.</source>
+        <translation>Aucun relevé de départ.</translation>
+    </message>
+    <message>
+        <source>. Order by is set by Fill Up By %1 less %2 days&apos; lead time, which comes before the weather-aware date</source>
+        <translation>. La date de commande est « Remplir avant » %1 moins %2 jours de délai de livraison, avant la date tenant compte de la météo</translation>
+    </message>
+    <message>
+        <source>. Order by is set by the weather-aware date the tanks reach the reserve, less %1 days&apos; lead time</source>
+        <translation>. La date de commande est la date, selon la météo, où la cuve atteint la réserve, moins %1 jours de délai de livraison</translation>
+    </message>
+    <message>
+        <source>. From saved readings only.</source>
+        <translation>. Uniquement à partir des relevés enregistrés.</translation>
+    </message>
+    <message>
+        <source>Order by %1.</source>
+        <translation>Commander avant le %1.</translation>
+    </message>
+    <message>
+        <source>Unable to save the forecast settings to Data/Forecast.ini.</source>
+        <translation>Impossible d’enregistrer les réglages de prévision dans Data/Forecast.ini.</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>britannique</translation>
+    </message>
+    <message>
+        <source>degree day</source>
+        <translation>degré-jour</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>allemand</translation>
+    </message>
+    <message>
+        <source>‰ of the heating year</source>
+        <translation>‰ de l’année de chauffe</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 est absent.</translation>
+    </message>
+    <message>
+        <source>%1 has &quot;%2&quot;, not a number, on line %3.</source>
+        <translation>%1 contient « %2 » au lieu d’un nombre à la ligne %3.</translation>
+    </message>
+    <message>
+        <source>%1 has a negative value on line %2.</source>
+        <translation>%1 contient une valeur négative à la ligne %2.</translation>
+    </message>
+    <message>
+        <source>%1 has a negative value.</source>
+        <translation>%1 contient une valeur négative.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 monthly values, not 12.</source>
+        <translation>%1 contient %2 valeurs mensuelles au lieu de 12.</translation>
+    </message>
+    <message>
+        <source>%1 has more than 12 monthly values.</source>
+        <translation>%1 contient plus de 12 valeurs mensuelles.</translation>
+    </message>
+    <message>
+        <source>%1 has no heating month.</source>
+        <translation>%1 ne contient aucun mois de chauffe.</translation>
+    </message>
+    <message>
+        <source>No period with readings to fit.</source>
+        <translation>Aucune période avec des relevés pour la prévision.</translation>
+    </message>
+    <message>
+        <source>%1 The %2 profile is used.</source>
+        <translation>%1 Le profil %2 est utilisé.</translation>
+    </message>
+    <message>
+        <source>Forecast.ini: %1=%2 is not %3; the default is used.</source>
+        <translation>Forecast.ini : %1=%2 n’est pas %3 ; la valeur par défaut est utilisée.</translation>
+    </message>
+    <message>
+        <source>a percentage from 0 to %1</source>
+        <translation>un pourcentage de 0 à %1</translation>
+    </message>
+    <message>
+        <source>a whole number of days from 0 to %1</source>
+        <translation>un nombre entier de jours de 0 à %1</translation>
+    </message>
+    <message>
+        <source>Auto, UK, German or File</source>
+        <translation>Auto, UK, German ou File</translation>
+    </message>
+    <message>
+        <source>No forecast: %1</source>
+        <translation>Pas de prévision : %1</translation>
+    </message>
+    <message>
+        <source>Runs out %1</source>
+        <translation>Vide le %1</translation>
+    </message>
+    <message>
+        <source>Does not run out within ten years</source>
+        <translation>Ne sera pas vide dans les dix ans</translation>
+    </message>
+    <message>
+        <source>%1; %2 %3/day base + %4 %3 per %5</source>
+        <translation>%1 ; base %2 %3/jour + %4 %3 par %5</translation>
+    </message>
+</context>
+<context>
     <name>ForecastChart</name>
     <message>
         <source>Order now, due %1</source>
@@ -1354,6 +1477,755 @@ ou -InhibitUpdate (voir la page d&apos;aide)</translation>
         <source>The forecast uses saved readings only: save this calculation to see when to order oil</source>
         <translation>La prévision ne repose que sur les relevés enregistrés : enregistrez ce calcul pour savoir quand commander du fioul</translation>
     </message>
+    <message>
+        <source>Last Saved Data Restored; 1 damaged line at the end of %1 skipped</source>
+        <translation>Dernières valeurs enregistrées reprises ; 1 ligne endommagée à la fin de %1 ignorée</translation>
+    </message>
+    <message>
+        <source>Last Saved Data Restored; %1 damaged lines at the end of %2 skipped</source>
+        <translation>Dernières valeurs enregistrées reprises ; %1 lignes endommagées à la fin de %2 ignorées</translation>
+    </message>
+    <message>
+        <source>%1 Records Imported</source>
+        <translation>%1 enregistrements importés</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Archive Tankwise Results Log File</source>
+        <translation>Tankwise – Archiver le journal des résultats</translation>
+    </message>
+    <message>
+        <source>Do you want to archive the log file?
+To Archive the results log file and create a new one click Yes
+To Clear the results log file without archiving it click No
+Click Cancel to return</source>
+        <translation>Voulez-vous archiver le journal ?
+Oui : archiver le journal des résultats et en créer un nouveau
+Non : vider le journal des résultats sans l’archiver
+Annuler : revenir</translation>
+    </message>
+    <message>
+        <source>There is no data to archive!
+Results log file not archived.</source>
+        <translation>Il n’y a rien à archiver !
+Journal des résultats non archivé.</translation>
+    </message>
+    <message>
+        <source>Tankwise Create New Log File</source>
+        <translation>Tankwise – Créer un nouveau journal</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new results log file?</source>
+        <translation>Voulez-vous vraiment créer un nouveau journal des résultats ?</translation>
+    </message>
+    <message>
+        <source>Unable to archive the results log file %1.</source>
+        <translation>Impossible d’archiver le journal des résultats %1.</translation>
+    </message>
+    <message>
+        <source>This may be a permissions problem.</source>
+        <translation>Il s’agit peut-être d’un problème de droits d’accès.</translation>
+    </message>
+    <message>
+        <source>The amount of oil remaining is more than there should be</source>
+        <translation>Il reste plus de fioul dans la cuve qu’il ne devrait</translation>
+    </message>
+    <message>
+        <source>Tankwise Data Error</source>
+        <translation>Tankwise – Erreur de données</translation>
+    </message>
+    <message>
+        <source>The data has not changed
+since the last calculation</source>
+        <translation>Les saisies n’ont pas changé
+depuis le dernier calcul</translation>
+    </message>
+    <message>
+        <source>Notes cannot hold %1: the log files have no code for these characters</source>
+        <translation>Les notes ne peuvent pas contenir %1 : les journaux ne savent pas enregistrer ces caractères</translation>
+    </message>
+    <message>
+        <source>Unable to read from the log file %1.</source>
+        <translation>Impossible de lire le journal %1.</translation>
+    </message>
+    <message>
+        <source>Tankwise Error</source>
+        <translation>Tankwise – Erreur</translation>
+    </message>
+    <message>
+        <source>Unable to launch Browser.</source>
+        <translation>Impossible de lancer le navigateur.</translation>
+    </message>
+    <message>
+        <source>A program error has occured
+Error Number: 0
+Error description: %1</source>
+        <translation>Une erreur du programme s’est produite
+Numéro d’erreur : 0
+Description : %1</translation>
+    </message>
+    <message>
+        <source>Tankwise Help File Error</source>
+        <translation>Tankwise – Erreur du fichier d’aide</translation>
+    </message>
+    <message>
+        <source>The help file is either missing or
+corrupted. Reinstall the program
+to correct the error.</source>
+        <translation>Le fichier d’aide est absent ou
+endommagé. Réinstallez le programme
+pour corriger l’erreur.</translation>
+    </message>
+    <message>
+        <source>Unable to opem the help file.</source>
+        <translation>Impossible d’ouvrir le fichier d’aide.</translation>
+    </message>
+    <message>
+        <source>Calculation Error</source>
+        <translation>erreur de calcul</translation>
+    </message>
+    <message>
+        <source>Check Data Error</source>
+        <translation>erreur de vérification des saisies</translation>
+    </message>
+    <message>
+        <source>Check Default Error</source>
+        <translation>erreur de vérification des données de cuve</translation>
+    </message>
+    <message>
+        <source>Clear Actual Data Error</source>
+        <translation>erreur d’effacement des résultats</translation>
+    </message>
+    <message>
+        <source>Clear Input Data Error</source>
+        <translation>erreur d’effacement des saisies</translation>
+    </message>
+    <message>
+        <source>Clear Predict Data Error</source>
+        <translation>erreur d’effacement de la prévision</translation>
+    </message>
+    <message>
+        <source>Config Read Error</source>
+        <translation>erreur de lecture de la configuration</translation>
+    </message>
+    <message>
+        <source>Currency Format Error</source>
+        <translation>erreur de format monétaire</translation>
+    </message>
+    <message>
+        <source>Generate Delivery Log Error</source>
+        <translation>erreur de création du journal des livraisons</translation>
+    </message>
+    <message>
+        <source>Generate History Log Error</source>
+        <translation>erreur de création du journal de l’historique</translation>
+    </message>
+    <message>
+        <source>Generate Log 1 Error</source>
+        <translation>erreur de création du journal des résultats</translation>
+    </message>
+    <message>
+        <source>History Log File Read Error</source>
+        <translation>erreur de lecture du journal de l’historique</translation>
+    </message>
+    <message>
+        <source>Loading Error</source>
+        <translation>erreur au démarrage</translation>
+    </message>
+    <message>
+        <source>Save Config Error</source>
+        <translation>erreur d’enregistrement de la configuration</translation>
+    </message>
+    <message>
+        <source>Tidy Input Error</source>
+        <translation>erreur de mise en forme des saisies</translation>
+    </message>
+    <message>
+        <source>Tidy Output Error</source>
+        <translation>erreur de mise en forme des résultats</translation>
+    </message>
+    <message>
+        <source>Tankwise Fatal Error</source>
+        <translation>Tankwise – Erreur fatale</translation>
+    </message>
+    <message>
+        <source>Error Number %1
+A Fatal %2 Has Occurred
+The Program Will Now Terminate</source>
+        <translation>Numéro d’erreur %1
+Une %2 fatale s’est produite
+Le programme va maintenant se fermer</translation>
+    </message>
+    <message>
+        <source>Tankwise %1 Directory Error</source>
+        <translation>Tankwise – Erreur du dossier %1</translation>
+    </message>
+    <message>
+        <source>The %1 directory does not exist.
+To restore the %1 directory
+reinstall the program.
+The program will now terminate.</source>
+        <translation>Le dossier %1 n’existe pas.
+Pour rétablir le dossier %1,
+réinstallez le programme.
+Le programme va maintenant se fermer.</translation>
+    </message>
+    <message>
+        <source>Tankwise %1 File Error</source>
+        <translation>Tankwise – Erreur du fichier « %1 »</translation>
+    </message>
+    <message>
+        <source>The %1 file is either missing or
+corrupted. Delete the %1 file if
+it exists and restart the program.</source>
+        <translation>Le fichier « %1 » est absent ou
+endommagé. Supprimez le fichier « %1 »
+s’il existe et redémarrez le programme.</translation>
+    </message>
+    <message>
+        <source>Unable to read from log file %1.</source>
+        <translation>Impossible de lire le journal %1.</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Tankwise Import</source>
+        <translation>Tankwise – Importation</translation>
+    </message>
+    <message>
+        <source>The dates in this file could be day first or month first.
+Are they day first, as 31/12/2024 rather than 12/31/2024?</source>
+        <translation>Les dates de ce fichier peuvent commencer par le jour ou par le mois.
+Commencent-elles par le jour, comme 31/12/2024 plutôt que 12/31/2024 ?</translation>
+    </message>
+    <message>
+        <source>Nothing has been imported.</source>
+        <translation>Rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>Nothing new to import.</source>
+        <translation>Rien de nouveau à importer.</translation>
+    </message>
+    <message>
+        <source>Save these %1 records?</source>
+        <translation>Enregistrer ces %1 enregistrements ?</translation>
+    </message>
+    <message>
+        <source>The program will now terminate.</source>
+        <translation>Le programme va maintenant se fermer.</translation>
+    </message>
+    <message>
+        <source>Tankwise Command Line Error</source>
+        <translation>Tankwise – Erreur de ligne de commande</translation>
+    </message>
+    <message>
+        <source>Tankwise Working Folder Error</source>
+        <translation>Tankwise – Erreur du dossier de travail</translation>
+    </message>
+    <message>
+        <source>The working folder %1 cannot be used.</source>
+        <translation>Le dossier de travail %1 est inutilisable.</translation>
+    </message>
+    <message>
+        <source>Tankwise Already Running</source>
+        <translation>Tankwise – Déjà en cours</translation>
+    </message>
+    <message>
+        <source>Tankwise is already running in the working folder
+%1.</source>
+        <translation>Tankwise est déjà en cours dans le dossier de travail
+%1.</translation>
+    </message>
+    <message>
+        <source>Tankwise cannot mark the working folder
+%1 as in use:
+%2.</source>
+        <translation>Tankwise ne peut pas marquer le dossier de travail
+%1 comme occupé :
+%2.</translation>
+    </message>
+    <message>
+        <source>You can start anyway and look at your logs, but nothing
+can be saved until this is put right. Start anyway?</source>
+        <translation>Vous pouvez démarrer quand même et consulter vos journaux, mais rien
+ne pourra être enregistré tant que ce n’est pas réglé. Démarrer quand même ?</translation>
+    </message>
+    <message>
+        <source>The working folder %1 cannot be written: %2.</source>
+        <translation>Le dossier de travail %1 est protégé en écriture : %2.</translation>
+    </message>
+    <message>
+        <source>Unable to write to the log file %1.</source>
+        <translation>Impossible d’écrire dans le journal %1.</translation>
+    </message>
+    <message>
+        <source>Tankwise Log File Error</source>
+        <translation>Tankwise – Erreur de journal</translation>
+    </message>
+    <message>
+        <source>Unable to create the log files in %1.</source>
+        <translation>Impossible de créer les journaux dans %1.</translation>
+    </message>
+    <message>
+        <source>The results log file is either missing
+or corrupted. Delete the log file 
+%1 if it exists and restart
+the program.</source>
+        <translation>Le journal des résultats est absent
+ou endommagé. Supprimez le journal
+%1 s’il existe et redémarrez
+le programme.</translation>
+    </message>
+    <message>
+        <source>The history log file is either missing
+or corrupted. Delete the log file 
+%1 if it exists and restart
+the program.</source>
+        <translation>Le journal de l’historique est absent
+ou endommagé. Supprimez le journal
+%1 s’il existe et redémarrez
+le programme.</translation>
+    </message>
+    <message>
+        <source>The delivery log file is either missing
+or corrupted. Delete the log file 
+%1 if it exists and restart
+the program.</source>
+        <translation>Le journal des livraisons est absent
+ou endommagé. Supprimez le journal
+%1 s’il existe et redémarrez
+le programme.</translation>
+    </message>
+    <message>
+        <source>Unable to write to the log file</source>
+        <translation>Impossible d’écrire dans ce journal :</translation>
+    </message>
+    <message>
+        <source>Unable to write to the log files</source>
+        <translation>Impossible d’écrire dans ces journaux :</translation>
+    </message>
+    <message>
+        <source>Nothing has been saved.</source>
+        <translation>Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Save the calculation before leaving?</source>
+        <translation>Enregistrer le calcul avant de quitter ?</translation>
+    </message>
+    <message>
+        <source>Tankwise Configuration File Error</source>
+        <translation>Tankwise – Erreur du fichier de configuration</translation>
+    </message>
+    <message>
+        <source>The configuration file is missing or corrupted.</source>
+        <translation>Le fichier de configuration est absent ou endommagé.</translation>
+    </message>
+    <message>
+        <source>Reinstall the program to restore the file.</source>
+        <translation>Réinstallez le programme pour rétablir le fichier.</translation>
+    </message>
+    <message>
+        <source>Tankwise Save Data Error</source>
+        <translation>Tankwise – Erreur d’enregistrement</translation>
+    </message>
+    <message>
+        <source>No history or delivery data saved</source>
+        <translation>Ni historique ni livraison enregistrés</translation>
+    </message>
+    <message>
+        <source>Tankwise Save Data</source>
+        <translation>Tankwise – Enregistrement</translation>
+    </message>
+    <message>
+        <source>No history data will be saved
+To save history results click
+Cancel, reset the No History 
+check box and click Save again</source>
+        <translation>Aucun historique ne sera enregistré.
+Pour enregistrer l’historique, cliquez sur
+« Annuler », décochez « Sans historique »
+puis cliquez à nouveau sur « Enregistrer ».</translation>
+    </message>
+    <message>
+        <source>Unable to write to the configuration file %1.</source>
+        <translation>Impossible d’écrire dans le fichier de configuration %1.</translation>
+    </message>
+    <message>
+        <source>Updater Log File Error</source>
+        <translation>Tankwise – Erreur du journal de mise à jour</translation>
+    </message>
+    <message>
+        <source>Unable to create the log file %1.</source>
+        <translation>Impossible de créer le journal %1.</translation>
+    </message>
+    <message>
+        <source>log</source>
+        <translation>journal</translation>
+    </message>
+    <message>
+        <source>Updater Log File Write Error</source>
+        <translation>Tankwise – Erreur d’écriture du journal de mise à jour</translation>
+    </message>
+    <message>
+        <source>Unable to open the log file %1.</source>
+        <translation>Impossible d’ouvrir le journal %1.</translation>
+    </message>
+    <message>
+        <source>Unable to run Notepad
+Check that it exists and
+is working properly.</source>
+        <translation>Impossible de lancer un programme d’affichage.
+Vérifiez qu’il est installé
+et qu’il fonctionne correctement.</translation>
+    </message>
+    <message>
+        <source>Unable to write the file %1.</source>
+        <translation>Impossible d’écrire le fichier %1.</translation>
+    </message>
+    <message>
+        <source>Tankwise Export Error</source>
+        <translation>Tankwise – Erreur d’exportation</translation>
+    </message>
+    <message>
+        <source>It is a file, not a folder.</source>
+        <translation>C’est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>It cannot be created.</source>
+        <translation>Il ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>It cannot be written.</source>
+        <translation>Il est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s files cannot be copied into it.</source>
+        <translation>Les fichiers du programme ne peuvent pas y être copiés.</translation>
+    </message>
+    <message>
+        <source>Date 2 must be at least 3 days later than Date 1</source>
+        <translation>La date 2 doit être au moins 3 jours après la date 1</translation>
+    </message>
+    <message>
+        <source>Delivery Date 1 cannot be earlier than Tank Reading 1 Date</source>
+        <translation>La date de la livraison 1 ne peut pas précéder la date du relevé 1</translation>
+    </message>
+    <message>
+        <source>Delivery Date 1 cannot be later than Tank Reading 2 Date</source>
+        <translation>La date de la livraison 1 ne peut pas suivre la date du relevé 2</translation>
+    </message>
+    <message>
+        <source>Delivery Date 2 cannot be earlier than Tank Reading 1 Date</source>
+        <translation>La date de la livraison 2 ne peut pas précéder la date du relevé 1</translation>
+    </message>
+    <message>
+        <source>Delivery Date 2 cannot be later than Tank Reading 2 Date</source>
+        <translation>La date de la livraison 2 ne peut pas suivre la date du relevé 2</translation>
+    </message>
+    <message>
+        <source>Delivery Date 2 cannot be earlier than Delivery Date 1</source>
+        <translation>La date de la livraison 2 ne peut pas précéder celle de la livraison 1</translation>
+    </message>
+    <message>
+        <source>Delivery 1 Date, Litres Added and Oil Cost must all be either set or empty</source>
+        <translation>La date, la quantité livrée et le prix du fioul de la livraison 1 doivent être tous remplis ou tous vides</translation>
+    </message>
+    <message>
+        <source>Delivery 2 Date, Litres Added and Oil Cost must all be either set or empty</source>
+        <translation>La date, la quantité livrée et le prix du fioul de la livraison 2 doivent être tous remplis ou tous vides</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 1 must be set</source>
+        <translation>La date du relevé 1 doit être remplie</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 2 must be set</source>
+        <translation>La date du relevé 2 doit être remplie</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 1 must be set if Tank Reading Date 1 is set</source>
+        <translation>Le relevé 1 de la cuve A doit être rempli si la date du relevé 1 est remplie</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 2 must be set if Tank Reading Date 2 is set</source>
+        <translation>Le relevé 2 de la cuve A doit être rempli si la date du relevé 2 est remplie</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 1 must be set if Tank B Reading 2 is set</source>
+        <translation>Le relevé 1 de la cuve B doit être rempli si le relevé 2 de la cuve B est rempli</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 2 must be set if Tank B Reading 1 is set</source>
+        <translation>Le relevé 2 de la cuve B doit être rempli si le relevé 1 de la cuve B est rempli</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 1 must be less than or equal to Tank A Depth plus Offset</source>
+        <translation>Le relevé 1 de la cuve A ne peut pas dépasser la hauteur de la cuve A plus le décalage de la jauge</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 2 must be less than or equal to Tank A Depth plus Offset</source>
+        <translation>Le relevé 2 de la cuve A ne peut pas dépasser la hauteur de la cuve A plus le décalage de la jauge</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 1 must be less than or equal to Tank B Depth plus Offset</source>
+        <translation>Le relevé 1 de la cuve B ne peut pas dépasser la hauteur de la cuve B plus le décalage de la jauge</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 2 must be less than or equal to Tank B Depth plus Offset</source>
+        <translation>Le relevé 2 de la cuve B ne peut pas dépasser la hauteur de la cuve B plus le décalage de la jauge</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 1 must be less than or equal to Tank A Capacity</source>
+        <translation>Le relevé 1 de la cuve A ne peut pas dépasser la capacité de la cuve A</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 2 must be less than or equal to Tank A Capacity</source>
+        <translation>Le relevé 2 de la cuve A ne peut pas dépasser la capacité de la cuve A</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 1 must be less than or equal to Tank B Capacity</source>
+        <translation>Le relevé 1 de la cuve B ne peut pas dépasser la capacité de la cuve B</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 2 must be less than or equal to Tank B Capacity</source>
+        <translation>Le relevé 2 de la cuve B ne peut pas dépasser la capacité de la cuve B</translation>
+    </message>
+    <message>
+        <source>Tank A Readings cannot be set if Tank A Capacity is not set</source>
+        <translation>Les relevés de la cuve A ne sont possibles que si la capacité de la cuve A est remplie</translation>
+    </message>
+    <message>
+        <source>Tank B Readings cannot be set if Tank B Capacity is not set</source>
+        <translation>Les relevés de la cuve B ne sont possibles que si la capacité de la cuve B est remplie</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 1 plus number months to predict forward must be greater than or equal to Tank Reading Date 2</source>
+        <translation>La date du relevé 1 plus le nombre de mois de prévision doit atteindre au moins la date du relevé 2</translation>
+    </message>
+    <message>
+        <source>The amount of oil added is greater than the capacity of the tank(s)</source>
+        <translation>La quantité de fioul livrée dépasse la capacité de la ou des cuves</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 1 must be between 1st Jan 2000 and 28th Dec 2099</source>
+        <translation>La date du relevé 1 doit être comprise entre le 1er janvier 2000 et le 28 décembre 2099</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 2 must be between 4th Jan 2000 and 31st Dec 2099</source>
+        <translation>La date du relevé 2 doit être comprise entre le 4 janvier 2000 et le 31 décembre 2099</translation>
+    </message>
+    <message>
+        <source>Delivery Date 1 must be between 1st Jan 2000 and 31st Dec 2099</source>
+        <translation>La date de la livraison 1 doit être comprise entre le 1er janvier 2000 et le 31 décembre 2099</translation>
+    </message>
+    <message>
+        <source>Delivery Date 2 must be between 1st Jan 2000 and 31st Dec 2099</source>
+        <translation>La date de la livraison 2 doit être comprise entre le 1er janvier 2000 et le 31 décembre 2099</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 1</source>
+        <translation>Le relevé 1 de la cuve A</translation>
+    </message>
+    <message>
+        <source>Tank A Reading 2</source>
+        <translation>Le relevé 2 de la cuve A</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 1</source>
+        <translation>Le relevé 1 de la cuve B</translation>
+    </message>
+    <message>
+        <source>Tank B Reading 2</source>
+        <translation>Le relevé 2 de la cuve B</translation>
+    </message>
+    <message>
+        <source>Delivery 1 oil added must be either empty or between 100 and 9999</source>
+        <translation>La quantité de la livraison 1 doit être vide ou comprise entre 100 et 9999</translation>
+    </message>
+    <message>
+        <source>Delivery 2 oil added must be either empty or between 100 and 9999</source>
+        <translation>La quantité de la livraison 2 doit être vide ou comprise entre 100 et 9999</translation>
+    </message>
+    <message>
+        <source>Delivery 1 oil cost must be either empty or between 0.10 and 9.99</source>
+        <translation>Le prix du fioul de la livraison 1 doit être vide ou compris entre 0,10 et 9,99</translation>
+    </message>
+    <message>
+        <source>Delivery 2 oil cost must be either empty or between 0.10 and 9.99</source>
+        <translation>Le prix du fioul de la livraison 2 doit être vide ou compris entre 0,10 et 9,99</translation>
+    </message>
+    <message>
+        <source>Delivery Charge 1 must be either empty or between 5 and 100</source>
+        <translation>Les frais de livraison 1 doivent être vides ou compris entre 5 et 100</translation>
+    </message>
+    <message>
+        <source>Delivery Charge 2 must be either empty or between 5 and 100</source>
+        <translation>Les frais de livraison 2 doivent être vides ou compris entre 5 et 100</translation>
+    </message>
+    <message>
+        <source>Price of oil in tank must be either empty or between 0.10 and 9.99</source>
+        <translation>Le prix du fioul en cuve doit être vide ou compris entre 0,10 et 9,99</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date %1 must be a valid date</source>
+        <translation>La date du relevé %1 doit être une date valide</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and 9999</source>
+        <translation>%1 doit être compris entre 0 et 9999</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and 300</source>
+        <translation>%1 doit être compris entre 0 et 300</translation>
+    </message>
+    <message>
+        <source>Delivery Date %1 must be empty or a valid date</source>
+        <translation>La date de la livraison %1 doit être vide ou une date valide</translation>
+    </message>
+    <message>
+        <source>No Tank Readings or Deliveries to Calculate</source>
+        <translation>Aucun relevé ni livraison à calculer</translation>
+    </message>
+    <message>
+        <source>%1 Key Errors</source>
+        <translation>%1 erreurs de clé</translation>
+    </message>
+    <message>
+        <source>%1 Section Errors</source>
+        <translation>%1 erreurs de section</translation>
+    </message>
+    <message>
+        <source>%1 Value Errors</source>
+        <translation>%1 erreurs de valeur</translation>
+    </message>
+    <message>
+        <source>The configuration file is corrupted.</source>
+        <translation>Le fichier de configuration est endommagé.</translation>
+    </message>
+    <message>
+        <source>Auto Save must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>« Enregistrement auto » doit valoir &apos;1&apos; ou &apos;2&apos;</translation>
+    </message>
+    <message>
+        <source>Run On Top must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>« Au premier plan » doit valoir &apos;1&apos; ou &apos;2&apos;</translation>
+    </message>
+    <message>
+        <source>Tank A volume must be 1 or 2</source>
+        <translation>Le volume de la cuve A doit valoir 1 ou 2</translation>
+    </message>
+    <message>
+        <source>Tank B volume must be 1 or 2</source>
+        <translation>Le volume de la cuve B doit valoir 1 ou 2</translation>
+    </message>
+    <message>
+        <source>Enable inches must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>« Pouces » doit valoir &apos;1&apos; ou &apos;2&apos;</translation>
+    </message>
+    <message>
+        <source>Enable gallons must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>« Gallons » doit valoir &apos;1&apos; ou &apos;2&apos;</translation>
+    </message>
+    <message>
+        <source>Enable pounds must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>« Livres » doit valoir &apos;1&apos; ou &apos;2&apos;</translation>
+    </message>
+    <message>
+        <source>Update Enable must be &apos;1&apos; or &apos;2&apos;</source>
+        <translation>« Vérification auto » doit valoir &apos;1&apos; ou &apos;2&apos;</translation>
+    </message>
+    <message>
+        <source>Tank A Capacity must be between 100 and 9999</source>
+        <translation>La capacité de la cuve A doit être comprise entre 100 et 9999</translation>
+    </message>
+    <message>
+        <source>Tank B Capacity must be empty or between 100 and 9999</source>
+        <translation>La capacité de la cuve B doit être vide ou comprise entre 100 et 9999</translation>
+    </message>
+    <message>
+        <source>Tank A Depth must be empty or between 10 and 300</source>
+        <translation>La hauteur de la cuve A doit être vide ou comprise entre 10 et 300</translation>
+    </message>
+    <message>
+        <source>Tank B Depth must be empty or between 10 and 300</source>
+        <translation>La hauteur de la cuve B doit être vide ou comprise entre 10 et 300</translation>
+    </message>
+    <message>
+        <source>Tank A Depth must be set if Tank A measured in %1</source>
+        <translation>La hauteur de la cuve A doit être remplie si la cuve A est jaugée en %1</translation>
+    </message>
+    <message>
+        <source>Tank B Depth must be set if Tank B measured in %1</source>
+        <translation>La hauteur de la cuve B doit être remplie si la cuve B est jaugée en %1</translation>
+    </message>
+    <message>
+        <source>Tank B Capacity must be set if Tank B depth is set</source>
+        <translation>La capacité de la cuve B doit être remplie si la hauteur de la cuve B est remplie</translation>
+    </message>
+    <message>
+        <source>Tank A Shape must be 0 or 1</source>
+        <translation>La forme de la cuve A doit valoir 0 ou 1</translation>
+    </message>
+    <message>
+        <source>Tank B Shape must be 0 or 1</source>
+        <translation>La forme de la cuve B doit valoir 0 ou 1</translation>
+    </message>
+    <message>
+        <source>Prediction Period must be either empty or between 1 and 12 months</source>
+        <translation>La période de prévision doit être vide ou comprise entre 1 et 12 mois</translation>
+    </message>
+    <message>
+        <source>Delivery %1 Rate must be 0 or between 1 and 50%</source>
+        <translation>Le taux de %1 sur les frais de livraison doit valoir 0 ou être compris entre 1 et 50 %</translation>
+    </message>
+    <message>
+        <source>Oil %1 Rate must be 0 or between 1 and 50%</source>
+        <translation>Le taux de %1 sur le fioul doit valoir 0 ou être compris entre 1 et 50 %</translation>
+    </message>
+    <message>
+        <source>Oil and delivery %1 Rates must both be either set or zero</source>
+        <translation>Les taux de %1 sur le fioul et sur la livraison doivent être tous deux remplis ou nuls</translation>
+    </message>
+    <message>
+        <source>The CO2 Conversion Rate must be between 0.50 and 10.00</source>
+        <translation>Le facteur de conversion CO2 doit être compris entre 0,50 et 10,00</translation>
+    </message>
+    <message>
+        <source>Tank A Offset must be either empty or between 0.1 and 10.0</source>
+        <translation>Le décalage de la jauge de la cuve A doit être vide ou compris entre 0,1 et 10,0</translation>
+    </message>
+    <message>
+        <source>Tank B Offset must be either empty or between 0.1 and 10.0</source>
+        <translation>Le décalage de la jauge de la cuve B doit être vide ou compris entre 0,1 et 10,0</translation>
+    </message>
+    <message>
+        <source>Delivery %1 date must be later than last delivery date saved</source>
+        <translation>La date de la livraison %1 doit suivre celle de la dernière livraison enregistrée</translation>
+    </message>
+    <message>
+        <source>You must not change retrieved delivery %1 data</source>
+        <translation>Les données reprises de la livraison %1 ne doivent pas être modifiées</translation>
+    </message>
+    <message>
+        <source>Tank Reading Date 2 must be later than the last Tank Reading date saved</source>
+        <translation>La date du relevé 2 doit suivre celle du dernier relevé enregistré</translation>
+    </message>
+    <message>
+        <source>Tankwise Results Log File Error</source>
+        <translation>Tankwise – Erreur du journal des résultats</translation>
+    </message>
+    <message>
+        <source>Tankwise History Log File Error</source>
+        <translation>Tankwise – Erreur du journal de l’historique</translation>
+    </message>
+    <message>
+        <source>Tankwise Delivery Log File Error</source>
+        <translation>Tankwise – Erreur du journal des livraisons</translation>
+    </message>
 </context>
 <context>
     <name>ProgramView</name>
@@ -1746,6 +2618,50 @@ ou -InhibitUpdate (voir la page d&apos;aide)</translation>
     <message>
         <source>Unable to contact web site</source>
         <translation>Site web injoignable</translation>
+    </message>
+    <message>
+        <source>%1 change history</source>
+        <translation>Historique des modifications de %1</translation>
+    </message>
+    <message>
+        <source>Download the latest version of %1</source>
+        <translation>Télécharger la dernière version de %1</translation>
+    </message>
+    <message>
+        <source>You have the latest version of %1</source>
+        <translation>Vous avez la dernière version de %1</translation>
+    </message>
+    <message>
+        <source>Click Known Issues to see any problems we are aware of.</source>
+        <translation>Cliquez sur « Problèmes connus » pour voir les problèmes dont nous avons connaissance.</translation>
+    </message>
+    <message>
+        <source>Version %1 of %2 is available </source>
+        <translation>La version %1 de %2 est disponible </translation>
+    </message>
+    <message>
+        <source>Click Download to get it</source>
+        <translation>Cliquez sur « Télécharger » pour l’obtenir</translation>
+    </message>
+    <message>
+        <source>Click History for change info and Known Issues for any problems.</source>
+        <translation>Cliquez sur « Historique » pour les modifications et sur « Problèmes connus » pour les problèmes.</translation>
+    </message>
+    <message>
+        <source>You must uninstall %1 first.</source>
+        <translation>Vous devez d’abord désinstaller %1.</translation>
+    </message>
+    <message>
+        <source>Unrecognised version of %1</source>
+        <translation>Version de %1 non reconnue</translation>
+    </message>
+    <message>
+        <source>Contact Hollyoak for assistance.</source>
+        <translation>Contactez Hollyoak pour obtenir de l’aide.</translation>
+    </message>
+    <message>
+        <source>The web site&apos;s reply could not be read</source>
+        <translation>La réponse du site web est illisible</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "app/Archive.h"
 
+#include <QCoreApplication>
+
 #include "app/FolderChecks.h"
 #include "app/Program.h"
 #include "platform/ProgramEnded.h"
@@ -41,31 +43,34 @@ void ArchiveOrClear(Program& p) {
     if (CheckLogFile(p, LogKind::Results)) return;
     const bool hasData = ResultsLogHasData(p);
     const Answer answer =
-        p.say("Archive Tankwise Results Log File",
-              {"Do you want to archive the log file?",
-               "To Archive the results log file and create a new one click Yes",
-               "To Clear the results log file without archiving it click No",
-               "Click Cancel to return"},
+        p.say(QCoreApplication::translate("Messages", "Archive Tankwise Results Log File"),
+              QCoreApplication::translate("Messages",
+                                          "Do you want to archive the log file?\n"
+                                          "To Archive the results log file and create a new one click Yes\n"
+                                          "To Clear the results log file without archiving it click No\n"
+                                          "Click Cancel to return")
+                  .split('\n'),
               Icon::Warning, Buttons::YesNoCancel);
     if (answer == Answer::Cancel) return;
     if (answer == Answer::Yes) {
         if (!hasData) {
             p.say(LogErrorTitle(LogKind::Results),
-                  {"There is no data to archive!", "Results log file not archived."},
+                  QCoreApplication::translate("Messages", "There is no data to archive!\nResults log file not archived.")
+                      .split('\n'),
                   Icon::Warning);
             return;
         }
         p.files.copy(LogPath(p, LogKind::Results), FreeArchiveName(p));
-        p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Results Log File Archived"));
+        p.setStatus(QCoreApplication::translate("MainWindow", "Results Log File Archived"));
         MakeFreshResultsLog(p);
         return;
     }
-    if (hasData && p.say("Tankwise Create New Log File",
-                         {"Are you sure you want to create a new results log file?"}, Icon::None,
-                         Buttons::YesNo) == Answer::No)
+    if (hasData && p.say(QCoreApplication::translate("Messages", "Tankwise Create New Log File"),
+                         {QCoreApplication::translate("Messages", "Are you sure you want to create a new results log file?")},
+                         Icon::None, Buttons::YesNo) == Answer::No)
         return;
     MakeFreshResultsLog(p);
-    p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Results Log File Cleared"));
+    p.setStatus(QCoreApplication::translate("MainWindow", "Results Log File Cleared"));
 }
 
 }  // namespace
@@ -78,8 +83,10 @@ void ArchiveClick(Program& p) {
         ArchiveOrClear(p);
     } catch (const FileError&) {
         p.say(LogErrorTitle(LogKind::Results),
-              {"Unable to archive the results log file " + LogFullPath(p, LogKind::Results) + ".",
-               "This may be a permissions problem."},
+              {QCoreApplication::translate("Messages", "Unable to archive the results log file %1.")
+                   .arg(LogFullPath(p, LogKind::Results)),
+               QCoreApplication::translate("Messages", "This may be a permissions problem.")},
+
               Icon::Warning);
     }
 }

@@ -1,5 +1,7 @@
 #include "app/Calculate.h"
 
+#include <QCoreApplication>
+
 #include "app/FatalDump.h"
 #include "app/OilPriceInTank.h"
 #include "app/Program.h"
@@ -105,7 +107,8 @@ void Calculation::workOutVolumes() {
     st.OilAtReading2 = volume(kTankB, kTankB.reading2) + volume(kTankA, kTankA.reading2);
     if (oilUsed() < 0) {
         clearResults();
-        st.SaveError += "The amount of oil remaining is more than there should be\n";
+        st.SaveError +=
+            QCoreApplication::translate("Messages", "The amount of oil remaining is more than there should be") + '\n';
     }
 }
 
@@ -113,7 +116,7 @@ void Calculation::fail() {
     st.InputFingerprint.clear();
     st.LastInputFingerprint.clear();
     RefreshCurrency(p, false, true);
-    p.say("Tankwise Data Error", {st.SaveError}, Icon::Exclamation);
+    p.say(QCoreApplication::translate("Messages", "Tankwise Data Error"), {st.SaveError}, Icon::Exclamation);
     clearResults();
     st.SaveError.clear();
     // The results are gone, so an earlier calculation's records must not be saved.
@@ -133,8 +136,10 @@ void Calculation::fail() {
 void Calculation::refuseUnchanged() {
     RefreshCurrency(p, false, true);
     st.SaveError = "The data has not changed since the last calculation";
-    p.say("Tankwise Data Error", {"The data has not changed", "since the last calculation"},
+    p.say(QCoreApplication::translate("Messages", "Tankwise Data Error"),
+          QCoreApplication::translate("Messages", "The data has not changed\nsince the last calculation").split('\n'),
           Icon::Exclamation);
+
     st.SaveError.clear();
 }
 
@@ -179,7 +184,10 @@ void Calculation::writeCosts(const CostInput& in) {
     p.step(105);
     period = PricePeriod(in);
     write(Ctl::TCost, period.tCost);
-    if (!period.status.isEmpty()) p.setStatus(period.status);
+    // The costs keep their status in English; the window shows it translated.
+    if (!period.status.isEmpty())
+        p.setStatus(QCoreApplication::translate("MainWindow", period.status.toUtf8().constData()));
+
     st.Delivery1Cost = GeneralNumber(period.delivery1Cost);
     st.Delivery2Cost = GeneralNumber(period.delivery2Cost);
     st.RemainingOilValue = GeneralNumber(period.remainingOilValue);

@@ -1,5 +1,7 @@
 #include "app/CalculationChecks.h"
 
+#include <QCoreApplication>
+
 #include "app/FatalDump.h"
 #include "app/Program.h"
 #include "app/WindowFields.h"
@@ -53,8 +55,11 @@ void CheckInputFields(Program& p) {
         if (!outside.isEmpty()) {
             QStringList each;
             for (const QChar c : outside) each << QString(c);
-            p.st.SaveError += "Notes cannot hold " + each.join(' ') +
-                              ": the log files have no code for these characters\n";
+            p.st.SaveError += QCoreApplication::translate(
+                                  "Messages", "Notes cannot hold %1: the log files have no code for these characters")
+                                  .arg(each.join(' ')) +
+                              '\n';
+
         }
 
         p.step(126);

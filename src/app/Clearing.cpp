@@ -1,5 +1,7 @@
 #include "app/Clearing.h"
 
+#include <QCoreApplication>
+
 #include <initializer_list>
 
 #include "app/FatalDump.h"
@@ -65,7 +67,7 @@ void ClearClick(Program& p) {
     p.st.OilValue = QStringLiteral("0");
     OfferOilPriceInTank(p);
     RefreshCurrency(p, true, true);
-    p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Data Cleared"));
+    p.setStatus(QCoreApplication::translate("MainWindow", "Data Cleared"));
     p.main.setFocus(Ctl::Date1);
     p.main.setEnabled(Ctl::Save, false);
     p.st.FieldsTyped = false;

@@ -1,5 +1,7 @@
 #include "app/DeliveryLines.h"
 
+#include <QCoreApplication>
+
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/LogFileChecks.h"
@@ -35,7 +37,8 @@ void BuildDeliveryLines(Program& p) {
     DeliveryInput in;
     DeliveryLogEnd logEnd;
     const bool read = ReadLogOrWarn(
-        p, LogKind::Delivery, "Unable to read from the log file " + LogFullPath(p, LogKind::Delivery) + ".", [&] {
+        p, LogKind::Delivery,
+        QCoreApplication::translate("Messages", "Unable to read from the log file %1.").arg(LogFullPath(p, LogKind::Delivery)), [&] {
             p.step(251);
             in = DeliveryInputOf(p);
             CheckDirectory(p, "Log");

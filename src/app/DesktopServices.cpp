@@ -1,5 +1,7 @@
 #include "app/DesktopServices.h"
 
+#include <QCoreApplication>
+
 #include "app/FolderChecks.h"
 #include "app/Program.h"
 #include "platform/ProgramEnded.h"
@@ -11,7 +13,8 @@ namespace {
 const QString kHelpFile = "Help/index.htm";
 
 void BrowserFailed(Program& p) {
-    p.say("Tankwise Error", {"Unable to launch Browser."}, Icon::None);
+    p.say(QCoreApplication::translate("Messages", "Tankwise Error"),
+          {QCoreApplication::translate("Messages", "Unable to launch Browser.")}, Icon::None);
 }
 
 }  // namespace
@@ -24,9 +27,10 @@ void OpenWebPage(Program& p, WindowId, const QString& pagePath) {
         throw;
     } catch (const std::exception& e) {
         // The desktop carries no error numbers of its own; 0 marks "not numbered".
-        p.say("Tankwise Error",
-              {"A program error has occured", "Error Number: 0",
-               "Error description: " + QString::fromLocal8Bit(e.what())},
+        p.say(QCoreApplication::translate("Messages", "Tankwise Error"),
+              QCoreApplication::translate("Messages", "A program error has occured\nError Number: 0\nError description: %1")
+                  .arg(QString::fromLocal8Bit(e.what()))
+                  .split('\n'),
               Icon::None);
         return;
     }
@@ -39,9 +43,11 @@ void HelpClick(Program& p) {
     try {
         if (!p.files.fileExists(kHelpFile)) {
             // The text ends with a line break, as the message has always shown it.
-            p.say("Tankwise Help File Error",
-                  {"The help file is either missing or", "corrupted. Reinstall the program",
-                   "to correct the error.", QString()},
+            p.say(QCoreApplication::translate("Messages", "Tankwise Help File Error"),
+                  QCoreApplication::translate("Messages", "The help file is either missing or\n"
+                                                          "corrupted. Reinstall the program\nto correct the error.")
+                          .split('\n')
+                      << QString(),
                   Icon::Warning);
             return;
         }
@@ -49,9 +55,11 @@ void HelpClick(Program& p) {
     } catch (const ProgramEnded&) {
         throw;
     } catch (const std::exception&) {
-        p.say("Tankwise Help File Error",
-              {"Unable to opem the help file.", "This may be a permissions problem."},
+        p.say(QCoreApplication::translate("Messages", "Tankwise Help File Error"),
+              {QCoreApplication::translate("Messages", "Unable to opem the help file."),
+               QCoreApplication::translate("Messages", "This may be a permissions problem.")},
               Icon::Warning);
+
         return;
     }
     if (!launched) BrowserFailed(p);

@@ -1,5 +1,7 @@
 #include "app/FatalDump.h"
 
+#include <QCoreApplication>
+
 #include "app/Startup.h"
 #include "platform/Version.h"
 #include "app/LogFileChecks.h"
@@ -7,6 +9,27 @@
 namespace tw {
 
 namespace {
+
+// The error types of the program's traps, marked for the translations.
+[[maybe_unused]] const char* const kErrorTypes[] = {
+    QT_TRANSLATE_NOOP("Messages", "Calculation Error"),
+    QT_TRANSLATE_NOOP("Messages", "Check Data Error"),
+    QT_TRANSLATE_NOOP("Messages", "Check Default Error"),
+    QT_TRANSLATE_NOOP("Messages", "Clear Actual Data Error"),
+    QT_TRANSLATE_NOOP("Messages", "Clear Input Data Error"),
+    QT_TRANSLATE_NOOP("Messages", "Clear Predict Data Error"),
+
+    QT_TRANSLATE_NOOP("Messages", "Config Read Error"),
+    QT_TRANSLATE_NOOP("Messages", "Currency Format Error"),
+    QT_TRANSLATE_NOOP("Messages", "Generate Delivery Log Error"),
+    QT_TRANSLATE_NOOP("Messages", "Generate History Log Error"),
+    QT_TRANSLATE_NOOP("Messages", "Generate Log 1 Error"),
+    QT_TRANSLATE_NOOP("Messages", "History Log File Read Error"),
+    QT_TRANSLATE_NOOP("Messages", "Loading Error"),
+    QT_TRANSLATE_NOOP("Messages", "Save Config Error"),
+    QT_TRANSLATE_NOOP("Messages", "Tidy Input Error"),
+    QT_TRANSLATE_NOOP("Messages", "Tidy Output Error")};
+
 
 QString Joined(Program& p, std::initializer_list<Ctl> fields) {
     QStringList values;
@@ -74,9 +97,12 @@ void DumpError(Program& p, const QString& errorType, int errorData) {
     } catch (const std::exception&) {
         // A dump that cannot be written is abandoned; the user is still told.
     }
-    p.say("Tankwise Fatal Error",
-          {"Error Number " + QString::number(errorData),
-           "A Fatal " + errorType + " Has Occurred", "The Program Will Now Terminate"},
+    // The dump keeps the English error type; the box names it in the user's language.
+    p.say(QCoreApplication::translate("Messages", "Tankwise Fatal Error"),
+          QCoreApplication::translate("Messages", "Error Number %1\nA Fatal %2 Has Occurred\nThe Program Will Now Terminate")
+              .arg(QString::number(errorData),
+                   QCoreApplication::translate("Messages", errorType.toUtf8().constData()))
+              .split('\n'),
           Icon::Stop);
     p.end();
 }

@@ -27,7 +27,7 @@ ForecastSettingsRead ReadSettings(const Files& files) {
         if (const auto text = TextOf(files, kForecastSettingsPath)) return ReadForecastSettings(*text);
         return {};
     } catch (const FileError&) {
-        return {{}, {QStringLiteral("Forecast.ini cannot be read; the defaults are used.")}};
+        return {{}, {QCoreApplication::translate("Forecast", "Forecast.ini cannot be read; the defaults are used.")}};
     }
 }
 
@@ -37,7 +37,7 @@ std::optional<ProfileRead> ReadProfileFile(const Files& files) {
         if (!text) return std::nullopt;
         return ReadDegreeDays(text);
     } catch (const FileError&) {
-        return ProfileRead{std::nullopt, QStringLiteral("DegreeDays.csv cannot be read.")};
+        return ProfileRead{std::nullopt, QCoreApplication::translate("Forecast", "DegreeDays.csv cannot be read.")};
     }
 }
 
@@ -68,9 +68,9 @@ ForecastRun RunForecast(const Files& files, const LogPaths& paths, const QLocale
     const ForecastBasis basis = BuildForecastBasis(saved ? *saved : rows);
     run.fit = FitUseModel(basis.periods, run.profile);
     if (!run.fit.model && !logsRead)
-        run.fit.reason = QStringLiteral("The history log cannot be read.");
+        run.fit.reason = QString::fromUtf8(QT_TRANSLATE_NOOP("Forecast", "The history log cannot be read."));
     if (run.fit.model && !basis.startDate)
-        run.fit = {std::nullopt, QStringLiteral("No reading to start from.")};
+        run.fit = {std::nullopt, QString::fromUtf8(QT_TRANSLATE_NOOP("Forecast", "No reading to start from."))};
     if (!run.fit.model) return run;
 
     run.start = {*basis.startDate, basis.oilLeft, capacity, run.settings.reservePercent,
@@ -110,20 +110,21 @@ QString DescribeForecast(Program& p, const ForecastRun& run) {
     if (!run.fit.model || !run.dates.orderBy) return text;
     const QString lead = QString::number(run.settings.leadDays);
     if (run.orderBySetByFillUp)
-        text += QStringLiteral(". Order by is set by Fill Up By ") + ShortDate(*run.fillUpBy, locale) +
-                QStringLiteral(" less ") + lead +
-                QStringLiteral(" days' lead time, which comes before the weather-aware date");
+        text += QCoreApplication::translate("Forecast", ". Order by is set by Fill Up By %1 less %2 days' lead time, "
+                                                        "which comes before the weather-aware date")
+                    .arg(ShortDate(*run.fillUpBy, locale), lead);
     else
-        text += QStringLiteral(". Order by is set by the weather-aware date the tanks reach the "
-                               "reserve, less ") +
-                lead + QStringLiteral(" days' lead time");
-    return text + QStringLiteral(". From saved readings only.");
+        text += QCoreApplication::translate("Forecast", ". Order by is set by the weather-aware date the tanks reach "
+                                                        "the reserve, less %1 days' lead time")
+                    .arg(lead);
+    return text + QCoreApplication::translate("Forecast", ". From saved readings only.");
 }
 
 QString SummariseForecast(Program& p, const ForecastRun& run) {
     const QString orderBy = OrderByText(run, p.desktop.locale());
     const QString about = DescribeForecast(p, run);
-    return orderBy.isEmpty() ? about : QStringLiteral("Order by ") + orderBy + ".\n" + about;
+    return orderBy.isEmpty() ? about
+                             : QCoreApplication::translate("Forecast", "Order by %1.").arg(orderBy) + '\n' + about;
 }
 
 void ShowOrderBy(Program& p) {
@@ -148,7 +149,8 @@ QString SaveForecastSettings(Program& p, const ForecastSettings& settings) {
     try {
         p.files.writeAtomic(kForecastSettingsPath, ComposeForecastSettings(settings));
     } catch (const FileError&) {
-        return QStringLiteral("Unable to save the forecast settings to Data/Forecast.ini.");
+        return QCoreApplication::translate("Forecast", "Unable to save the forecast settings to Data/Forecast.ini.");
+
     }
     // An Order By already shown follows the new settings.
     if (p.main.tooltip(Ctl::OrderBy) != DesignTooltip(Ctl::OrderBy)) ShowOrderBy(p);

@@ -1,5 +1,7 @@
 #include "app/GetLast.h"
 
+#include <QCoreApplication>
+
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/OilPriceInTank.h"
@@ -99,7 +101,8 @@ void GetLastClick(Program& p) {
     int damaged = 0;
 
     const bool historyRead = ReadLogOrWarn(
-        p, LogKind::History, "Unable to read from the log file " + LogFullPath(p, LogKind::History) + ".", [&] {
+        p, LogKind::History,
+        QCoreApplication::translate("Messages", "Unable to read from the log file %1.").arg(LogFullPath(p, LogKind::History)), [&] {
             p.step(141);
             st.ReadingRestored = false;
             ClearClick(p);
@@ -113,7 +116,8 @@ void GetLastClick(Program& p) {
     if (!historyRead) return;
 
     const bool deliveryRead = ReadLogOrWarn(
-        p, LogKind::Delivery, "Unable to read from the log file " + LogFullPath(p, LogKind::Delivery) + ".", [&] {
+        p, LogKind::Delivery,
+        QCoreApplication::translate("Messages", "Unable to read from the log file %1.").arg(LogFullPath(p, LogKind::Delivery)), [&] {
             p.step(142);
             if (CheckLogFile(p, LogKind::Delivery)) return;
             const QStringList tail = p.files.lastLines(LogPath(p, LogKind::Delivery), 2);
@@ -149,14 +153,21 @@ void GetLastClick(Program& p) {
                               IsDeliveryLine(deliveryPrevious, locale);
         if (anything) {
             // A damaged end of the history log is never restored, and never silently.
-            p.setStatus(damaged == 0 ? QString::fromUtf8(QT_TRANSLATE_NOOP("MainWindow", "Last Saved Data Restored"))
-                                     : QStringLiteral("Last Saved Data Restored; %1 damaged line%2 "
-                                                      "at the end of %3 skipped")
-                                           .arg(damaged)
-                                           .arg(damaged == 1 ? "" : "s", st.HistoryLogName));
+            if (damaged == 0)
+                p.setStatus(QCoreApplication::translate("MainWindow", "Last Saved Data Restored"));
+            else if (damaged == 1)
+                p.setStatus(QCoreApplication::translate(
+                    "MainWindow", "Last Saved Data Restored; 1 damaged line at the end of %1 skipped")
+                                .arg(st.HistoryLogName));
+            else
+                p.setStatus(QCoreApplication::translate(
+                    "MainWindow", "Last Saved Data Restored; %1 damaged lines at the end of %2 skipped")
+                                .arg(damaged)
+                                .arg(st.HistoryLogName));
             p.main.setFocus(Ctl::Date2);
         } else {
-            p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "No Previous Readings Or Deliveries To Restore"));
+            p.setStatus(QCoreApplication::translate("MainWindow", "No Previous Readings Or Deliveries To Restore"));
+
             p.main.setFocus(Ctl::Date1);
         }
         p.main.setEnabled(Ctl::Save, false);

@@ -1,5 +1,7 @@
 #include "app/HistoryLine.h"
 
+#include <QCoreApplication>
+
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/LogFileChecks.h"
@@ -55,7 +57,8 @@ void BuildHistoryLine(Program& p) {
         CheckDirectory(p, "Log");
         if (!CheckLogFile(p, LogKind::History)) {
             const bool read = ReadLogOrWarn(
-                p, LogKind::History, "Unable to read from log file " + LogFullPath(p, LogKind::History) + ".",
+                p, LogKind::History,
+                QCoreApplication::translate("Messages", "Unable to read from log file %1.").arg(LogFullPath(p, LogKind::History)),
                 [&] {
                     logEnd = ScanHistoryLog(p.files, LogPath(p, LogKind::History),
                                             p.desktop.locale());

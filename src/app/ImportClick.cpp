@@ -21,7 +21,7 @@ QStringList Shortened(QStringList lines) {
     if (lines.size() <= kShownLines) return lines;
     const qsizetype more = lines.size() - kShownLines;
     lines = lines.mid(0, kShownLines);
-    lines << QStringLiteral("... and %1 more").arg(more);
+    lines << QCoreApplication::translate("Messages", "... and %1 more").arg(more);
     return lines;
 }
 
@@ -60,7 +60,7 @@ bool ChooseUnknownColumns(Program& p, std::vector<ImportTable>& tables) {
 }  // namespace
 
 void ImportFromFile(Program& p, const QString& absolutePath) {
-    const QString title = QStringLiteral("Tankwise Import");
+    const QString title = QCoreApplication::translate("Messages", "Tankwise Import");
     if (p.savingRefused(title)) return;
     const QLocale locale = p.desktop.locale();
     ImportSource source = ReadImportFiles({absolutePath}, locale);
@@ -75,8 +75,10 @@ void ImportFromFile(Program& p, const QString& absolutePath) {
     ImportResult preview = PreviewImport(folder, source.tables, order, locale, clock);
     if (preview.dayOrderNeeded) {
         const Answer a = p.say(title,
-                               {"The dates in this file could be day first or month first.",
-                                "Are they day first, as 31/12/2024 rather than 12/31/2024?"},
+                               QCoreApplication::translate("Messages",
+                                                           "The dates in this file could be day first or month first.\n"
+                                                           "Are they day first, as 31/12/2024 rather than 12/31/2024?")
+                                   .split('\n'),
                                Icon::Question, Buttons::YesNoCancel);
         if (a == Answer::Cancel) return;
         order = a == Answer::Yes ? DayOrder::DayFirst : DayOrder::MonthFirst;
@@ -85,27 +87,28 @@ void ImportFromFile(Program& p, const QString& absolutePath) {
     QStringList lines = ImportReport(preview, locale);
     if (!preview.failure.isEmpty()) lines << preview.failure;
     if (!preview.accepted()) {
-        lines << QStringLiteral("Nothing has been imported.");
+        lines << QCoreApplication::translate("Messages", "Nothing has been imported.");
         p.say(title, Shortened(lines), Icon::Warning);
         return;
     }
     if (preview.periods.empty()) {
-        p.say(title, lines << QStringLiteral("Nothing new to import."), Icon::Information);
+        p.say(title, lines << QCoreApplication::translate("Messages", "Nothing new to import."), Icon::Information);
         return;
     }
-    lines << QStringLiteral("Save these %1 records?").arg(preview.periods.size());
+    lines << QCoreApplication::translate("Messages", "Save these %1 records?").arg(preview.periods.size());
     if (p.say(title, Shortened(lines), Icon::Question, Buttons::OkCancel) != Answer::Ok) return;
     const ImportResult done = CommitImport(folder, source.tables, order, locale, clock);
     if (!done.written) {
         QStringList why = ImportReport(done, locale);
         if (!done.failure.isEmpty()) why << done.failure;
-        why << QStringLiteral("Nothing has been imported.");
+        why << QCoreApplication::translate("Messages", "Nothing has been imported.");
         p.say(title, Shortened(why), Icon::Warning);
         return;
     }
     // A window holding nothing of the user's starts from the newest reading now.
     if (!p.st.FieldsTyped && !p.main.enabled(Ctl::Save)) GetLastClick(p);
-    p.setStatus(QStringLiteral("%1 Records Imported").arg(done.periods.size()));
+    p.setStatus(QCoreApplication::translate("MainWindow", "%1 Records Imported").arg(done.periods.size()));
+
     ShowOrderBy(p);
 }
 

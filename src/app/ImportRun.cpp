@@ -87,7 +87,8 @@ public:
         else typePeriod(period);
         if (desktop_.messages.isEmpty() && p_.main.enabled(Ctl::Save)) click(Ctl::Save);
         const bool saved = desktop_.messages.isEmpty() &&
-                           p_.main.text(Ctl::Status) == QLatin1String("Calculation Saved");
+                           p_.main.text(Ctl::Status) ==
+                               QCoreApplication::translate("MainWindow", "Calculation Saved");
         if (!saved) {
             const QString why = desktop_.messages.isEmpty() ? Words::tr("The period could not be saved")
                                                             : desktop_.messages.join(QLatin1String("; "));
@@ -110,6 +111,11 @@ private:
     void type(Ctl c, const QString& text) { p_.typed(WindowId::Main, int(c), text); }
     void click(Ctl c) { p_.click(WindowId::Main, int(c)); }
     QString number(double v) const { return plain_.toString(v, 'f', QLocale::FloatingPointShortest); }
+    // "litres" or "gals", as the window says them.
+    QString volumeWord() const {
+        return QCoreApplication::translate("MainWindow", (p_.st.VolumeUnit.toLower() + 's').toUtf8().constData());
+    }
+
     QString date(const QDate& d) const { return ShortDate(d, locale_); }
 
     void typeReading(const ImportedReading& r, Ctl dateField, Ctl a, Ctl b) {

@@ -1,5 +1,6 @@
 #include "app/Launch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,9 +12,12 @@ namespace tw {
 
 namespace {
 
+QString Said(const char* text) { return QCoreApplication::translate("Messages", text); }
+
+// `title` is a whole title in the user's language.
 void Refuse(Desktop& desktop, const QString& title, QStringList lines) {
-    lines << "The program will now terminate.";
-    desktop.message("Tankwise " + title, lines.join("\r\n"), Icon::Stop, Buttons::Ok);
+    lines << Said(QT_TRANSLATE_NOOP("Messages", "The program will now terminate."));
+    desktop.message(title, lines.join("\r\n"), Icon::Stop, Buttons::Ok);
 }
 
 // The settings and the logs can still be read: starting makes sense.
@@ -27,7 +31,7 @@ bool ReadableWorkingFolder(const QString& folder) {
 std::optional<Launch> PrepareLaunch(Desktop& desktop, const LaunchInputs& inputs) {
     const CommandLine line = ParseCommandLine(inputs.arguments);
     if (!line.error.isEmpty()) {
-        Refuse(desktop, "Command Line Error", {line.error});
+        Refuse(desktop, Said(QT_TRANSLATE_NOOP("Messages", "Tankwise Command Line Error")), {line.error});
         return std::nullopt;
     }
 
@@ -36,8 +40,8 @@ std::optional<Launch> PrepareLaunch(Desktop& desktop, const LaunchInputs& inputs
     const QString folder = QDir::cleanPath(QDir(chosen).absolutePath());
     const QString shown = QDir::toNativeSeparators(folder);
     const auto unusable = [&](const QString& problem) {
-        Refuse(desktop, "Working Folder Error",
-               {"The working folder " + shown + " cannot be used.", problem});
+        Refuse(desktop, Said(QT_TRANSLATE_NOOP("Messages", "Tankwise Working Folder Error")),
+               {Said(QT_TRANSLATE_NOOP("Messages", "The working folder %1 cannot be used.")).arg(shown), problem});
         return std::nullopt;
     };
     bool fresh = false;
@@ -48,26 +52,33 @@ std::optional<Launch> PrepareLaunch(Desktop& desktop, const LaunchInputs& inputs
     // mark comes before any copying, so a refused copy changes nothing.
     auto mark = std::make_unique<InstanceMark>(".Tankwise", folder);
     if (mark->anotherCopyRunning()) {
-        Refuse(desktop, "Already Running",
-               {"Tankwise is already running in the working folder", shown + "."});
+        Refuse(desktop, Said(QT_TRANSLATE_NOOP("Messages", "Tankwise Already Running")),
+               Said(QT_TRANSLATE_NOOP("Messages", "Tankwise is already running in the working folder\n%1."))
+                   .arg(shown).split('\n'));
         return std::nullopt;
     }
     QString savingRefused;
     if (mark->outcome() == InstanceMark::Outcome::Unmarkable) {
-        const QStringList why = {"Tankwise cannot mark the working folder", shown + " as in use:",
-                                 mark->problem() + "."};
+        const QString title = Said(QT_TRANSLATE_NOOP("Messages", "Tankwise Working Folder Error"));
+        const QStringList why =
+            Said(QT_TRANSLATE_NOOP("Messages", "Tankwise cannot mark the working folder\n%1 as in use:\n%2."))
+                .arg(shown, mark->problem())
+                .split('\n');
         if (fresh || !ReadableWorkingFolder(folder)) {
-            Refuse(desktop, "Working Folder Error", why);
+            Refuse(desktop, title, why);
             return std::nullopt;
         }
         const Answer answer = desktop.message(
-            "Tankwise Working Folder Error",
-            (why + QStringList{"You can start anyway and look at your logs, but nothing",
-                               "can be saved until this is put right. Start anyway?"})
+            title,
+            (why + Said(QT_TRANSLATE_NOOP("Messages", "You can start anyway and look at your logs, but nothing\n"
+                                                      "can be saved until this is put right. Start anyway?"))
+                       .split('\n'))
                 .join("\r\n"),
             Icon::Warning, Buttons::YesNo);
         if (answer != Answer::Yes) return std::nullopt;
-        savingRefused = "The working folder " + shown + " cannot be written: " + mark->problem() + ".";
+        savingRefused = Said(QT_TRANSLATE_NOOP("Messages", "The working folder %1 cannot be written: %2."))
+                            .arg(shown, mark->problem());
+
         return Launch{folder, line.switches, std::move(mark), savingRefused};
     }
     const QString defaults = FindDefaults(inputs.defaultsCandidates);

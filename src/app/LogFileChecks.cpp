@@ -1,5 +1,6 @@
 #include "app/LogFileChecks.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -28,7 +29,8 @@ bool AppendTo(Program& p, LogKind kind, const std::vector<QString*>& texts,
         return false;
     }
     p.say(LogErrorTitle(kind),
-          {"Unable to write to the log file " + path + ".", "This may be a permissions problem."},
+          {QCoreApplication::translate("Messages", "Unable to write to the log file %1.").arg(path),
+           QCoreApplication::translate("Messages", "This may be a permissions problem.")},
           Icon::Warning);
     return false;
 }
@@ -61,7 +63,8 @@ bool ReadLogOrWarn(Program& p, LogKind kind, const QString& failureLine,
     } catch (const ProgramEnded&) {
         throw;
     } catch (const std::exception&) {
-        p.say(LogErrorTitle(kind), {failureLine, "This may be a permissions problem."},
+        p.say(LogErrorTitle(kind),
+              {failureLine, QCoreApplication::translate("Messages", "This may be a permissions problem.")},
               Icon::Warning);
         return false;
     }
@@ -71,10 +74,10 @@ void CreateLogFiles(Program& p) {
     const QString stamp = NowStamp(p);
     CheckDirectory(p, "Log");
     if (CreateMissingLogs(p.files, LogPathsOf(p), stamp)) return;
-    p.say("Tankwise Log File Error",
-          {"Unable to create the log files in " + p.files.absolute("Log") + ".",
-           "This may be a permissions problem.",
-           "The program will now terminate."},
+    p.say(QCoreApplication::translate("Messages", "Tankwise Log File Error"),
+          {QCoreApplication::translate("Messages", "Unable to create the log files in %1.").arg(p.files.absolute("Log")),
+           QCoreApplication::translate("Messages", "This may be a permissions problem."),
+           QCoreApplication::translate("Messages", "The program will now terminate.")},
           Icon::Warning);
     p.end();
 }
@@ -82,10 +85,15 @@ void CreateLogFiles(Program& p) {
 bool CheckLogFile(Program& p, LogKind kind) {
     const QString name = LogFileName(p, kind);
     if (p.files.fileExists(LogPathFor(name))) return false;
-    const QString word = LogKindWord(kind);
+    static const char* const kMissing[] = {
+        QT_TRANSLATE_NOOP("Messages", "The results log file is either missing\nor corrupted. Delete the log file \n"
+                                      "%1 if it exists and restart\nthe program."),
+        QT_TRANSLATE_NOOP("Messages", "The history log file is either missing\nor corrupted. Delete the log file \n"
+                                      "%1 if it exists and restart\nthe program."),
+        QT_TRANSLATE_NOOP("Messages", "The delivery log file is either missing\nor corrupted. Delete the log file \n"
+                                      "%1 if it exists and restart\nthe program.")};
     p.say(LogErrorTitle(kind),
-          {"The " + word + " log file is either missing", "or corrupted. Delete the log file ",
-           LogFullPath(p, kind) + " if it exists and restart", "the program."},
+          QCoreApplication::translate("Messages", kMissing[int(kind)]).arg(LogFullPath(p, kind)).split('\n'),
           Icon::Warning);
     return true;
 }
@@ -109,11 +117,13 @@ bool AppendDeliveries(Program& p, QStringList* unwritten) {
 
 void ReportUnwrittenLogs(Program& p, const QStringList& unwritten) {
     if (unwritten.isEmpty()) return;
-    QStringList lines{unwritten.size() == 1 ? QString("Unable to write to the log file")
-                                            : QString("Unable to write to the log files")};
+    QStringList lines{unwritten.size() == 1
+                          ? QCoreApplication::translate("Messages", "Unable to write to the log file")
+                          : QCoreApplication::translate("Messages", "Unable to write to the log files")};
     for (const QString& path : unwritten) lines << path;
-    lines << "This may be a permissions problem.";
-    p.say("Tankwise Log File Error", lines, Icon::Warning);
+    lines << QCoreApplication::translate("Messages", "This may be a permissions problem.");
+    p.say(QCoreApplication::translate("Messages", "Tankwise Log File Error"), lines, Icon::Warning);
+
 }
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include <QCoreApplication>
 #include <stdexcept>
 
 #include "app/AboutWindow.h"
@@ -56,7 +57,8 @@ Answer Program::say(const QString& title, const QStringList& lines, Icon icon,
 
 bool Program::savingRefused(const QString& title) {
     if (st.SavingRefused.isEmpty()) return false;
-    say(title, {st.SavingRefused, "Nothing has been saved."}, Icon::Warning);
+    say(title, {st.SavingRefused, QCoreApplication::translate("Messages", "Nothing has been saved.")},
+        Icon::Warning);
     return true;
 }
 
@@ -133,7 +135,8 @@ void Program::selected(WindowId window, int control, int index) {
 void Program::leave() {
     // A calculation not yet saved (Save still enabled) is not thrown away unasked.
     if (main.enabled(Ctl::Save)) {
-        const Answer answer = say("Tankwise", {"Save the calculation before leaving?"},
+        const Answer answer = say("Tankwise", {QCoreApplication::translate("Messages", "Save the calculation before leaving?")},
+
                                   Icon::Question, Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return;
         if (answer == Answer::Yes) {

@@ -1,5 +1,7 @@
 #include "app/ReadConfiguration.h"
 
+#include <QCoreApplication>
+
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
@@ -29,7 +31,7 @@ const StoredValue kStoredValues[] = {
 };
 
 [[noreturn]] void Reject(Program& p, const QStringList& lines) {
-    p.say("Tankwise Configuration File Error", lines, Icon::Stop);
+    p.say(QCoreApplication::translate("Messages", "Tankwise Configuration File Error"), lines, Icon::Stop);
     p.end();
 }
 
@@ -42,9 +44,10 @@ void ReadConfiguration(Program& p) {
         st.ConfigEcho = "Tankwise Configuration\r\n" + QString(22, '-');
         CheckDirectory(p, "Data");
         if (!p.files.fileExists(kConfigPath)) {
-            Reject(p, {"The configuration file is missing or corrupted.",
-                       "Reinstall the program to restore the file.",
-                       "The program will now terminate."});
+            Reject(p, {QCoreApplication::translate("Messages", "The configuration file is missing or corrupted."),
+                       QCoreApplication::translate("Messages", "Reinstall the program to restore the file."),
+                       QCoreApplication::translate("Messages", "The program will now terminate.")});
+
         }
         const QStringList lines = p.files.readLines(kConfigPath);
         p.step(162);

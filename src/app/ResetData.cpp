@@ -1,5 +1,7 @@
 #include "app/ResetData.h"
 
+#include <QCoreApplication>
+
 #include "app/Clearing.h"
 #include "app/Program.h"
 #include "app/RefreshCurrency.h"
@@ -16,7 +18,7 @@ void ResetDefaultsClick(Program& p) {
     p.st.InputFingerprint.clear();
     p.st.LastInputFingerprint.clear();
     p.main.setEnabled(Ctl::Save, false);
-    p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Data Restored"));
+    p.setStatus(QCoreApplication::translate("MainWindow", "Data Restored"));
 }
 
 }  // namespace tw

@@ -1,5 +1,7 @@
 #include "app/SaveCalculation.h"
 
+#include <QCoreApplication>
+
 #include "app/DeliveryLines.h"
 #include "app/FolderChecks.h"
 #include "app/ForecastRun.h"
@@ -32,20 +34,24 @@ void RecreateMissingLogs(Program& p, bool withHistory) {
 
 void SaveCalculation(Program& p) {
     State& st = p.st;
-    if (p.savingRefused("Tankwise Save Data Error")) return;
+    const QString refused = QCoreApplication::translate("Messages", "Tankwise Save Data Error");
+    if (p.savingRefused(refused)) return;
     if (!st.SaveError.isEmpty()) {
         // A pending date or delivery fault blocks the whole save, the report included.
-        st.SaveError += "No history or delivery data saved\n";
-        p.desktop.message("Tankwise Save Data Error", st.SaveError, Icon::Warning, Buttons::Ok);
+        st.SaveError += QCoreApplication::translate("Messages", "No history or delivery data saved") + '\n';
+        p.desktop.message(refused, st.SaveError, Icon::Warning, Buttons::Ok);
         return;
     }
     const bool noHistory = p.main.checked(Ctl::NoHistory);
     if (noHistory &&
-        p.say("Tankwise Save Data",
-              {"No history data will be saved", "To save history results click",
-               "Cancel, reset the No History ", "check box and click Save again"},
+        p.say(QCoreApplication::translate("Messages", "Tankwise Save Data"),
+              QCoreApplication::translate("Messages",
+                                          "No history data will be saved\nTo save history results click\n"
+                                          "Cancel, reset the No History \ncheck box and click Save again")
+                  .split('\n'),
               Icon::Warning, Buttons::OkCancel) == Answer::Cancel) {
-        p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "No Calculation Saved"));
+
+        p.setStatus(QCoreApplication::translate("MainWindow", "No Calculation Saved"));
         return;
     }
     RecreateMissingLogs(p, !noHistory);
@@ -60,12 +66,12 @@ void SaveCalculation(Program& p) {
     // Records that could not be written stay pending for the next Save, which
     // stays enabled: the calculation is not saved until every record is in its log.
     if (!whole) {
-        p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Calculation Not Saved"));
+        p.setStatus(QCoreApplication::translate("MainWindow", "Calculation Not Saved"));
         return;
     }
     p.main.setEnabled(Ctl::Save, false);
     st.FieldsTyped = false;
-    p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Calculation Saved"));
+    p.setStatus(QCoreApplication::translate("MainWindow", "Calculation Saved"));
     // The restored oil value and deliveries belong to this one saved calculation.
     st.OilValue.clear();
     st.RetrievedDelivery1.clear();

@@ -1,5 +1,7 @@
 #include "app/SaveData.h"
 
+#include <QCoreApplication>
+
 #include "app/FatalDump.h"
 #include "app/FolderChecks.h"
 #include "app/Program.h"
@@ -37,10 +39,11 @@ void WriteConfigurationFile(Program& p, const QString& text) {
     try {
         p.files.writeAtomic(kConfigPath, text + "\r\n");
     } catch (const std::exception&) {
-        p.say("Tankwise Configuration File Error",
-              {"Unable to write to the configuration file " + p.files.absolute(kConfigPath) + ".",
-               "This may be a permissions problem.",
-               "The program will now terminate."},
+        p.say(QCoreApplication::translate("Messages", "Tankwise Configuration File Error"),
+              {QCoreApplication::translate("Messages", "Unable to write to the configuration file %1.")
+                   .arg(p.files.absolute(kConfigPath)),
+               QCoreApplication::translate("Messages", "This may be a permissions problem."),
+               QCoreApplication::translate("Messages", "The program will now terminate.")},
               Icon::Warning);
         p.end();
     }
@@ -55,7 +58,7 @@ void SaveDefaultsClick(Program& p) {
         CheckTankAndOilData(p);
         TidyOutput(p);
         if (!p.st.SaveError.isEmpty()) {
-            p.say("Tankwise Data Error", {p.st.SaveError}, Icon::Warning);
+            p.say(QCoreApplication::translate("Messages", "Tankwise Data Error"), {p.st.SaveError}, Icon::Warning);
             return;
         }
 
@@ -64,11 +67,12 @@ void SaveDefaultsClick(Program& p) {
             SettingsShown(p), ShortStamp(p.desktop.now(), p.desktop.locale()), p.desktop.locale());
 
         p.step(203);
-        if (p.savingRefused("Tankwise Save Data Error")) return;
+        if (p.savingRefused(QCoreApplication::translate("Messages", "Tankwise Save Data Error"))) return;
+
         WriteConfigurationFile(p, text);
 
         p.step(204);
-        p.setStatus(QT_TRANSLATE_NOOP("MainWindow", "Tank And Oil Data Saved"));
+        p.setStatus(QCoreApplication::translate("MainWindow", "Tank And Oil Data Saved"));
         RefreshCurrency(p, true, true);
     });
 }

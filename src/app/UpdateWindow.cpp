@@ -82,8 +82,9 @@ void LoadUpdateWindow(Program& p, bool shown) {
     w.model.setTooltip(UpdateCtl::Exit, QCoreApplication::translate("UpdateWindow", "Close %1 update check").arg(program));
     w.model.setTooltip(UpdateCtl::WebSite, QCoreApplication::translate("UpdateWindow", "%1 website").arg(program));
     w.model.setTooltip(UpdateCtl::KIssues, QCoreApplication::translate("UpdateWindow", "%1 known issues").arg(program));
-    w.model.setTooltip(UpdateCtl::History, program + " change history");
-    w.model.setTooltip(UpdateCtl::Download, "Download the latest version of " + program);
+    w.model.setTooltip(UpdateCtl::History, QCoreApplication::translate("UpdateWindow", "%1 change history").arg(program));
+    w.model.setTooltip(UpdateCtl::Download, QCoreApplication::translate("UpdateWindow", "Download the latest version of %1").arg(program));
+
 
     WriteUpdaterLog(p, UpdaterStamp(p) + "\r\nUpdate Check\r\n\r\nProgram Data\r\n------------\r\n" +
                            "Control Mode :  " + QString::number(p.st.InhibitMode) + "\r\n" +

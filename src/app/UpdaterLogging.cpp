@@ -1,5 +1,7 @@
 #include "app/UpdaterLogging.h"
 
+#include <QCoreApplication>
+
 #include "app/FolderChecks.h"
 #include "app/Program.h"
 #include "calc/Formats.h"
@@ -10,7 +12,9 @@ namespace tw {
 namespace {
 
 [[noreturn]] void LogFailure(Program& p, const QString& title, const QString& firstLine) {
-    p.say(title, {firstLine, "This may be a permissions problem.", "The program will now terminate."},
+    p.say(title,
+          {firstLine, QCoreApplication::translate("Messages", "This may be a permissions problem."),
+           QCoreApplication::translate("Messages", "The program will now terminate.")},
           Icon::Warning);
     p.end();
 }
@@ -24,20 +28,23 @@ void CreateUpdaterLog(Program& p) {
     try {
         CreateUpdaterLogFile(p.files, UpdaterStamp(p));
     } catch (const FileError&) {
-        LogFailure(p, "Updater Log File Error",
-                   "Unable to create the log file " + p.files.absolute(kUpdaterLogPath) + ".");
+        LogFailure(p, QCoreApplication::translate("Messages", "Updater Log File Error"),
+                   QCoreApplication::translate("Messages", "Unable to create the log file %1.")
+                       .arg(p.files.absolute(kUpdaterLogPath)));
     }
 }
 
 void WriteUpdaterLog(Program& p, const QString& entry) {
     if (!UpdaterLogOn(p.files)) return;
     // The check names the log by its real name: file names here are case-sensitive.
-    const bool present = CheckFile(p, "log", "Log/", "Updater.log");
+    const bool present = CheckFile(p, QT_TRANSLATE_NOOP("Messages", "log"), "Log/", "Updater.log");
     try {
         AppendUpdaterLog(p.files, entry, present);
     } catch (const FileError&) {
-        LogFailure(p, "Updater Log File Write Error",
-                   "Unable to write to the log file " + p.files.absolute(kUpdaterLogPath) + ".");
+        LogFailure(p, QCoreApplication::translate("Messages", "Updater Log File Write Error"),
+                   QCoreApplication::translate("Messages", "Unable to write to the log file %1.")
+                       .arg(p.files.absolute(kUpdaterLogPath)));
+
     }
 }
 

@@ -17,7 +17,7 @@ void ViewLogFile(Program& p, LogKind kind) {
     if (CheckLogFile(p, kind)) return;
     // Only the end is read here; the window reads the whole log itself.
     const bool readable =
-        ReadLogOrWarn(p, kind, "Unable to open the log file " + LogFullPath(p, kind) + ".",
+        ReadLogOrWarn(p, kind, QCoreApplication::translate("Messages", "Unable to open the log file %1.").arg(LogFullPath(p, kind)),
                       [&] { p.files.lastLines(LogPath(p, kind), 1); });
     if (readable) p.desktop.showLogWindow(kind, LogPath(p, kind));
 }
@@ -27,7 +27,7 @@ void OpenLogWith(Program& p, LogKind kind) {
     if (CheckLogFile(p, kind)) return;
     if (!p.desktop.startViewer(LogPath(p, kind))) {
         p.say(LogErrorTitle(kind),
-              {"Unable to run Notepad", "Check that it exists and", "is working properly."},
+              QCoreApplication::translate("Messages", "Unable to run Notepad\nCheck that it exists and\nis working properly.").split('\n'),
               Icon::Warning);
     }
 }
@@ -54,14 +54,15 @@ bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath) {
             WriteCsvFile(absolutePath, text);
             return true;
         } catch (const FileError& e) {
-            reason = "Unable to write the file " + absolutePath + ".";
+            reason = QCoreApplication::translate("Messages", "Unable to write the file %1.").arg(absolutePath);
             if (*e.what()) reason += QStringLiteral("\r\n") + QString::fromStdString(e.what());
         }
     } catch (const FileError&) {
-        reason = "Unable to read from log file " + LogFullPath(p, kind) +
-                 ".\r\nThis may be a permissions problem.";
+        reason = QCoreApplication::translate("Messages", "Unable to read from log file %1.").arg(LogFullPath(p, kind)) +
+                 QStringLiteral("\r\n") + QCoreApplication::translate("Messages", "This may be a permissions problem.");
+
     }
-    p.say("Tankwise Export Error", reason.split(QStringLiteral("\r\n")), Icon::Warning);
+    p.say(QCoreApplication::translate("Messages", "Tankwise Export Error"), reason.split(QStringLiteral("\r\n")), Icon::Warning);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "app/WorkingFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -60,11 +61,11 @@ QString FindDefaults(const QStringList& candidates) {
 
 QString OpenWorkingFolder(const QString& folder, bool& fresh) {
     const QFileInfo info(folder);
-    if (info.exists() && !info.isDir()) return "It is a file, not a folder.";
+    if (info.exists() && !info.isDir()) return QCoreApplication::translate("Messages", "It is a file, not a folder.");
     fresh = !info.exists() ||
             QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    if (!QDir().mkpath(folder)) return "It cannot be created.";
-    if (!Writable(folder)) return "It cannot be written.";
+    if (!QDir().mkpath(folder)) return QCoreApplication::translate("Messages", "It cannot be created.");
+    if (!Writable(folder)) return QCoreApplication::translate("Messages", "It cannot be written.");
     return {};
 }
 
@@ -78,7 +79,8 @@ QString SeedWorkingFolder(const QString& folder, const QString& defaults, bool f
                     QDir().mkpath(folder + "/Log")
               : !QFileInfo(folder + "/Help").isDir() ||
                     CopyTree(defaults + "/Help", folder + "/Help", true);
-    return copied ? QString() : "The program's files cannot be copied into it.";
+    return copied ? QString() : QCoreApplication::translate("Messages", "The program's files cannot be copied into it.");
+
 }
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "calc/CrossChecks.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <algorithm>
 #include <cmath>
@@ -38,8 +39,9 @@ public:
     // A reading that counts as given: not empty, with value 0 or more.
     bool readingGiven(Ctl c) const { return !empty(c) && value(c) >= 0; }
 
+    // `message` is marked for the translations and shown in the user's language.
     void failIf(bool failed, const char* message) {
-        if (failed) messages << QString::fromLatin1(message);
+        if (failed) messages << QCoreApplication::translate("Messages", message);
     }
 
 private:
@@ -56,12 +58,12 @@ void CheckDates(Combination& c) {
     const auto d1 = c.date(Ctl::Date1), d2 = c.date(Ctl::Date2);
     const auto d3 = c.date(Ctl::Date3), d4 = c.date(Ctl::Date4);
     c.failIf(d1 && d2 && DaysBetween(*d1, *d2) < 3,
-             "Date 2 must be at least 3 days later than Date 1");
-    c.failIf(Earlier(d3, d1), "Delivery Date 1 cannot be earlier than Tank Reading 1 Date");
-    c.failIf(Earlier(d2, d3), "Delivery Date 1 cannot be later than Tank Reading 2 Date");
-    c.failIf(Earlier(d4, d1), "Delivery Date 2 cannot be earlier than Tank Reading 1 Date");
-    c.failIf(Earlier(d2, d4), "Delivery Date 2 cannot be later than Tank Reading 2 Date");
-    c.failIf(Earlier(d4, d3), "Delivery Date 2 cannot be earlier than Delivery Date 1");
+             QT_TRANSLATE_NOOP("Messages", "Date 2 must be at least 3 days later than Date 1"));
+    c.failIf(Earlier(d3, d1), QT_TRANSLATE_NOOP("Messages", "Delivery Date 1 cannot be earlier than Tank Reading 1 Date"));
+    c.failIf(Earlier(d2, d3), QT_TRANSLATE_NOOP("Messages", "Delivery Date 1 cannot be later than Tank Reading 2 Date"));
+    c.failIf(Earlier(d4, d1), QT_TRANSLATE_NOOP("Messages", "Delivery Date 2 cannot be earlier than Tank Reading 1 Date"));
+    c.failIf(Earlier(d2, d4), QT_TRANSLATE_NOOP("Messages", "Delivery Date 2 cannot be later than Tank Reading 2 Date"));
+    c.failIf(Earlier(d4, d3), QT_TRANSLATE_NOOP("Messages", "Delivery Date 2 cannot be earlier than Delivery Date 1"));
 }
 
 // A delivery is date, amount and price together; its charge alone is never required.
@@ -72,9 +74,9 @@ void CheckDeliveries(Combination& c) {
         return started && (c.empty(date) || c.empty(added) || c.empty(cost));
     };
     c.failIf(halfFilled(Ctl::Date3, Ctl::LAdd1, Ctl::OCost1, Ctl::DCharge1),
-             "Delivery 1 Date, Litres Added and Oil Cost must all be either set or empty");
+             QT_TRANSLATE_NOOP("Messages", "Delivery 1 Date, Litres Added and Oil Cost must all be either set or empty"));
     c.failIf(halfFilled(Ctl::Date4, Ctl::LAdd2, Ctl::OCost2, Ctl::DCharge2),
-             "Delivery 2 Date, Litres Added and Oil Cost must all be either set or empty");
+             QT_TRANSLATE_NOOP("Messages", "Delivery 2 Date, Litres Added and Oil Cost must all be either set or empty"));
 }
 
 void CheckReadingDates(Combination& c) {
@@ -85,18 +87,18 @@ void CheckReadingDates(Combination& c) {
                                  c.empty(Ctl::Date3) && c.empty(Ctl::LAdd1) &&
                                  c.empty(Ctl::Date4) && c.empty(Ctl::LAdd2);
     c.failIf(!date1 && (c.readingGiven(Ctl::TARead1) || c.readingGiven(Ctl::TBRead1)),
-             "Tank Reading Date 1 must be set");
+             QT_TRANSLATE_NOOP("Messages", "Tank Reading Date 1 must be set"));
     c.failIf(!date2 && !startingReading &&
                  (c.readingGiven(Ctl::TARead2) || c.readingGiven(Ctl::TBRead2)),
-             "Tank Reading Date 2 must be set");
+             QT_TRANSLATE_NOOP("Messages", "Tank Reading Date 2 must be set"));
     // Tank A is always in use; Tank B readings are optional.
-    c.failIf(c.typed.a1 && date1, "Tank A Reading 1 must be set if Tank Reading Date 1 is set");
-    c.failIf(c.typed.a2 && date2, "Tank A Reading 2 must be set if Tank Reading Date 2 is set");
+    c.failIf(c.typed.a1 && date1, QT_TRANSLATE_NOOP("Messages", "Tank A Reading 1 must be set if Tank Reading Date 1 is set"));
+    c.failIf(c.typed.a2 && date2, QT_TRANSLATE_NOOP("Messages", "Tank A Reading 2 must be set if Tank Reading Date 2 is set"));
     // Tank B may be left out, but not half of it.
     c.failIf(c.typed.b1 && !c.typed.b2,
-             "Tank B Reading 1 must be set if Tank B Reading 2 is set");
+             QT_TRANSLATE_NOOP("Messages", "Tank B Reading 1 must be set if Tank B Reading 2 is set"));
     c.failIf(c.typed.b2 && !c.typed.b1 && !startingReading,
-             "Tank B Reading 2 must be set if Tank B Reading 1 is set");
+             QT_TRANSLATE_NOOP("Messages", "Tank B Reading 2 must be set if Tank B Reading 1 is set"));
 }
 
 void CheckReadingsFitTanks(Combination& c) {
@@ -105,28 +107,28 @@ void CheckReadingsFitTanks(Combination& c) {
     const bool depthModeA = !c.volumeMode(Ctl::TankAU);
     const bool depthModeB = !c.volumeMode(Ctl::TankBU);
     c.failIf(depthModeA && c.value(Ctl::TARead1) > depthA,
-             "Tank A Reading 1 must be less than or equal to Tank A Depth plus Offset");
+             QT_TRANSLATE_NOOP("Messages", "Tank A Reading 1 must be less than or equal to Tank A Depth plus Offset"));
     c.failIf(depthModeA && c.value(Ctl::TARead2) > depthA,
-             "Tank A Reading 2 must be less than or equal to Tank A Depth plus Offset");
+             QT_TRANSLATE_NOOP("Messages", "Tank A Reading 2 must be less than or equal to Tank A Depth plus Offset"));
     c.failIf(depthModeB && c.value(Ctl::TBRead1) > depthB,
-             "Tank B Reading 1 must be less than or equal to Tank B Depth plus Offset");
+             QT_TRANSLATE_NOOP("Messages", "Tank B Reading 1 must be less than or equal to Tank B Depth plus Offset"));
     c.failIf(depthModeB && c.value(Ctl::TBRead2) > depthB,
-             "Tank B Reading 2 must be less than or equal to Tank B Depth plus Offset");
+             QT_TRANSLATE_NOOP("Messages", "Tank B Reading 2 must be less than or equal to Tank B Depth plus Offset"));
 
     const double capacityA = c.value(Ctl::TankACap);
     const double capacityB = c.value(Ctl::TankBCap);
     c.failIf(!depthModeA && c.value(Ctl::TARead1) > capacityA,
-             "Tank A Reading 1 must be less than or equal to Tank A Capacity");
+             QT_TRANSLATE_NOOP("Messages", "Tank A Reading 1 must be less than or equal to Tank A Capacity"));
     c.failIf(!depthModeA && c.value(Ctl::TARead2) > capacityA,
-             "Tank A Reading 2 must be less than or equal to Tank A Capacity");
+             QT_TRANSLATE_NOOP("Messages", "Tank A Reading 2 must be less than or equal to Tank A Capacity"));
     c.failIf(!depthModeB && c.value(Ctl::TBRead1) > capacityB,
-             "Tank B Reading 1 must be less than or equal to Tank B Capacity");
+             QT_TRANSLATE_NOOP("Messages", "Tank B Reading 1 must be less than or equal to Tank B Capacity"));
     c.failIf(!depthModeB && c.value(Ctl::TBRead2) > capacityB,
-             "Tank B Reading 2 must be less than or equal to Tank B Capacity");
+             QT_TRANSLATE_NOOP("Messages", "Tank B Reading 2 must be less than or equal to Tank B Capacity"));
     c.failIf((c.value(Ctl::TARead1) > 0 || c.value(Ctl::TARead2) > 0) && capacityA == 0,
-             "Tank A Readings cannot be set if Tank A Capacity is not set");
+             QT_TRANSLATE_NOOP("Messages", "Tank A Readings cannot be set if Tank A Capacity is not set"));
     c.failIf((c.value(Ctl::TBRead1) > 0 || c.value(Ctl::TBRead2) > 0) && capacityB == 0,
-             "Tank B Readings cannot be set if Tank B Capacity is not set");
+             QT_TRANSLATE_NOOP("Messages", "Tank B Readings cannot be set if Tank B Capacity is not set"));
 }
 
 // The prediction runs from reading 1, so it must reach at least as far as reading 2.
@@ -135,8 +137,8 @@ void CheckPrediction(Combination& c) {
     const double months = c.value(Ctl::Predict);
     if (!d1 || !d2 || months == 0) return;
     c.failIf(DaysBetween(*d2, AddedMonths(*d1, months)) < 0,
-             "Tank Reading Date 1 plus number months to predict forward must be greater than "
-             "or equal to Tank Reading Date 2");
+             QT_TRANSLATE_NOOP("Messages", "Tank Reading Date 1 plus number months to predict forward must be greater than "
+             "or equal to Tank Reading Date 2"));
 }
 
 }  // namespace
@@ -156,7 +158,7 @@ QStringList CrossCheckMessages(const FieldTexts& fields, const EmptyReadings& ty
     CheckPrediction(c);
     c.failIf(
         c.value(Ctl::LAdd1) + c.value(Ctl::LAdd2) > c.value(Ctl::TankACap) + c.value(Ctl::TankBCap),
-        "The amount of oil added is greater than the capacity of the tank(s)");
+        QT_TRANSLATE_NOOP("Messages", "The amount of oil added is greater than the capacity of the tank(s)"));
     return c.messages;
 }
 

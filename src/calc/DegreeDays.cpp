@@ -1,5 +1,6 @@
 #include "calc/DegreeDays.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
@@ -23,19 +24,24 @@ std::optional<double> FieldNumber(QString field, bool commaIsDecimal) {
     return v;
 }
 
-QString Reason(const QString& why) { return kCsvName + QStringLiteral(" ") + why; }
+// What is wrong with the file, in the user's language; %1 is the file's name.
+QString Reason(const char* why) { return QCoreApplication::translate("Forecast", why).arg(kCsvName); }
 
 }  // namespace
 
 const DegreeDayProfile& UkProfile() {
-    static const DegreeDayProfile p{QStringLiteral("UK"), QStringLiteral("degree day"),
+    // The names and units are marked for the translations; the window shows them translated.
+    static const DegreeDayProfile p{QStringLiteral(QT_TRANSLATE_NOOP("Forecast", "UK")),
+                                    QStringLiteral(QT_TRANSLATE_NOOP("Forecast", "degree day")),
                                     {395, 342, 297, 233, 151, 77, 42, 45, 83, 177, 275, 346}};
     return p;
 }
 
 const DegreeDayProfile& GermanProfile() {
     static const DegreeDayProfile p{
-        QStringLiteral("German"), QStringLiteral("\u2030 of the heating year"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Forecast", "German")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Forecast", "‰ of the heating year")),
+
         {170, 150, 130, 80, 40, 13.3, 13.3, 13.3, 30, 80, 120, 160}};
     return p;
 }
@@ -52,7 +58,7 @@ double DegreeDaysOn(const DegreeDayProfile& profile, const QDate& day) {
 }
 
 ProfileRead ReadDegreeDays(const std::optional<QString>& text) {
-    if (!text) return {std::nullopt, Reason(QStringLiteral("is missing."))};
+    if (!text) return {std::nullopt, Reason(QT_TRANSLATE_NOOP("Forecast", "%1 is missing."))};
 
     std::vector<double> values;
     bool seenData = false;
@@ -64,7 +70,7 @@ ProfileRead ReadDegreeDays(const std::optional<QString>& text) {
         const QStringList fields =
             line.split(QRegularExpression(semicolons ? QStringLiteral("[;\t]")
                                                      : QStringLiteral("[,\t]")));
-        const QString where = QStringLiteral(" on line %1.").arg(i + 1);
+        const int lineNumber = i + 1;
 
         // Twelve numbers on one line: the whole profile in a row.
         if (!seenData && fields.size() == 12) {
@@ -87,27 +93,30 @@ ProfileRead ReadDegreeDays(const std::optional<QString>& text) {
                 seenData = true;  // a header names the columns; only the first line may
                 continue;
             }
-            return {std::nullopt, Reason(QStringLiteral("has \"%1\", not a number,")
-                                             .arg(fields.last().trimmed()) + where)};
+            return {std::nullopt, Reason(QT_TRANSLATE_NOOP("Forecast", "%1 has \"%2\", not a number, on line %3."))
+                                      .arg(fields.last().trimmed(), QString::number(lineNumber))};
+
         }
         if (*v < 0)
-            return {std::nullopt, Reason(QStringLiteral("has a negative value") + where)};
+            return {std::nullopt,
+                    Reason(QT_TRANSLATE_NOOP("Forecast", "%1 has a negative value on line %2.")).arg(lineNumber)};
         values.push_back(*v);
         seenData = true;
     }
 
     for (double v : values)  // a row of twelve is checked here, not line by line
-        if (v < 0) return {std::nullopt, Reason(QStringLiteral("has a negative value."))};
+        if (v < 0) return {std::nullopt, Reason(QT_TRANSLATE_NOOP("Forecast", "%1 has a negative value."))};
     if (values.size() < 12)
-        return {std::nullopt, Reason(QStringLiteral("has %1 monthly values, not 12.")
-                                         .arg(values.size()))};
+        return {std::nullopt,
+                Reason(QT_TRANSLATE_NOOP("Forecast", "%1 has %2 monthly values, not 12.")).arg(values.size())};
     if (values.size() > 12)
-        return {std::nullopt, Reason(QStringLiteral("has more than 12 monthly values."))};
+        return {std::nullopt, Reason(QT_TRANSLATE_NOOP("Forecast", "%1 has more than 12 monthly values."))};
 
     DegreeDayProfile p{kCsvName, QStringLiteral("degree day"), {}};
     double total = 0;
     for (size_t m = 0; m < 12; ++m) total += p.months[m] = values[m];
-    if (!(total > 0)) return {std::nullopt, Reason(QStringLiteral("has no heating month."))};
+    if (!(total > 0)) return {std::nullopt, Reason(QT_TRANSLATE_NOOP("Forecast", "%1 has no heating month."))};
+
     return {p, QString()};
 }
 

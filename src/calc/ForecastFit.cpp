@@ -59,7 +59,9 @@ FitResult FitUseModel(const std::vector<UsePeriod>& periods, const DegreeDayProf
         pts.push_back({double(days), DegreeDaysOver(profile, p.start, p.end) / days,
                        p.used / days});
     }
-    if (pts.empty()) return {std::nullopt, QStringLiteral("No period with readings to fit.")};
+    // English, as the forecast report prints it; the window translates it.
+    if (pts.empty()) return {std::nullopt, QString::fromUtf8(QT_TRANSLATE_NOOP("Forecast", "No period with readings to fit."))};
+
 
     const Sums s(pts);
     // Degree days never vary in the periods (a profile with no heating in their

@@ -1,5 +1,7 @@
 #include "calc/ForecastProfile.h"
 
+#include <QCoreApplication>
+
 namespace tw {
 
 ChosenProfile ChooseProfile(ProfileChoice choice, const std::optional<ProfileRead>& csv,
@@ -11,14 +13,17 @@ ChosenProfile ChooseProfile(ProfileChoice choice, const std::optional<ProfileRea
     case ProfileChoice::File: break;
     }
     const DegreeDayProfile& fallback = DefaultProfile(locale);
+    const auto fellBack = [&](const QString& reason) {
+        return QCoreApplication::translate("Forecast", "%1 The %2 profile is used.")
+            .arg(reason, QCoreApplication::translate("Forecast", fallback.name.toUtf8().constData()));
+    };
     if (!csv) {
         if (choice == ProfileChoice::Auto) return {fallback, QString()};
-        return {fallback, ReadDegreeDays(std::nullopt).reason + QStringLiteral(" The ") +
-                              fallback.name + QStringLiteral(" profile is used.")};
+        return {fallback, fellBack(ReadDegreeDays(std::nullopt).reason)};
     }
     if (csv->profile) return {*csv->profile, QString()};
-    return {fallback, csv->reason + QStringLiteral(" The ") + fallback.name +
-                          QStringLiteral(" profile is used.")};
+    return {fallback, fellBack(csv->reason)};
+
 }
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "calc/ForecastSettings.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 #include <optional>
@@ -31,7 +32,7 @@ std::optional<double> PeriodNumber(const QString& text) {
 ForecastSettingsRead ReadForecastSettings(const QString& text) {
     ForecastSettingsRead out;
     const auto problem = [&](const QString& key, const QString& value, const QString& allowed) {
-        out.problems << QStringLiteral("Forecast.ini: %1=%2 is not %3; the default is used.")
+        out.problems << QCoreApplication::translate("Forecast", "Forecast.ini: %1=%2 is not %3; the default is used.")
                             .arg(key, value, allowed);
     };
     for (const QString& raw : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
@@ -46,14 +47,16 @@ ForecastSettingsRead ReadForecastSettings(const QString& text) {
             if (v && *v >= 0 && *v <= kMaxReservePercent)
                 out.settings.reservePercent = *v;
             else
-                problem(key, value, QStringLiteral("a percentage from 0 to %1").arg(kMaxReservePercent));
+                problem(key, value,
+                        QCoreApplication::translate("Forecast", "a percentage from 0 to %1").arg(kMaxReservePercent));
         } else if (key.compare(QLatin1String("LeadDays"), Qt::CaseInsensitive) == 0) {
             bool ok = false;
             const int v = value.toInt(&ok);
             if (ok && v >= 0 && v <= kMaxLeadDays)
                 out.settings.leadDays = v;
             else
-                problem(key, value, QStringLiteral("a whole number of days from 0 to %1").arg(kMaxLeadDays));
+                problem(key, value,
+                        QCoreApplication::translate("Forecast", "a whole number of days from 0 to %1").arg(kMaxLeadDays));
         } else if (key.compare(QLatin1String("Profile"), Qt::CaseInsensitive) == 0) {
             bool known = false;
             for (const ProfileName& p : kProfileNames)
@@ -61,7 +64,8 @@ ForecastSettingsRead ReadForecastSettings(const QString& text) {
                     out.settings.profile = p.choice;
                     known = true;
                 }
-            if (!known) problem(key, value, QStringLiteral("Auto, UK, German or File"));
+            if (!known) problem(key, value, QCoreApplication::translate("Forecast", "Auto, UK, German or File"));
+
         }
     }
     return out;

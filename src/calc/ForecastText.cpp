@@ -1,5 +1,6 @@
 #include "calc/ForecastText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "calc/Formats.h"
@@ -28,13 +29,18 @@ QString ForecastReport(const FitResult& fit, const ForecastDates& dates) {
 QString OrderByTooltip(const FitResult& fit, const ForecastDates& dates,
                        const DegreeDayProfile& profile, const QString& unit,
                        const QLocale& locale) {
-    if (!fit.model) return QStringLiteral("No forecast: ") + fit.reason;
-    const QString runOut = dates.runOut
-                               ? QStringLiteral("Runs out ") + ShortDate(*dates.runOut, locale)
-                               : QStringLiteral("Does not run out within ten years");
-    return QStringLiteral("%1; %2 %3/day base + %4 %3 per %5")
+    // The reason and the profile's unit are kept in English and shown translated.
+    const auto shown = [](const QString& text) {
+        return QCoreApplication::translate("Forecast", text.toUtf8().constData());
+    };
+    if (!fit.model) return QCoreApplication::translate("Forecast", "No forecast: %1").arg(shown(fit.reason));
+    const QString runOut =
+        dates.runOut ? QCoreApplication::translate("Forecast", "Runs out %1").arg(ShortDate(*dates.runOut, locale))
+                     : QCoreApplication::translate("Forecast", "Does not run out within ten years");
+    return QCoreApplication::translate("Forecast", "%1; %2 %3/day base + %4 %3 per %5")
         .arg(runOut, FixedNumber(fit.model->base, 1, locale), unit,
-             FixedNumber(fit.model->k, 2, locale), profile.unit);
+             FixedNumber(fit.model->k, 2, locale), shown(profile.unit));
 }
+
 
 }  // namespace tw

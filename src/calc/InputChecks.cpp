@@ -1,5 +1,6 @@
 #include "calc/InputChecks.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <cmath>
 #include <initializer_list>
@@ -13,6 +14,9 @@ namespace tw {
 
 namespace {
 
+// A data error in the user's language.
+QString Said(const char* text) { return QCoreApplication::translate("Messages", text); }
+
 // The dates the program accepts, held as dates so that no locale can misread them.
 struct DateRange {
     Ctl field;
@@ -23,17 +27,17 @@ struct DateRange {
 
 const DateRange kReadingDates[] = {
     {Ctl::Date1, QDate(2000, 1, 1), QDate(2099, 12, 28),
-     "Tank Reading Date 1 must be between 1st Jan 2000 and 28th Dec 2099"},
+     QT_TRANSLATE_NOOP("Messages", "Tank Reading Date 1 must be between 1st Jan 2000 and 28th Dec 2099")},
     // Reading 2 needs room for the three days that must separate the readings.
     {Ctl::Date2, QDate(2000, 1, 4), QDate(2099, 12, 31),
-     "Tank Reading Date 2 must be between 4th Jan 2000 and 31st Dec 2099"},
+     QT_TRANSLATE_NOOP("Messages", "Tank Reading Date 2 must be between 4th Jan 2000 and 31st Dec 2099")},
 };
 
 const DateRange kDeliveryDates[] = {
     {Ctl::Date3, QDate(2000, 1, 1), QDate(2099, 12, 31),
-     "Delivery Date 1 must be between 1st Jan 2000 and 31st Dec 2099"},
+     QT_TRANSLATE_NOOP("Messages", "Delivery Date 1 must be between 1st Jan 2000 and 31st Dec 2099")},
     {Ctl::Date4, QDate(2000, 1, 1), QDate(2099, 12, 31),
-     "Delivery Date 2 must be between 1st Jan 2000 and 31st Dec 2099"},
+     QT_TRANSLATE_NOOP("Messages", "Delivery Date 2 must be between 1st Jan 2000 and 31st Dec 2099")},
 };
 
 // A reading, with the bound of each reading mode.
@@ -44,10 +48,10 @@ struct Reading {
 };
 
 const Reading kReadings[] = {
-    {Ctl::TARead1, Ctl::TankAU, "Tank A Reading 1"},
-    {Ctl::TARead2, Ctl::TankAU, "Tank A Reading 2"},
-    {Ctl::TBRead1, Ctl::TankBU, "Tank B Reading 1"},
-    {Ctl::TBRead2, Ctl::TankBU, "Tank B Reading 2"},
+    {Ctl::TARead1, Ctl::TankAU, QT_TRANSLATE_NOOP("Messages", "Tank A Reading 1")},
+    {Ctl::TARead2, Ctl::TankAU, QT_TRANSLATE_NOOP("Messages", "Tank A Reading 2")},
+    {Ctl::TBRead1, Ctl::TankBU, QT_TRANSLATE_NOOP("Messages", "Tank B Reading 1")},
+    {Ctl::TBRead2, Ctl::TankBU, QT_TRANSLATE_NOOP("Messages", "Tank B Reading 2")},
 };
 
 // An optional delivery field: empty, or a number within its bounds.
@@ -59,13 +63,13 @@ struct Amount {
 };
 
 const Amount kAmounts[] = {
-    {Ctl::LAdd1, 100, 9999, "Delivery 1 oil added must be either empty or between 100 and 9999"},
-    {Ctl::LAdd2, 100, 9999, "Delivery 2 oil added must be either empty or between 100 and 9999"},
-    {Ctl::OCost1, 0.1, 9.99, "Delivery 1 oil cost must be either empty or between 0.10 and 9.99"},
-    {Ctl::OCost2, 0.1, 9.99, "Delivery 2 oil cost must be either empty or between 0.10 and 9.99"},
-    {Ctl::DCharge1, 5, 100, "Delivery Charge 1 must be either empty or between 5 and 100"},
-    {Ctl::DCharge2, 5, 100, "Delivery Charge 2 must be either empty or between 5 and 100"},
-    {Ctl::OCost0, 0.1, 9.99, "Price of oil in tank must be either empty or between 0.10 and 9.99"},
+    {Ctl::LAdd1, 100, 9999, QT_TRANSLATE_NOOP("Messages", "Delivery 1 oil added must be either empty or between 100 and 9999")},
+    {Ctl::LAdd2, 100, 9999, QT_TRANSLATE_NOOP("Messages", "Delivery 2 oil added must be either empty or between 100 and 9999")},
+    {Ctl::OCost1, 0.1, 9.99, QT_TRANSLATE_NOOP("Messages", "Delivery 1 oil cost must be either empty or between 0.10 and 9.99")},
+    {Ctl::OCost2, 0.1, 9.99, QT_TRANSLATE_NOOP("Messages", "Delivery 2 oil cost must be either empty or between 0.10 and 9.99")},
+    {Ctl::DCharge1, 5, 100, QT_TRANSLATE_NOOP("Messages", "Delivery Charge 1 must be either empty or between 5 and 100")},
+    {Ctl::DCharge2, 5, 100, QT_TRANSLATE_NOOP("Messages", "Delivery Charge 2 must be either empty or between 5 and 100")},
+    {Ctl::OCost0, 0.1, 9.99, QT_TRANSLATE_NOOP("Messages", "Price of oil in tank must be either empty or between 0.10 and 9.99")},
 };
 
 
@@ -76,7 +80,7 @@ bool OutsideRange(const QDate& date, const DateRange& range) {
 void CheckDateRange(QStringList& fails, const FieldTexts& f, const DateRange& range,
                     const QLocale& locale) {
     const auto date = ParseDate(f.text(range.field), locale);
-    if (date && OutsideRange(*date, range)) fails << QString::fromLatin1(range.message);
+    if (date && OutsideRange(*date, range)) fails << Said(range.message);
 }
 
 // A reading must be a number ("12abc" and "8O" are not); only the zero forms of its
@@ -115,31 +119,31 @@ void CheckFields(QStringList& fails, const FieldTexts& f, const QLocale& locale)
     for (const DateRange& range : kReadingDates) {
         const QString t = f.text(range.field);
         if (!t.isEmpty() && !IsDateText(t, locale))
-            fails << QStringLiteral("Tank Reading Date %1 must be a valid date")
+            fails << QCoreApplication::translate("Messages", "Tank Reading Date %1 must be a valid date")
                          .arg(range.field == Ctl::Date1 ? 1 : 2);
     }
     for (const DateRange& range : kReadingDates) CheckDateRange(fails, f, range, locale);
 
     for (const Reading& r : kReadings) {
         if (f.ticked(r.modeBox) && ReadingFails(f.text(r.field), 9999, {"0"}, locale))
-            fails << QString::fromLatin1(r.name) + " must be between 0 and 9999";
+            fails << QCoreApplication::translate("Messages", "%1 must be between 0 and 9999").arg(Said(r.name));
     }
     for (const Reading& r : kReadings) {
         if (!f.ticked(r.modeBox) && ReadingFails(f.text(r.field), 300, {"0.0", "0"}, locale))
-            fails << QString::fromLatin1(r.name) + " must be between 0 and 300";
+            fails << QCoreApplication::translate("Messages", "%1 must be between 0 and 300").arg(Said(r.name));
     }
 
     for (const DateRange& range : kDeliveryDates) {
         const QString t = f.text(range.field);
         if (!t.isEmpty() && !IsDateText(t, locale))
-            fails << QStringLiteral("Delivery Date %1 must be empty or a valid date")
+            fails << QCoreApplication::translate("Messages", "Delivery Date %1 must be empty or a valid date")
                          .arg(range.field == Ctl::Date3 ? 1 : 2);
     }
     for (const DateRange& range : kDeliveryDates) CheckDateRange(fails, f, range, locale);
 
     for (const Amount& amount : kAmounts) {
         if (AmountFails(f.text(amount.field), amount, locale))
-            fails << QString::fromLatin1(amount.message);
+            fails << Said(amount.message);
     }
 }
 
@@ -154,7 +158,7 @@ bool NothingToCalculate(const FieldTexts& f) {
 
 QStringList InputFieldMessages(const FieldTexts& f, const QLocale& locale) {
     QStringList fails;
-    if (NothingToCalculate(f)) fails << QStringLiteral("No Tank Readings or Deliveries to Calculate");
+    if (NothingToCalculate(f)) fails << QCoreApplication::translate("Messages", "No Tank Readings or Deliveries to Calculate");
     else CheckFields(fails, f, locale);
     return fails;
 }

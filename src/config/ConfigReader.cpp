@@ -1,5 +1,6 @@
 #include "config/ConfigReader.h"
 
+#include <QCoreApplication>
 #include <iterator>
 
 #include "calc/Fields.h"
@@ -80,9 +81,12 @@ int ApplyKey(ConfigFile& file, const QString& line, const QLocale& locale) {
 // each kind on its own line so that one cannot hide the other.
 QString KeyErrorLines(const KeyErrors& errors) {
     QString text;
-    if (errors.doubled > 0) text += QString::number(-errors.doubled) + " Key Errors\r\n";
-    if (errors.missing > 0) text += QString::number(errors.missing) + " Key Errors\r\n";
-    return text.isEmpty() ? QString("0 Key Errors\r\n") : text;
+    const auto line = [](int count) {
+        return QCoreApplication::translate("Messages", "%1 Key Errors").arg(count) + "\r\n";
+    };
+    if (errors.doubled > 0) text += line(-errors.doubled);
+    if (errors.missing > 0) text += line(errors.missing);
+    return text.isEmpty() ? line(0) : text;
 }
 
 }  // namespace
@@ -117,14 +121,17 @@ QStringList ConfigRejection(int sectionErrors, const KeyErrors& keys, const QStr
                             bool diagnostic) {
     QStringList message;
     if (diagnostic) {
-        QString text = QString::number(sectionErrors) + " Section Errors\r\n" + KeyErrorLines(keys);
-        text += valueErrors.isEmpty() ? QString("0 Value Errors\r\n") : valueErrors + "\r\n";
-        message << text + "The configuration file is corrupted.";
+        QString text = QCoreApplication::translate("Messages", "%1 Section Errors").arg(sectionErrors) + "\r\n" +
+                       KeyErrorLines(keys);
+        text += valueErrors.isEmpty() ? QCoreApplication::translate("Messages", "%1 Value Errors").arg(0) + "\r\n"
+                                      : valueErrors + "\r\n";
+        message << text + QCoreApplication::translate("Messages", "The configuration file is corrupted.");
     } else {
-        message << "The configuration file is corrupted.";
+        message << QCoreApplication::translate("Messages", "The configuration file is corrupted.");
     }
-    message << "Reinstall the program to restore the file."
-            << "The program will now terminate.";
+    message << QCoreApplication::translate("Messages", "Reinstall the program to restore the file.")
+            << QCoreApplication::translate("Messages", "The program will now terminate.");
+
     return message;
 }
 

@@ -1,5 +1,7 @@
 #include "logs/DeliveryLog.h"
 
+#include <QCoreApplication>
+
 #include "calc/Currency.h"
 #include "calc/Fields.h"
 #include "calc/Formats.h"
@@ -21,8 +23,9 @@ QString DateFault(const DeliveryEntry& d, const std::vector<QDate>& saved,
     if (!date) return {};
     for (const QDate& last : saved) {
         if (DaysBetween(*date, last) >= 0)
-            return "Delivery " + QString::number(d.number) +
-                   " date must be later than last delivery date saved\n";
+            return QCoreApplication::translate("Messages", "Delivery %1 date must be later than last delivery date saved")
+                       .arg(d.number) +
+                   '\n';
     }
     return {};
 }
@@ -33,7 +36,9 @@ QString RestoredFault(const DeliveryEntry& d, const QString& symbol) {
     const QString current = d.date + d.amount + TrimBlanks(StripCurrencySymbol(d.oilCost, symbol)) +
                             TrimBlanks(StripCurrencySymbol(d.charge, symbol));
     if (current == d.retrieved) return {};
-    return "You must not change retrieved delivery " + QString::number(d.number) + " data\n";
+    return QCoreApplication::translate("Messages", "You must not change retrieved delivery %1 data").arg(d.number) +
+           '\n';
+
 }
 
 // Adds the delivery's line when it is new and nothing blocks the save.

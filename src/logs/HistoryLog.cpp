@@ -1,5 +1,7 @@
 #include "logs/HistoryLog.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 #include "calc/Fields.h"
@@ -152,8 +154,9 @@ HistoryLineResult ComposeHistoryLine(const HistoryLineInput& in, const QLocale& 
 
     const auto lastDate = LineDate(in.logEnd.lastLine, locale);
     if (lastDate && in.checkDate && DaysBetween(in.date2, *lastDate) >= 0)
-        out.saveError +=
-            "Tank Reading Date 2 must be later than the last Tank Reading date saved\n";
+        out.saveError += QCoreApplication::translate(
+                             "Messages", "Tank Reading Date 2 must be later than the last Tank Reading date saved") +
+                         '\n';
 
     // The log itself says which tanks its last lines were saved with, whatever was
     // calculated or restarted since. A header is only ever saved together with the
@@ -182,7 +185,8 @@ HistoryLineResult ComposeStartingReading(const HistoryLineInput& in, const QLoca
     HistoryLineResult out;
     out.saveError = in.saveError;
     if (in.logEnd.dataLines > 0 || LineDate(in.logEnd.lastLine, locale))
-        out.saveError += "Tank Reading Date 2 must be set\n";
+        out.saveError += QCoreApplication::translate("Messages", "Tank Reading Date 2 must be set") + '\n';
+
     if (!out.saveError.isEmpty()) return out;
     out.text = HistoryHeader(in) + "\r\n" + FirstReadingLine(ReadingRow(in.readings, 1, locale));
     return out;

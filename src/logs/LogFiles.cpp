@@ -1,5 +1,7 @@
 #include "logs/LogFiles.h"
 
+#include <QCoreApplication>
+
 #include "platform/Files.h"
 #include "platform/Version.h"
 
@@ -26,9 +28,14 @@ QString LogKindWord(LogKind kind) {
 QString LogPathFor(const QString& fileName) { return "Log/" + fileName; }
 
 QString LogErrorTitle(LogKind kind) {
-    const QString word = LogKindWord(kind);
-    return "Tankwise " + word.left(1).toUpper() + word.mid(1) + " Log File Error";
+    switch (kind) {
+    case LogKind::Results: return QCoreApplication::translate("Messages", "Tankwise Results Log File Error");
+    case LogKind::History: return QCoreApplication::translate("Messages", "Tankwise History Log File Error");
+    case LogKind::Delivery: return QCoreApplication::translate("Messages", "Tankwise Delivery Log File Error");
+    }
+    return {};
 }
+
 
 QString LogCreationBlock(LogKind kind, const QString& stamp) {
     const QString head = "Version " + VersionText() + "\r\nFile Created\r\n" + stamp + "\r\n";

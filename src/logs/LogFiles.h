@@ -19,7 +19,8 @@ QString LogKindWord(LogKind kind);  // "results", "history", "delivery"
 // "Log/" + the log's file name.
 QString LogPathFor(const QString& fileName);
 
-// "Tankwise History Log File Error" and its sisters.
+// "Tankwise History Log File Error" and its sisters, in the user's language.
+
 QString LogErrorTitle(LogKind kind);
 
 // The header block a fresh log starts with, time stamp included.

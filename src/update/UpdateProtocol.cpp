@@ -1,6 +1,7 @@
 #include "update/UpdateProtocol.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "platform/Version.h"
@@ -97,31 +98,35 @@ UpdateOutcome CompareUpdateReply(const UpdateReply& reply, const QString& localV
     const auto published = VersionNumbers(reply.Version1 + "." + reply.Version2);
     const auto local = VersionNumbers(localVersion + "." + localMinor);
     if (reply.missing != 0 || !published || !local) {
-        out.status = QString::fromLatin1(kUnreadableReply);
+        out.status = QCoreApplication::translate("UpdateWindow", kUnreadableReply);
         return out;
     }
     const int order = CompareVersions(*published, *local);
     if (order == 0) {
-        out.status = "You have the latest version of " + program;
-        out.message = "Click Known Issues to see any problems we are aware of.\r\n" + reply.Message;
+        out.status = QCoreApplication::translate("UpdateWindow", "You have the latest version of %1").arg(program);
+        out.message = QCoreApplication::translate("UpdateWindow", "Click Known Issues to see any problems we are aware of.") +
+                      "\r\n" + reply.Message;
         out.website = IsUsablePagePath(reply.Index);
         out.kissues = IsUsablePagePath(reply.KIssues);
         out.history = IsUsablePagePath(reply.History);
     } else if (order > 0) {
         out.newer = true;
-        out.status = "Version " + reply.Version1 + " of " + reply.Name + " is available ";
-        out.message = "Click Download to get it\r\n"
-                      "Click History for change info and Known Issues for any problems.\r\n" +
-                      reply.Message;
+        out.status = QCoreApplication::translate("UpdateWindow", "Version %1 of %2 is available ")
+                         .arg(reply.Version1, reply.Name);
+        out.message = QCoreApplication::translate("UpdateWindow", "Click Download to get it") + "\r\n" +
+                      QCoreApplication::translate("UpdateWindow",
+                                                  "Click History for change info and Known Issues for any problems.") +
+                      "\r\n" + reply.Message;
         if (reply.Uninstall == QLatin1String("Yes"))
-            out.message += "\r\nYou must uninstall " + program + " first.";
+            out.message += "\r\n" + QCoreApplication::translate("UpdateWindow", "You must uninstall %1 first.").arg(program);
         out.website = IsUsablePagePath(reply.Index);
         out.kissues = IsUsablePagePath(reply.KIssues);
         out.history = IsUsablePagePath(reply.History);
         out.download = IsUsablePagePath(reply.Download);
     } else {
-        out.status = "Unrecognised version of " + program;
-        out.message = "Contact Hollyoak for assistance.";
+        out.status = QCoreApplication::translate("UpdateWindow", "Unrecognised version of %1").arg(program);
+        out.message = QCoreApplication::translate("UpdateWindow", "Contact Hollyoak for assistance.");
+
     }
     return out;
 }

@@ -49,7 +49,8 @@ struct UpdateOutcome {
 };
 
 // The status of a reply that lacks an element or whose version is not numbers.
-inline constexpr const char* kUnreadableReply = "The web site's reply could not be read";
+inline constexpr const char* kUnreadableReply = QT_TRANSLATE_NOOP("UpdateWindow", "The web site's reply could not be read");
+
 
 // A version as its numbers ("3.10.0.0" is 3, 10, 0, 0); nullopt unless every part
 // between the periods is digits.

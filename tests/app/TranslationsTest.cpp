@@ -1,12 +1,22 @@
 // The German and French texts: every caption and tooltip of the Designer forms and
 // of the program's own caption tables has a finished translation in each language,
-// and no window gives one access key to two of its controls.
+// and no window gives one access key to two of its controls. A session in German
+// shows its message boxes and status lines in German and writes the same logs as
+// one in English.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <memory>
+
+#include "FakeDesktop.h"
+#include "WorkFolder.h"
+#include "app/Program.h"
 
 namespace tw {
 namespace {
@@ -107,6 +117,102 @@ TEST(Translations, EveryShownTextIsTranslatedWithItsOwnAccessKey) {
             EXPECT_EQ(sources, previousSources);
         }
         previousSources = sources;
+    }
+}
+
+// What one session showed and wrote.
+struct Session {
+    std::vector<ShownMessage> messages;
+    QStringList statuses;
+    QList<QByteArray> logs;
+};
+
+// Types readings with two faulty fields, then correct ones, calculates and saves,
+// with `language`'s translation installed ("en": none). The clock and the locale are
+// the same for every language: only the words may differ.
+Session RunSession(const QString& language) {
+    int argc = 1;
+    char name[] = "core_tests";
+    char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+    QTranslator translator;
+    if (language != QLatin1String("en")) {
+        EXPECT_TRUE(translator.load("tankwise_" + language, TANKWISE_TRANSLATIONS)) << "run the tankwise_lrelease target";
+        QCoreApplication::installTranslator(&translator);
+    }
+
+    FakeDesktop desktop;
+    WorkFolder work;
+    Program p(desktop, work.files());
+    p.start("-InhibitUpdate");
+    Session s;
+    const auto type = [&](Ctl c, const QString& text) { p.typed(WindowId::Main, int(c), text); };
+    const auto click = [&](Ctl c) {
+        p.click(WindowId::Main, int(c));
+        s.statuses << p.main.text(Ctl::Status);
+    };
+    type(Ctl::Date1, "01/03/2010");
+    type(Ctl::TARead1, "400");  // deeper than any dipstick reading
+    type(Ctl::Date2, "10/04/2010");
+    type(Ctl::TARead2, "90");
+    type(Ctl::Date3, "10/04/2010");
+    type(Ctl::LAdd1, "500");
+    type(Ctl::OCost1, "20");  // no oil costs that much a litre
+    click(Ctl::Calc);
+    type(Ctl::TARead1, "100");
+    type(Ctl::OCost1, "0.5");
+    click(Ctl::Calc);
+    click(Ctl::Save);
+    click(Ctl::Calc);  // the same data again is refused
+    s.messages = desktop.messages;
+    for (const char* log : {"Log/Tankwise.log", "Log/Tankwise_H.log", "Log/Tankwise_D.log"})
+        s.logs << work.bytes(log);
+    QCoreApplication::removeTranslator(&translator);
+    return s;
+}
+
+// English words of the program's texts that no German text holds.
+const QRegularExpression kEnglish(
+    QStringLiteral("\\b(must|between|Reading|Date|Delivery|oil|cost|data|has|not|changed|since|the|"
+                   "Calculation|Saved|Error)\\b"));
+
+TEST(Translations, AGermanSessionShowsGermanAndWritesTheEnglishLogs) {
+    const Session english = RunSession("en");
+    const Session german = RunSession("de");
+
+    // The data error of the faulty fields and the refusal of unchanged data.
+    ASSERT_EQ(english.messages.size(), 2u);
+    ASSERT_EQ(german.messages.size(), english.messages.size());
+    EXPECT_TRUE(english.messages[0].text.contains(QLatin1String("Tank A Reading 1 must be between 0 and 300")));
+    for (size_t i = 0; i < german.messages.size(); ++i) {
+        const ShownMessage& de = german.messages[i];
+        const ShownMessage& en = english.messages[i];
+        SCOPED_TRACE(de.text.toStdString());
+        EXPECT_EQ(de.title.split(' ').first(), QLatin1String("Tankwise")) << de.title.toStdString();
+        EXPECT_NE(de.title, en.title);
+        EXPECT_FALSE(de.title.contains(kEnglish)) << de.title.toStdString();
+        EXPECT_FALSE(de.text.contains(kEnglish));
+        // Each line of the box is translated, none dropped or run together.
+        EXPECT_EQ(de.text.split('\n').size(), en.text.split('\n').size());
+        EXPECT_EQ(de.icon, en.icon);
+    }
+    // The field limits stay as the user types them.
+    EXPECT_TRUE(german.messages[0].text.contains(QLatin1String("300")));
+    EXPECT_TRUE(german.messages[0].text.contains(QLatin1String("9,99")) ||
+                german.messages[0].text.contains(QLatin1String("9.99")));
+
+    // Calculate, Calculate, Save, Calculate: the save's status line in German.
+    ASSERT_EQ(german.statuses.size(), 4);
+    EXPECT_EQ(english.statuses[2], QLatin1String("Calculation Saved"));
+    EXPECT_FALSE(german.statuses[2].isEmpty());
+    EXPECT_FALSE(german.statuses[2].contains(kEnglish)) << german.statuses[2].toStdString();
+
+    // Other copies of the program read the logs: they never change with the language.
+    ASSERT_EQ(german.logs.size(), english.logs.size());
+    for (qsizetype i = 0; i < german.logs.size(); ++i) {
+        EXPECT_FALSE(english.logs[i].isEmpty());
+        EXPECT_EQ(german.logs[i], english.logs[i]) << "log " << i;
     }
 }
 
