@@ -41,6 +41,124 @@
     </message>
 </context>
 <context>
+    <name>CsvExport</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Oil in tanks</source>
+        <translation>Heizöl im Tank</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Oil used</source>
+        <translation>Verbrauch</translation>
+    </message>
+    <message>
+        <source>Oil delivered</source>
+        <translation>Geliefert</translation>
+    </message>
+    <message>
+        <source>Use per day</source>
+        <translation>Verbrauch pro Tag</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Kosten pro Tag</translation>
+    </message>
+    <message>
+        <source>Tank A reading</source>
+        <translation>Füllstand Tank A</translation>
+    </message>
+    <message>
+        <source>Tank B reading</source>
+        <translation>Füllstand Tank B</translation>
+    </message>
+    <message>
+        <source>Oil value</source>
+        <translation>Heizölwert</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Total cost</source>
+        <translation>Gesamtkosten</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Delivery charge</source>
+        <translation>Liefergebühr</translation>
+    </message>
+    <message>
+        <source>Oil tax rate</source>
+        <translation>MwSt.-Satz</translation>
+    </message>
+    <message>
+        <source>Charge tax rate</source>
+        <translation>MwSt. Lieferung</translation>
+    </message>
+    <message>
+        <source>Reading date</source>
+        <translation>Ende des Zeitraums</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Oil left</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <source>CO2 per day</source>
+        <translation>CO2 pro Tag</translation>
+    </message>
+    <message>
+        <source>Prediction months</source>
+        <translation>Vorhersagemonate</translation>
+    </message>
+    <message>
+        <source>Tanks empty</source>
+        <translation>Tank leer am</translation>
+    </message>
+    <message>
+        <source>Predicted oil used</source>
+        <translation>Vorhergesagter Verbrauch</translation>
+    </message>
+    <message>
+        <source>Predicted cost</source>
+        <translation>Vorhergesagte Kosten</translation>
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Spreadsheet in this language (*.csv)</source>
+        <translation>Tabellenkalkulation in dieser Sprache (*.csv)</translation>
+    </message>
+    <message>
+        <source>Portable CSV: commas, periods, ISO dates (*.csv)</source>
+        <translation>Portables CSV: Kommas, Dezimalpunkt, ISO-Datum (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Form1</source>

@@ -41,6 +41,124 @@
     </message>
 </context>
 <context>
+    <name>CsvExport</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Oil in tanks</source>
+        <translation>Fioul en cuve</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Oil used</source>
+        <translation>Fioul consommé</translation>
+    </message>
+    <message>
+        <source>Oil delivered</source>
+        <translation>Fioul livré</translation>
+    </message>
+    <message>
+        <source>Use per day</source>
+        <translation>Consommation par jour</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Coût par jour</translation>
+    </message>
+    <message>
+        <source>Tank A reading</source>
+        <translation>Relevé cuve A</translation>
+    </message>
+    <message>
+        <source>Tank B reading</source>
+        <translation>Relevé cuve B</translation>
+    </message>
+    <message>
+        <source>Oil value</source>
+        <translation>Valeur du fioul</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Total cost</source>
+        <translation>Coût total</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Delivery charge</source>
+        <translation>Frais de livraison</translation>
+    </message>
+    <message>
+        <source>Oil tax rate</source>
+        <translation>Taux de TVA</translation>
+    </message>
+    <message>
+        <source>Charge tax rate</source>
+        <translation>TVA livraison</translation>
+    </message>
+    <message>
+        <source>Reading date</source>
+        <translation>Fin de période</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Oil left</source>
+        <translation>Reste</translation>
+    </message>
+    <message>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <source>CO2 per day</source>
+        <translation>CO2 par jour</translation>
+    </message>
+    <message>
+        <source>Prediction months</source>
+        <translation>Mois de prévision</translation>
+    </message>
+    <message>
+        <source>Tanks empty</source>
+        <translation>Cuve vide le</translation>
+    </message>
+    <message>
+        <source>Predicted oil used</source>
+        <translation>Consommation prévue</translation>
+    </message>
+    <message>
+        <source>Predicted cost</source>
+        <translation>Coût prévu</translation>
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Spreadsheet in this language (*.csv)</source>
+        <translation>Tableur dans cette langue (*.csv)</translation>
+    </message>
+    <message>
+        <source>Portable CSV: commas, periods, ISO dates (*.csv)</source>
+        <translation>CSV portable : virgules, points décimaux, dates ISO (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Form1</source>

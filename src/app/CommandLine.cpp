@@ -11,6 +11,7 @@ const QString kImport = QStringLiteral("--import-csv");
 const QString kStatement = QStringLiteral("--statement");
 const QString kPdf = QStringLiteral("--pdf");
 const QString kLang = QStringLiteral("--lang");
+const QString kCsvStyle = QStringLiteral("--csv-style");
 
 // An option's value follows it, and is neither empty nor the next option.
 bool HasValueAfter(const QStringList& arguments, qsizetype i) {
@@ -53,6 +54,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 return line;
             }
             ++i;  // the folder or file, read by the export or import itself
+        } else if (argument == kCsvStyle) {
+            const QString value = arguments.value(i + 1);
+            if (value != QLatin1String("local") && value != QLatin1String("portable")) {
+                line.error = "The option --csv-style needs a style: portable or local.";
+                return line;
+            }
+            line.localCsv = value == QLatin1String("local");
+            ++i;
         } else if (argument == QLatin1String("--day-first") || argument == QLatin1String("--month-first")) {
             // Read by the import.
         } else if (argument == kStatement || argument == kPdf) {
@@ -87,14 +96,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                               : "The option --statement needs --pdf FILE, the file to write.";
         return line;
     }
+    if (arguments.contains(kCsvStyle) && !arguments.contains(kExport)) {
+        line.error = "The option --csv-style goes with --export-csv FOLDER.";
+        return line;
+    }
     line.switches = rest.join(' ');
     return line;
 }
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: tankwise [--folder PATH] [--lang de|fr|en] [--export-csv FOLDER | --import-csv FILE | --forecast |\n"
-        "                 --statement SEASON --pdf FILE] [SWITCH]\n"
+        "Usage: tankwise [--folder PATH] [--lang de|fr|en] [--export-csv FOLDER [--csv-style STYLE] |\n"
+        "                 --import-csv FILE | --forecast | --statement SEASON --pdf FILE] [SWITCH]\n"
         "       tankwise --help | --version\n"
         "\n"
         "  --folder PATH        work in PATH instead of the usual working folder\n"
@@ -102,6 +115,10 @@ QString UsageText() {
         "                       (en) instead of the desktop's language\n"
         "  --export-csv FOLDER  write the three logs as CSV files into FOLDER (created\n"
         "                       when missing) and end, without a window\n"
+        "  --csv-style STYLE    with --export-csv: portable (the default: commas, numbers\n"
+        "                       with a period, ISO dates) or local (the spreadsheet form\n"
+        "                       of the desktop's locale: in German and French semicolons,\n"
+        "                       decimal commas and dates as the locale writes them)\n"
         "  --import-csv FILE    calculate and save the readings and deliveries of a\n"
         "                       spreadsheet file, all or none, and end, without a window;\n"
         "                       --day-first or --month-first tells how to read dates\n"

@@ -16,7 +16,7 @@ std::optional<QString> ExportCsvFolder(const QStringList& arguments) {
 }
 
 int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folder,
-                 QTextStream& out, QTextStream& err) {
+                 QTextStream& out, QTextStream& err, bool inLanguage) {
     if (folder.isEmpty() || folder.startsWith(QLatin1String("--"))) {
         err << "tankwise: --export-csv needs the folder to write the files into\n";
         return 1;
@@ -39,7 +39,8 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
         QString text;
         try {
             std::vector<int> skipped;
-            text = LogCsv(files, paths, kind, locale, &rows, rates, &skipped);
+            text = LogCsv(files, paths, kind, locale, &rows, rates, &skipped,
+                          inLanguage ? LocalCsvStyle(locale) : CsvStyle());
             // Never dropped silently: which lines of the log were left out.
             if (!skipped.empty())
                 err << "tankwise: " << files.absolute(paths.of(kind)) << ": " << SkippedText(skipped) << "\n";

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include "config/CountryTaxRates.h"
+#include "platform/Files.h"
+
 namespace tw {
 
 namespace {
@@ -79,6 +82,22 @@ QString SeedWorkingFolder(const QString& folder, const QString& defaults, bool f
               : !QFileInfo(folder + "/Help").isDir() ||
                     CopyTree(defaults + "/Help", folder + "/Help", true);
     return copied ? QString() : "The program's files cannot be copied into it.";
+}
+
+QString SetCountryTaxRates(const QString& folder, const QLocale& locale) {
+    const std::optional<double> rate = HeatingOilTaxRate(locale);
+    if (!rate) return {};
+    const QString settings = QStringLiteral("Data/Tankwise.ini");
+    try {
+        Files files(folder);
+        const QStringList lines = files.readLines(settings);
+        const QStringList taxed = WithTaxRates(lines, *rate);
+        if (taxed != lines)
+            files.writeAtomic(settings, taxed.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    } catch (const FileError&) {
+        return "Its settings cannot be written.";
+    }
+    return {};
 }
 
 }  // namespace tw

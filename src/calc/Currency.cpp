@@ -93,7 +93,9 @@ QString StripCurrencySymbol(const QString& text, const QString& symbol) {
 }
 
 QString TaxWordOf(const QString& currencySymbol) {
-    const bool vat = currencySymbol == QStringLiteral("£") || currencySymbol == QStringLiteral("€");
+    // The Swiss franc too: Swiss bills say MWST and TVA, as German and French ones do.
+    const bool vat = currencySymbol == QStringLiteral("£") || currencySymbol == QStringLiteral("€") ||
+                     currencySymbol == QStringLiteral("CHF");
     return vat ? QStringLiteral("VAT") : QStringLiteral("Tax");
 }
 

@@ -31,7 +31,8 @@ QString LogCurrencyText(const QString& text, const QLocale& locale);
 // The digits stay as they are; StripCurrencySymbol gives them back.
 QString WithCurrencySymbol(const QString& bare, const QLocale& locale);
 
-// "VAT" where the currency is the pound or the euro, "Tax" everywhere else.
+// "VAT" where the currency is the pound, the euro or the Swiss franc, "Tax" everywhere
+// else. The logs keep this English word; the windows show it translated ("MwSt.", "TVA").
 QString TaxWordOf(const QString& currencySymbol);
 
 // A caption (or, with `tooltip`, a tooltip) to show on one control.

@@ -110,7 +110,8 @@ QString CsvFileName(LogKind kind) {
 }
 
 QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
-               int* rowCount, const TaxRates& rates, std::vector<int>* skipped) {
+               int* rowCount, const TaxRates& rates, std::vector<int>* skipped,
+               const CsvStyle& style) {
     int rows = 0;
     QString text;
     if (kind == LogKind::Results) {
@@ -118,7 +119,7 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
         files.forEachLine(paths.results, [&](const QString& line) { reader.addLine(line); });
         const auto reports = reader.take();
         rows = int(reports.size());
-        text = ResultsCsv(reports);
+        text = ResultsCsv(reports, style);
     } else {
         if (kind == LogKind::History) {
             const SavedHistory history =
@@ -126,7 +127,7 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
             const auto table =
                 BuildHistoryTable(history, rates, ReportedUseFrom(files, paths.results, locale));
             rows = int(table.size());
-            text = HistoryCsv(table);
+            text = HistoryCsv(table, style);
             if (skipped) *skipped = history.skippedHistory;
         } else {
             // Each delivery names the reading of the calculation it was saved with.
@@ -136,7 +137,8 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
             if (skipped) *skipped = history.skippedDelivery;
             text = DeliveriesCsv(history.deliveries,
                                  PairCalculations(history, rates,
-                                                  ReportedUseFrom(files, paths.results, locale)));
+                                                  ReportedUseFrom(files, paths.results, locale)),
+                                 style);
         }
     }
     if (rowCount) *rowCount = rows;

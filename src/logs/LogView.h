@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Desktop.h"
+#include "logs/CsvExport.h"
 #include "logs/HistoryTable.h"
 #include "logs/LogFiles.h"
 #include "logs/SavedHistory.h"
@@ -47,9 +48,10 @@ QString SkippedText(const std::vector<int>& lines);
 QString CsvFileName(LogKind kind);
 // The CSV text of a log and its number of data rows; throws FileError when a log
 // cannot be read.
-// `skipped`: the numbers of the log's lines that could not be read.
+// `skipped`: the numbers of the log's lines that could not be read; `style`: the
+// portable form unless told otherwise.
 QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
                int* rowCount = nullptr, const TaxRates& rates = {},
-               std::vector<int>* skipped = nullptr);
+               std::vector<int>* skipped = nullptr, const CsvStyle& style = {});
 
 }  // namespace tw

@@ -47,7 +47,8 @@ int ExportWithoutWindow(int argc, char* argv[], const QStringList& arguments, co
     QTextStream out(stdout), err(stderr);
     const tw::Files files(CommandFolder(arguments));
     const QString into = target.isEmpty() ? target : QDir::current().absoluteFilePath(target);
-    return tw::ExportAllCsv(files, tw::QtDesktop::usableLocale(QLocale::system()), into, out, err);
+    return tw::ExportAllCsv(files, tw::QtDesktop::usableLocale(QLocale::system()), into, out, err,
+                            tw::ParseCommandLine(arguments).localCsv);
 }
 
 // "--import-csv FILE" imports a spreadsheet into the working folder's logs.
@@ -138,7 +139,8 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("tankwise"));
     const QString language = tw::ChooseLanguage(tw::ParseCommandLine(arguments).language,
                                                 QLocale::system().uiLanguages());
-    if (!tw::InstallTranslations(language))
+    const bool translated = tw::InstallTranslations(language);
+    if (!translated)
         qWarning("tankwise: no translation for %s found; the windows stay English", qPrintable(language));
     // The program ends itself (Exit, a terminating message); hiding windows does not.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -151,6 +153,7 @@ int main(int argc, char* argv[]) {
 
     tw::DesktopProgram program(launch->folder);
     program.program.st.SavingRefused = launch->savingRefused;
+    program.program.st.WindowLanguage = translated ? language : QStringLiteral("en");
     if (!program.view.start(launch->switches)) return 0;
     return QApplication::exec();
 }

@@ -77,6 +77,9 @@ TEST(SavedHistory, ExportedAsCsvFiles) {
     EXPECT_EQ(ExportCsvFolder({"-InhibitUpdate", "--export-csv", "out"}).value_or("?"), "out");
     EXPECT_EQ(QStringList({CsvField("a,b"), CsvField("say \"hi\""), CsvField("£1"), CsvNumber(-0.001, 2)}),
               QStringList({"\"a,b\"", "\"say \"\"hi\"\"\"", "£1", "0.00"}));
+    // Where the decimal mark is a comma, the semicolon is the separator to quote.
+    EXPECT_EQ(QStringList({CsvField("a;b", ';'), CsvField("1,5", ';'), CsvField("\"", ';'), CsvNumber(-0.001, 2, ',')}),
+              QStringList({"\"a;b\"", "1,5", "\"\"\"\"", "0,00"}));
 }
 
 // Four years of weekly dips and fortnightly deliveries, a header block every forty
