@@ -35,6 +35,10 @@ QString WithCurrencySymbol(const QString& bare, const QLocale& locale);
 // else. The logs keep this English word; the windows show it translated ("MwSt.", "TVA").
 QString TaxWordOf(const QString& currencySymbol);
 
+// The tax word as the windows and the printed statement show it, in the windows'
+// language ("MwSt." in German, "TVA" in French); never for a log.
+QString ShownTaxWord(const QString& taxWord);
+
 // A caption (or, with `tooltip`, a tooltip) to show on one control.
 struct ControlText {
     Ctl control;

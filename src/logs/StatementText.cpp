@@ -11,7 +11,7 @@ namespace {
 
 class Writer {
 public:
-    Writer(const StatementWords& w) : w_(w), tax_(TaxWordOf(CurrencySymbolOf(w.locale))) {}
+    Writer(const StatementWords& w) : w_(w), tax_(ShownTaxWord(TaxWordOf(CurrencySymbolOf(w.locale)))) {}
 
     QString date(const QDate& d) const { return ShortDate(d, w_.locale); }
     QString money(double v) const { return CurrencyText(v, w_.locale); }
