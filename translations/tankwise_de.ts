@@ -196,6 +196,24 @@ oder -InhibitUpdate (siehe Hilfeseite)</translation>
         <source>Usage:</source>
         <translation>Aufruf:</translation>
     </message>
+    <message>
+        <source>The option --csv-style needs a style: portable or local.</source>
+        <translation>Die Option --csv-style braucht einen Stil: portable oder local.</translation>
+    </message>
+    <message>
+        <source>The option --csv-style goes with --export-csv FOLDER.</source>
+        <translation>Die Option --csv-style gehört zu --export-csv ORDNER.</translation>
+    </message>
+    <message>
+        <source>with --export-csv: portable (the default: commas, numbers
+with a period, ISO dates) or local (the spreadsheet form
+of the desktop&apos;s locale: in German and French semicolons,
+decimal commas and dates as the locale writes them)</source>
+        <translation>mit --export-csv: portable (Vorgabe: Kommas, Zahlen mit
+Punkt, ISO-Datum) oder local (die Tabellenform der
+Spracheinstellung: auf Deutsch und Französisch Semikolons,
+Dezimalkomma und Datum, wie die Spracheinstellung es schreibt)</translation>
+    </message>
 </context>
 <context>
     <name>CsvCommand</name>
@@ -222,6 +240,113 @@ oder -InhibitUpdate (siehe Hilfeseite)</translation>
     <message>
         <source>%1: %2 rows</source>
         <translation>%1: %2 Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Oil in tanks</source>
+        <translation>Heizöl im Tank</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Oil used</source>
+        <translation>Verbrauch</translation>
+    </message>
+    <message>
+        <source>Oil delivered</source>
+        <translation>Geliefert</translation>
+    </message>
+    <message>
+        <source>Use per day</source>
+        <translation>Verbrauch pro Tag</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Kosten pro Tag</translation>
+    </message>
+    <message>
+        <source>Tank A reading</source>
+        <translation>Füllstand Tank A</translation>
+    </message>
+    <message>
+        <source>Tank B reading</source>
+        <translation>Füllstand Tank B</translation>
+    </message>
+    <message>
+        <source>Oil value</source>
+        <translation>Heizölwert</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Total cost</source>
+        <translation>Gesamtkosten</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Delivery charge</source>
+        <translation>Liefergebühr</translation>
+    </message>
+    <message>
+        <source>Oil tax rate</source>
+        <translation>MwSt.-Satz</translation>
+    </message>
+    <message>
+        <source>Charge tax rate</source>
+        <translation>MwSt. Lieferung</translation>
+    </message>
+    <message>
+        <source>Reading date</source>
+        <translation>Ende des Zeitraums</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Oil left</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <source>CO2 per day</source>
+        <translation>CO2 pro Tag</translation>
+    </message>
+    <message>
+        <source>Prediction months</source>
+        <translation>Vorhersagemonate</translation>
+    </message>
+    <message>
+        <source>Tanks empty</source>
+        <translation>Tank leer am</translation>
+    </message>
+    <message>
+        <source>Predicted oil used</source>
+        <translation>Vorhergesagter Verbrauch</translation>
+    </message>
+    <message>
+        <source>Predicted cost</source>
+        <translation>Vorhergesagte Kosten</translation>
     </message>
 </context>
 <context>
@@ -657,6 +782,17 @@ oder -InhibitUpdate (siehe Hilfeseite)</translation>
     <message>
         <source>Unable to read the log file %1.</source>
         <translation>Die Protokolldatei %1 kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Spreadsheet in this language (*.csv)</source>
+        <translation>Tabellenkalkulation in dieser Sprache (*.csv)</translation>
+    </message>
+    <message>
+        <source>Portable CSV: commas, periods, ISO dates (*.csv)</source>
+        <translation>Portables CSV: Kommas, Dezimalpunkt, ISO-Datum (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -2226,6 +2362,10 @@ und richtig funktioniert.</translation>
         <source>Tankwise Delivery Log File Error</source>
         <translation>Tankwise – Fehler im Lieferprotokoll</translation>
     </message>
+    <message>
+        <source>Its settings cannot be written.</source>
+        <translation>Seine Einstellungen lassen sich nicht schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramView</name>
@@ -2814,10 +2954,6 @@ und richtig funktioniert.</translation>
     <message>
         <source>Export CSV</source>
         <translation>CSV exportieren</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Import CSV</source>

@@ -196,6 +196,25 @@ ou -InhibitUpdate (voir la page d&apos;aide)</translation>
         <source>Usage:</source>
         <translation>Utilisation :</translation>
     </message>
+    <message>
+        <source>The option --csv-style needs a style: portable or local.</source>
+        <translation>L&apos;option --csv-style attend un style : portable ou local.</translation>
+    </message>
+    <message>
+        <source>The option --csv-style goes with --export-csv FOLDER.</source>
+        <translation>L&apos;option --csv-style s&apos;emploie avec --export-csv DOSSIER.</translation>
+    </message>
+    <message>
+        <source>with --export-csv: portable (the default: commas, numbers
+with a period, ISO dates) or local (the spreadsheet form
+of the desktop&apos;s locale: in German and French semicolons,
+decimal commas and dates as the locale writes them)</source>
+        <translation>avec --export-csv : portable (par défaut : virgules,
+nombres avec un point, dates ISO) ou local (la forme de
+tableur des réglages régionaux : en allemand et en
+français points-virgules, virgule décimale et dates telles
+que les écrivent les réglages régionaux)</translation>
+    </message>
 </context>
 <context>
     <name>CsvCommand</name>
@@ -222,6 +241,113 @@ ou -InhibitUpdate (voir la page d&apos;aide)</translation>
     <message>
         <source>%1: %2 rows</source>
         <translation>%1 : %2 lignes</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Oil in tanks</source>
+        <translation>Fioul en cuve</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Oil used</source>
+        <translation>Fioul consommé</translation>
+    </message>
+    <message>
+        <source>Oil delivered</source>
+        <translation>Fioul livré</translation>
+    </message>
+    <message>
+        <source>Use per day</source>
+        <translation>Consommation par jour</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Coût par jour</translation>
+    </message>
+    <message>
+        <source>Tank A reading</source>
+        <translation>Relevé cuve A</translation>
+    </message>
+    <message>
+        <source>Tank B reading</source>
+        <translation>Relevé cuve B</translation>
+    </message>
+    <message>
+        <source>Oil value</source>
+        <translation>Valeur du fioul</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Total cost</source>
+        <translation>Coût total</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Delivery charge</source>
+        <translation>Frais de livraison</translation>
+    </message>
+    <message>
+        <source>Oil tax rate</source>
+        <translation>Taux de TVA</translation>
+    </message>
+    <message>
+        <source>Charge tax rate</source>
+        <translation>TVA livraison</translation>
+    </message>
+    <message>
+        <source>Reading date</source>
+        <translation>Fin de période</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Oil left</source>
+        <translation>Reste</translation>
+    </message>
+    <message>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <source>CO2 per day</source>
+        <translation>CO2 par jour</translation>
+    </message>
+    <message>
+        <source>Prediction months</source>
+        <translation>Mois de prévision</translation>
+    </message>
+    <message>
+        <source>Tanks empty</source>
+        <translation>Cuve vide le</translation>
+    </message>
+    <message>
+        <source>Predicted oil used</source>
+        <translation>Consommation prévue</translation>
+    </message>
+    <message>
+        <source>Predicted cost</source>
+        <translation>Coût prévu</translation>
     </message>
 </context>
 <context>
@@ -657,6 +783,17 @@ ou -InhibitUpdate (voir la page d&apos;aide)</translation>
     <message>
         <source>Unable to read the log file %1.</source>
         <translation>Impossible de lire le journal %1.</translation>
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Spreadsheet in this language (*.csv)</source>
+        <translation>Tableur dans cette langue (*.csv)</translation>
+    </message>
+    <message>
+        <source>Portable CSV: commas, periods, ISO dates (*.csv)</source>
+        <translation>CSV portable : virgules, points décimaux, dates ISO (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -2226,6 +2363,10 @@ et qu’il fonctionne correctement.</translation>
         <source>Tankwise Delivery Log File Error</source>
         <translation>Tankwise – Erreur du journal des livraisons</translation>
     </message>
+    <message>
+        <source>Its settings cannot be written.</source>
+        <translation>Ses réglages ne peuvent pas être écrits.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramView</name>
@@ -2814,10 +2955,6 @@ et qu’il fonctionne correctement.</translation>
     <message>
         <source>Export CSV</source>
         <translation>Exporter en CSV</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Import CSV</source>

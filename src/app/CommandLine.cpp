@@ -19,6 +19,7 @@ const QString kImport = QStringLiteral("--import-csv");
 const QString kStatement = QStringLiteral("--statement");
 const QString kPdf = QStringLiteral("--pdf");
 const QString kLang = QStringLiteral("--lang");
+const QString kCsvStyle = QStringLiteral("--csv-style");
 
 // An option's value follows it, and is neither empty nor the next option.
 bool HasValueAfter(const QStringList& arguments, qsizetype i) {
@@ -61,6 +62,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 return line;
             }
             ++i;  // the folder or file, read by the export or import itself
+        } else if (argument == kCsvStyle) {
+            const QString value = arguments.value(i + 1);
+            if (value != QLatin1String("local") && value != QLatin1String("portable")) {
+                line.error = Words::tr("The option --csv-style needs a style: portable or local.");
+                return line;
+            }
+            line.localCsv = value == QLatin1String("local");
+            ++i;
         } else if (argument == QLatin1String("--day-first") || argument == QLatin1String("--month-first")) {
             // Read by the import.
         } else if (argument == kStatement || argument == kPdf) {
@@ -97,6 +106,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                          : Words::tr("The option --statement needs --pdf FILE, the file to write.");
         return line;
     }
+    if (arguments.contains(kCsvStyle) && !arguments.contains(kExport)) {
+        line.error = Words::tr("The option --csv-style goes with --export-csv FOLDER.");
+        return line;
+    }
     line.switches = rest.join(' ');
     return line;
 }
@@ -125,6 +138,11 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--export-csv FOLDER", QT_TRANSLATE_NOOP("CommandLine",
                                               "write the three logs as CSV files into FOLDER (created\n"
                                               "when missing) and end, without a window")},
+    {"--csv-style STYLE", QT_TRANSLATE_NOOP("CommandLine",
+                                            "with --export-csv: portable (the default: commas, numbers\n"
+                                            "with a period, ISO dates) or local (the spreadsheet form\n"
+                                            "of the desktop's locale: in German and French semicolons,\n"
+                                            "decimal commas and dates as the locale writes them)")},
     {"--import-csv FILE", QT_TRANSLATE_NOOP("CommandLine",
                                             "calculate and save the readings and deliveries of a\n"
                                             "spreadsheet file, all or none, and end, without a window;\n"
@@ -148,9 +166,9 @@ QString UsageText() {
     const QString indent(usage.size() + 1, QLatin1Char(' '));
     QString text = usage +
                    QStringLiteral(
-                       " tankwise [--folder PATH] [--lang de|fr|en] "
-                       "[--export-csv FOLDER | --import-csv FILE | --forecast |\n") +
-                   indent + QStringLiteral("          --statement SEASON --pdf FILE] [SWITCH]\n") + indent +
+                       " tankwise [--folder PATH] [--lang de|fr|en] [SWITCH]\n") +
+                   indent + QStringLiteral("          [--export-csv FOLDER [--csv-style STYLE] | --import-csv FILE |\n") +
+                   indent + QStringLiteral("           --forecast | --statement SEASON --pdf FILE]\n") + indent +
                    QStringLiteral("tankwise --help | --version\n\n");
     const QString margin(2 + kOptionColumn, QLatin1Char(' '));
     for (const OptionHelp& help : kOptionHelp) {

@@ -13,6 +13,7 @@ struct CommandLine {
     QString error;     // empty, or why the command line cannot be used
     bool help = false;     // --help: print the usage and end
     bool version = false;  // --version: print the version and end
+    bool localCsv = false;  // --csv-style local: --export-csv writes the locale's form
 };
 
 // Reads the arguments that follow the program's own name. An option beginning

@@ -24,7 +24,7 @@ std::optional<QString> ExportCsvFolder(const QStringList& arguments) {
 }
 
 int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folder,
-                 QTextStream& out, QTextStream& err) {
+                 QTextStream& out, QTextStream& err, bool inLanguage) {
     if (folder.isEmpty() || folder.startsWith(QLatin1String("--"))) {
         err << "tankwise: " << Words::tr("--export-csv needs the folder to write the files into") << "\n";
         return 1;
@@ -43,7 +43,7 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
     }
     std::vector<LogCsvFile> exports;
     try {
-        exports = AllLogCsv(files, paths, locale, rates);
+        exports = AllLogCsv(files, paths, locale, rates, inLanguage ? LocalCsvStyle(locale) : CsvStyle());
     } catch (const LogUnreadable& e) {
         err << "tankwise: " << Words::tr("cannot read %1").arg(files.absolute(e.path)) << "\n";
         return 1;

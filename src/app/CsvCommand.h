@@ -16,7 +16,9 @@ std::optional<QString> ExportCsvFolder(const QStringList& arguments);
 // for the logs of the working folder into `folder` (absolute), printing one line
 // per file with its row count. Returns the exit code: 0, or 1 after a message on
 // `err` when a log cannot be read or a file cannot be written.
+// `inLanguage` (--csv-style local): the spreadsheet form of the locale, else the
+// portable one.
 int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folder,
-                 QTextStream& out, QTextStream& err);
+                 QTextStream& out, QTextStream& err, bool inLanguage = false);
 
 }  // namespace tw

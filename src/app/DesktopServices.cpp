@@ -12,6 +12,12 @@ namespace {
 
 const QString kHelpFile = "Help/index.htm";
 
+// The help page in the windows' language; the English one where that is missing.
+QString HelpFileFor(const Program& p) {
+    const QString own = "Help/" + p.st.WindowLanguage + "/index.htm";
+    return p.st.WindowLanguage != QLatin1String("en") && p.files.fileExists(own) ? own : kHelpFile;
+}
+
 void BrowserFailed(Program& p) {
     p.say(QCoreApplication::translate("Messages", "Tankwise Error"),
           {QCoreApplication::translate("Messages", "Unable to launch Browser.")}, Icon::None);
@@ -51,7 +57,7 @@ void HelpClick(Program& p) {
                   Icon::Warning);
             return;
         }
-        launched = p.desktop.openFile(kHelpFile);
+        launched = p.desktop.openFile(HelpFileFor(p));
     } catch (const ProgramEnded&) {
         throw;
     } catch (const std::exception&) {

@@ -84,6 +84,9 @@ std::optional<Launch> PrepareLaunch(Desktop& desktop, const LaunchInputs& inputs
     const QString defaults = FindDefaults(inputs.defaultsCandidates);
     if (const QString problem = SeedWorkingFolder(folder, defaults, fresh); !problem.isEmpty())
         return unusable(problem);
+    if (fresh && !defaults.isEmpty())
+        if (const QString problem = SetCountryTaxRates(folder, desktop.locale()); !problem.isEmpty())
+            return unusable(problem);
     return Launch{folder, line.switches, std::move(mark), savingRefused};
 }
 

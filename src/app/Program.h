@@ -51,6 +51,9 @@ struct State {
     bool FieldsTyped = false;
     QString RetrievedDelivery1, RetrievedDelivery2;
 
+    // The language the windows speak ("en", "de", "fr"): the help page is the one in it.
+    QString WindowLanguage = QStringLiteral("en");
+
     // Why nothing may be written in this run (the working folder could not be marked
     // as in use and the user started anyway); empty normally.
     QString SavingRefused;

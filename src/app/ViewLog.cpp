@@ -45,11 +45,12 @@ LogViewContent ReadLogView(Program& p, LogKind kind, bool withLines) {
     return view;
 }
 
-bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath) {
+bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath, bool inLanguage) {
     QString reason;
     try {
-        const QString text =
-            LogCsv(p.files, LogPathsOf(p), kind, p.desktop.locale(), nullptr, CurrentTaxRates(p));
+        const QLocale locale = p.desktop.locale();
+        const QString text = LogCsv(p.files, LogPathsOf(p), kind, locale, nullptr, CurrentTaxRates(p),
+                                    nullptr, inLanguage ? LocalCsvStyle(locale) : CsvStyle());
         try {
             WriteCsvFile(absolutePath, text);
             return true;

@@ -16,6 +16,7 @@ LogViewContent ReadLogView(Program& p, LogKind kind, bool withLines = true);
 // The oil and delivery-charge tax rates of the Tank & Oil data.
 TaxRates CurrentTaxRates(Program& p);
 // The log window's "Export CSV...": writes the file, or tells the user why not.
-bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath);
+// `inLanguage`: the spreadsheet form of the user's locale, else the portable one.
+bool ExportLogCsv(Program& p, LogKind kind, const QString& absolutePath, bool inLanguage = false);
 
 }  // namespace tw

@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include "config/CountryTaxRates.h"
+#include "platform/Files.h"
+
 namespace tw {
 
 namespace {
@@ -81,6 +84,22 @@ QString SeedWorkingFolder(const QString& folder, const QString& defaults, bool f
                     CopyTree(defaults + "/Help", folder + "/Help", true);
     return copied ? QString() : QCoreApplication::translate("Messages", "The program's files cannot be copied into it.");
 
+}
+
+QString SetCountryTaxRates(const QString& folder, const QLocale& locale) {
+    const std::optional<double> rate = HeatingOilTaxRate(locale);
+    if (!rate) return {};
+    const QString settings = QStringLiteral("Data/Tankwise.ini");
+    try {
+        Files files(folder);
+        const QStringList lines = files.readLines(settings);
+        const QStringList taxed = WithTaxRates(lines, *rate);
+        if (taxed != lines)
+            files.writeAtomic(settings, taxed.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    } catch (const FileError&) {
+        return QCoreApplication::translate("Messages", "Its settings cannot be written.");
+    }
+    return {};
 }
 
 }  // namespace tw

@@ -1,4 +1,5 @@
 #pragma once
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -22,5 +23,10 @@ QString OpenWorkingFolder(const QString& folder, bool& fresh);
 // already in use only help pages newer than the user's copies are copied over them;
 // the user's settings and logs are left alone. Returns empty on success, else why not.
 QString SeedWorkingFolder(const QString& folder, const QString& defaults, bool fresh);
+
+// In a folder just filled from the defaults, the first settings take the tax rates
+// of the locale's country (where the program knows them); a folder in use is never
+// changed. Returns empty on success, else why the settings cannot be written.
+QString SetCountryTaxRates(const QString& folder, const QLocale& locale);
 
 }  // namespace tw

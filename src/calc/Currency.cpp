@@ -93,18 +93,24 @@ QString StripCurrencySymbol(const QString& text, const QString& symbol) {
 }
 
 QString TaxWordOf(const QString& currencySymbol) {
-    const bool vat = currencySymbol == QStringLiteral("£") || currencySymbol == QStringLiteral("€");
+    // The Swiss franc too: Swiss bills say MWST and TVA, as German and French ones do.
+    const bool vat = currencySymbol == QStringLiteral("£") || currencySymbol == QStringLiteral("€") ||
+                     currencySymbol == QStringLiteral("CHF");
     return vat ? QStringLiteral("VAT") : QStringLiteral("Tax");
+}
+
+QString ShownTaxWord(const QString& taxWord) {
+    // Marked for the translations: the two tax words TaxWordOf gives.
+    static const char* const kWords[] = {QT_TRANSLATE_NOOP("MainWindow", "VAT"),
+                                         QT_TRANSLATE_NOOP("MainWindow", "Tax")};
+    Q_UNUSED(kWords);
+    return QCoreApplication::translate("MainWindow", taxWord.toUtf8().constData());
 }
 
 // The window's tax texts, in the user's language; the logs keep the English tax word.
 std::vector<ControlText> TaxTexts(const QString& taxWord, bool oilTaxed) {
     auto inLanguage = [](const char* text) { return QCoreApplication::translate("MainWindow", text); };
-    // Marked for the translations: the two tax words TaxWordOf gives.
-    static const char* const kWords[] = {QT_TRANSLATE_NOOP("MainWindow", "VAT"),
-                                         QT_TRANSLATE_NOOP("MainWindow", "Tax")};
-    Q_UNUSED(kWords);
-    const QString w = inLanguage(taxWord.toUtf8().constData());
+    const QString w = ShownTaxWord(taxWord);
     auto choose = [&](const QString& none, const QString& taxed) { return oilTaxed ? taxed : none; };
     std::vector<ControlText> t = {
         {Ctl::VATH, false, inLanguage(QT_TRANSLATE_NOOP("MainWindow", "Oil %1:")).arg(w)},

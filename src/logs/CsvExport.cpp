@@ -1,8 +1,10 @@
 #include "logs/CsvExport.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <unordered_map>
 
+#include "calc/FieldDate.h"
 #include "calc/NumberText.h"
 #include "platform/Files.h"
 
@@ -10,31 +12,46 @@ namespace tw {
 
 namespace {
 
+// The headers are marked for the translations; a spreadsheet in the user's language
+// gets them in that language (the import reads them back).
+QString Header(const char* text, const CsvStyle& style) {
+    return style.headersInLanguage ? QCoreApplication::translate("CsvExport", text)
+                                   : QString::fromLatin1(text);
+}
+
 // A CSV text written field by field into one string: an export of years of daily
 // readings writes a million fields, so numbers and dates go straight into it.
 class CsvLines {
 public:
-    CsvLines(const QStringList& header, size_t rows) {
+    CsvLines(const std::vector<const char*>& header, size_t rows, const CsvStyle& style) : style_(style) {
         text_.reserve(qsizetype(rows + 1) * 72);
-        for (const QString& name : header) field(name);
+        if (style_.byteOrderMark) text_ += QChar(0xFEFF);
+        for (const char* name : header) field(Header(name, style_));
         end();
     }
     CsvLines& field(const QString& value) {
         separate();
-        text_ += CsvField(value);
+        text_ += CsvField(value, style_.separator);
         return *this;
     }
     CsvLines& number(std::optional<double> value, int decimals) {
         separate();
         char digits[48];
         const int count = value ? WriteFixedDigits(*value, decimals, digits) : 0;
-        if (count >= 0) text_.append(QLatin1String(digits, count));
-        else text_ += CsvNumber(value, decimals);
+        if (count < 0) {
+            text_ += CsvNumber(value, decimals, style_.decimal);
+            return *this;
+        }
+        const qsizetype start = text_.size();
+        text_.append(QLatin1String(digits, count));
+        if (style_.decimal != QLatin1Char('.'))
+            for (qsizetype i = start; i < text_.size(); ++i)
+                if (text_[i] == QLatin1Char('.')) text_[i] = style_.decimal;
         return *this;
     }
     CsvLines& date(std::optional<QDate> value) {
         separate();
-        text_ += CsvDate(value);
+        text_ += CsvDate(value, style_);
         return *this;
     }
     void end() {
@@ -45,20 +62,33 @@ public:
 
 private:
     void separate() {
-        if (!first_) text_ += QLatin1Char(',');
+        if (!first_) text_ += style_.separator;
         first_ = false;
     }
+    const CsvStyle& style_;
     QString text_;
     bool first_ = true;
 };
 
 }  // namespace
 
-QString CsvField(const QString& text) {
+CsvStyle LocalCsvStyle(const QLocale& locale) {
+    CsvStyle style;
+    const QString point = locale.decimalPoint();
+    style.decimal = point.size() == 1 ? point.front() : QLatin1Char('.');
+    // A decimal comma cannot also separate the fields.
+    style.separator = style.decimal == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(',');
+    style.dates = locale;
+    style.byteOrderMark = true;
+    style.headersInLanguage = true;
+    return style;
+}
+
+QString CsvField(const QString& text, QChar separator) {
     bool quote = false;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        quote = quote || u == ',' || u == '"' || u == '\r' || u == '\n';
+        quote = quote || c == separator || u == '"' || u == '\r' || u == '\n';
     }
     if (!quote) return text;
     QString doubled = text;
@@ -66,17 +96,18 @@ QString CsvField(const QString& text) {
     return QLatin1Char('"') + doubled + QLatin1Char('"');
 }
 
-QString CsvNumber(std::optional<double> value, int decimals) {
+QString CsvNumber(std::optional<double> value, int decimals, QChar decimal) {
     if (!value) return {};
     QString text = FixedDigits(*value, decimals);
     // A value that rounds to nothing is "0.00", not "-0.00".
     if (text.startsWith(QLatin1Char('-')) && text.mid(1).remove(QLatin1Char('0')).remove(QLatin1Char('.')).isEmpty())
         text.remove(0, 1);
-    return text;
+    return text.replace(QLatin1Char('.'), decimal);
 }
 
-QString CsvDate(std::optional<QDate> date) {
+QString CsvDate(std::optional<QDate> date, const CsvStyle& style) {
     if (!date || !date->isValid()) return {};
+    if (style.dates) return FieldDateText(*date, *style.dates);
     int y = 0, m = 0, d = 0;
     date->getDate(&y, &m, &d);
     if (y < 1 || y > 9999) return date->toString(Qt::ISODate);
@@ -87,10 +118,13 @@ QString CsvDate(std::optional<QDate> date) {
     return QString::fromLatin1(text, 10);
 }
 
-QString HistoryCsv(const std::vector<HistoryTableRow>& rows) {
-    CsvLines csv({"Date", "Oil in tanks", "Days", "Oil used", "Oil delivered", "Use per day",
-                  "Cost per day", "Tank A reading", "Tank B reading", "Oil value"},
-                 rows.size());
+QString HistoryCsv(const std::vector<HistoryTableRow>& rows, const CsvStyle& style) {
+    CsvLines csv({QT_TRANSLATE_NOOP("CsvExport", "Date"), QT_TRANSLATE_NOOP("CsvExport", "Oil in tanks"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Days"), QT_TRANSLATE_NOOP("CsvExport", "Oil used"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Oil delivered"), QT_TRANSLATE_NOOP("CsvExport", "Use per day"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Cost per day"), QT_TRANSLATE_NOOP("CsvExport", "Tank A reading"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Tank B reading"), QT_TRANSLATE_NOOP("CsvExport", "Oil value")},
+                 rows.size(), style);
     for (const HistoryTableRow& r : rows) {
         csv.date(r.date).number(r.oil, 0).number(r.days ? std::optional<double>(*r.days) : std::nullopt, 0);
         csv.number(r.used, 0).number(r.delivered, 0).number(r.perDay, 2).number(r.costPerDay, 2);
@@ -100,14 +134,18 @@ QString HistoryCsv(const std::vector<HistoryTableRow>& rows) {
 }
 
 QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
-                      const std::vector<SavedCalculation>& calcs) {
+                      const std::vector<SavedCalculation>& calcs, const CsvStyle& style) {
     std::unordered_map<int, QDate> periodEnd;  // by delivery log line
     for (const SavedCalculation& c : calcs)
         for (const SavedDelivery& d : c.deliveries) periodEnd[d.line] = c.to.date;
-    const auto rate = [](std::optional<double> r) { return r ? GeneralDigits(*r, 10) : QString(); };
-    CsvLines csv({"Date", "Amount", "Total cost", "Price", "Delivery charge", "Oil tax rate",
-                  "Charge tax rate", "Reading date"},
-                 deliveries.size());
+    const auto rate = [&](std::optional<double> r) {
+        return r ? GeneralDigits(*r, 10).replace(QLatin1Char('.'), style.decimal) : QString();
+    };
+    CsvLines csv({QT_TRANSLATE_NOOP("CsvExport", "Date"), QT_TRANSLATE_NOOP("CsvExport", "Amount"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Total cost"), QT_TRANSLATE_NOOP("CsvExport", "Price"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Delivery charge"), QT_TRANSLATE_NOOP("CsvExport", "Oil tax rate"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Charge tax rate"), QT_TRANSLATE_NOOP("CsvExport", "Reading date")},
+                 deliveries.size(), style);
     for (const SavedDelivery& d : deliveries) {
         const auto end = periodEnd.find(d.line);
         csv.date(d.date).number(d.amount, 0).number(d.cost, 2).number(d.price, 4);
@@ -118,11 +156,15 @@ QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
     return csv.take();
 }
 
-QString ResultsCsv(const std::vector<SavedReport>& reports) {
-    CsvLines csv({"From", "To", "Days", "Oil used", "Oil left", "Use per day", "CO2",
-                  "CO2 per day", "Total cost", "Cost per day", "Prediction months",
-                  "Tanks empty", "Predicted oil used", "Predicted cost"},
-                 reports.size());
+QString ResultsCsv(const std::vector<SavedReport>& reports, const CsvStyle& style) {
+    CsvLines csv({QT_TRANSLATE_NOOP("CsvExport", "From"), QT_TRANSLATE_NOOP("CsvExport", "To"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Days"), QT_TRANSLATE_NOOP("CsvExport", "Oil used"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Oil left"), QT_TRANSLATE_NOOP("CsvExport", "Use per day"),
+                  QT_TRANSLATE_NOOP("CsvExport", "CO2"), QT_TRANSLATE_NOOP("CsvExport", "CO2 per day"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Total cost"), QT_TRANSLATE_NOOP("CsvExport", "Cost per day"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Prediction months"), QT_TRANSLATE_NOOP("CsvExport", "Tanks empty"),
+                  QT_TRANSLATE_NOOP("CsvExport", "Predicted oil used"), QT_TRANSLATE_NOOP("CsvExport", "Predicted cost")},
+                 reports.size(), style);
     for (const SavedReport& r : reports) {
         csv.date(r.from).date(r.to).number(r.days, 0).number(r.oilUsed, 0).number(r.oilLeft, 0);
         csv.number(r.usePerDay, 2).number(r.co2, 0).number(r.co2PerDay, 2).number(r.totalCost, 2);

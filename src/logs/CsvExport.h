@@ -1,4 +1,5 @@
 #pragma once
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -10,21 +11,36 @@
 
 namespace tw {
 
-// Spreadsheet files: UTF-8, a header row, commas, fields quoted where they hold a
-// comma, a quote or a line break, CR LF line ends, numbers with a period and
-// dates as yyyy-MM-dd whatever the user's locale.
+// Spreadsheet files: UTF-8, a header row, fields quoted where they hold the
+// separator, a quote or a line break, CR LF line ends.
 
-QString CsvField(const QString& text);
+// How the fields are written. The default is the portable form, the same whatever
+// the user's locale: commas, numbers with a period, dates as yyyy-MM-dd, English
+// headers, no byte order mark.
+struct CsvStyle {
+    QChar separator = QLatin1Char(',');
+    QChar decimal = QLatin1Char('.');
+    std::optional<QLocale> dates;    // the locale's short dates, else ISO dates
+    bool byteOrderMark = false;      // spreadsheets take a file for UTF-8 only with one
+    bool headersInLanguage = false;  // the headers in the windows' language
+};
+// The form a spreadsheet of the user's locale opens as columns: the locale's
+// decimal mark, semicolons where that mark is a comma (as German and French
+// spreadsheets expect), the locale's short dates with the year in full, a byte
+// order mark and headers in the windows' language.
+CsvStyle LocalCsvStyle(const QLocale& locale);
+
+QString CsvField(const QString& text, QChar separator = QLatin1Char(','));
 // Empty when there is no value.
-QString CsvNumber(std::optional<double> value, int decimals);
-QString CsvDate(std::optional<QDate> date);
+QString CsvNumber(std::optional<double> value, int decimals, QChar decimal = QLatin1Char('.'));
+QString CsvDate(std::optional<QDate> date, const CsvStyle& style = {});
 
-QString HistoryCsv(const std::vector<HistoryTableRow>& rows);
+QString HistoryCsv(const std::vector<HistoryTableRow>& rows, const CsvStyle& style = {});
 // Each delivery with what an import needs to type it again: its price, charge and
 // tax rates, and the date of the reading that ends the calculation it was saved with.
 QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
-                      const std::vector<SavedCalculation>& calcs = {});
-QString ResultsCsv(const std::vector<SavedReport>& reports);
+                      const std::vector<SavedCalculation>& calcs = {}, const CsvStyle& style = {});
+QString ResultsCsv(const std::vector<SavedReport>& reports, const CsvStyle& style = {});
 
 // Writes a temporary file beside the target and renames it over the target, so a
 // failure leaves any earlier file as it was. Throws FileError with a reason.

@@ -53,7 +53,7 @@ const std::map<QString, ImportField>& HeaderNames() {
                                   "taux de tva", "taux tva"});
         add(ImportField::ChargeTax, {"charge tax rate", "delivery vat", "delivery tax rate",
                                      "mwst lieferung", "tva livraison", "tva frais"});
-        add(ImportField::Value, {"oil value", "value", "olwert", "wert", "valeur",
+        add(ImportField::Value, {"oil value", "value", "olwert", "heizolwert", "wert", "valeur",
                                  "valeur du fioul"});
         return m;
     }();

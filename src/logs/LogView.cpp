@@ -118,7 +118,8 @@ QString CsvFileName(LogKind kind) {
 }
 
 QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
-               int* rowCount, const TaxRates& rates, std::vector<int>* skipped) {
+               int* rowCount, const TaxRates& rates, std::vector<int>* skipped,
+               const CsvStyle& style) {
     int rows = 0;
     QString text;
     if (kind == LogKind::Results) {
@@ -126,7 +127,7 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
         files.forEachLine(paths.results, [&](const QString& line) { reader.addLine(line); });
         const auto reports = reader.take();
         rows = int(reports.size());
-        text = ResultsCsv(reports);
+        text = ResultsCsv(reports, style);
     } else {
         if (kind == LogKind::History) {
             const SavedHistory history =
@@ -134,7 +135,7 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
             const auto table =
                 BuildHistoryTable(history, rates, ReportedUseFrom(files, paths.results, locale));
             rows = int(table.size());
-            text = HistoryCsv(table);
+            text = HistoryCsv(table, style);
             if (skipped) *skipped = history.skippedHistory;
         } else {
             // Each delivery names the reading of the calculation it was saved with.
@@ -144,7 +145,8 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
             if (skipped) *skipped = history.skippedDelivery;
             text = DeliveriesCsv(history.deliveries,
                                  PairCalculations(history, rates,
-                                                  ReportedUseFrom(files, paths.results, locale)));
+                                                  ReportedUseFrom(files, paths.results, locale)),
+                                 style);
         }
     }
     if (rowCount) *rowCount = rows;
@@ -152,7 +154,7 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
 }
 
 std::vector<LogCsvFile> AllLogCsv(const Files& files, const LogPaths& paths, const QLocale& locale,
-                                  const TaxRates& rates) {
+                                  const TaxRates& rates, const CsvStyle& style) {
     const auto readEach = [&](const QString& path, const std::function<void(const QString&)>& add) {
         try {
             if (files.fileExists(path)) files.forEachLine(path, add);
@@ -170,10 +172,10 @@ std::vector<LogCsvFile> AllLogCsv(const Files& files, const LogPaths& paths, con
 
     const auto calculations = PairCalculations(history, rates, ReportedUseOf(reports));
     const auto table = BuildHistoryTable(history, calculations);
-    return {{LogKind::History, HistoryCsv(table), int(table.size()), history.skippedHistory},
-            {LogKind::Delivery, DeliveriesCsv(history.deliveries, calculations),
+    return {{LogKind::History, HistoryCsv(table, style), int(table.size()), history.skippedHistory},
+            {LogKind::Delivery, DeliveriesCsv(history.deliveries, calculations, style),
              int(history.deliveries.size()), history.skippedDelivery},
-            {LogKind::Results, ResultsCsv(reports), int(reports.size()), {}}};
+            {LogKind::Results, ResultsCsv(reports, style), int(reports.size()), {}}};
 }
 
 }  // namespace tw

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Desktop.h"
+#include "logs/CsvExport.h"
 #include "logs/HistoryTable.h"
 #include "logs/LogFiles.h"
 #include "logs/SavedHistory.h"
@@ -48,10 +49,11 @@ QString SkippedText(const std::vector<int>& lines);
 QString CsvFileName(LogKind kind);
 // The CSV text of a log and its number of data rows; throws FileError when a log
 // cannot be read.
-// `skipped`: the numbers of the log's lines that could not be read.
+// `skipped`: the numbers of the log's lines that could not be read; `style`: the
+// portable form unless told otherwise.
 QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QLocale& locale,
                int* rowCount = nullptr, const TaxRates& rates = {},
-               std::vector<int>* skipped = nullptr);
+               std::vector<int>* skipped = nullptr, const CsvStyle& style = {});
 
 // A log that could not be read, by its path.
 struct LogUnreadable : FileError {
@@ -69,6 +71,6 @@ struct LogCsvFile {
     std::vector<int> skipped;  // the log's lines that could not be read
 };
 std::vector<LogCsvFile> AllLogCsv(const Files& files, const LogPaths& paths, const QLocale& locale,
-                                  const TaxRates& rates = {});
+                                  const TaxRates& rates = {}, const CsvStyle& style = {});
 
 }  // namespace tw

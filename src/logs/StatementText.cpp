@@ -15,7 +15,7 @@ class Writer {
     Q_DECLARE_TR_FUNCTIONS(StatementText)
 
 public:
-    Writer(const StatementWords& w) : w_(w), tax_(TaxWordOf(CurrencySymbolOf(w.locale))) {}
+    Writer(const StatementWords& w) : w_(w), tax_(ShownTaxWord(TaxWordOf(CurrencySymbolOf(w.locale)))) {}
 
     QString date(const QDate& d) const { return ShortDate(d, w_.locale); }
     QString money(double v) const { return CurrencyText(v, w_.locale); }

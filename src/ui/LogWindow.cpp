@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QSignalBlocker>
@@ -271,10 +272,19 @@ void LogWindow::fillTable(const LogViewContent& content) {
 
 void LogWindow::exportCsv() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString target = QFileDialog::getSaveFileName(this, tr("Export CSV"), folder + "/" + CsvFileName(kind_),
-                                                        tr("CSV files (*.csv);;All files (*)"));
+    // The form is chosen as the file's type: first the one the user's own spreadsheet
+    // opens as columns, then the one that reads the same everywhere.
+    const QString inLanguage =
+        QCoreApplication::translate("LogWindow", "Spreadsheet in this language (*.csv)");
+    const QString portable =
+        QCoreApplication::translate("LogWindow", "Portable CSV: commas, periods, ISO dates (*.csv)");
+    QString chosen = inLanguage;
+    const QString target = QFileDialog::getSaveFileName(
+        this, tr("Export CSV"), folder + "/" + CsvFileName(kind_),
+        inLanguage + QStringLiteral(";;") + portable, &chosen);
     if (target.isEmpty()) return;
-    deliver_([this, target] { ExportLogCsv(p_, kind_, target); });
+    const bool local = chosen != portable;
+    deliver_([this, target, local] { ExportLogCsv(p_, kind_, target, local); });
 }
 
 void LogWindow::importCsv() {

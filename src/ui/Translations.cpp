@@ -32,10 +32,11 @@ bool InstallTranslations(const QString& language) {
     return Install(QStringLiteral("tankwise_") + language, TranslationFolders());
 }
 
-void SpeakChosenLanguage(const QStringList& arguments) {
+QString SpeakChosenLanguage(const QStringList& arguments) {
     const QString language = ChooseLanguage(AskedLanguage(arguments), QLocale::system().uiLanguages());
-    if (!InstallTranslations(language))
-        qWarning("tankwise: no translation for %s found; the program stays English", qPrintable(language));
+    if (InstallTranslations(language)) return language;
+    qWarning("tankwise: no translation for %s found; the program stays English", qPrintable(language));
+    return QStringLiteral("en");
 }
 
 }  // namespace tw

@@ -11,8 +11,9 @@ bool InstallTranslations(const QString& language);
 
 // Installs the translations of the language --lang asks for among the program's
 // `arguments`, else of the desktop's; warns on stderr when they cannot be found.
+// Returns the language now spoken ("en" when none could be installed).
 // Called as soon as the application exists, before any text is made, so that the
 // windows and the terminal's answers alike speak it.
-void SpeakChosenLanguage(const QStringList& arguments);
+QString SpeakChosenLanguage(const QStringList& arguments);
 
 }  // namespace tw

@@ -47,7 +47,8 @@ int ExportWithoutWindow(int argc, char* argv[], const QStringList& arguments, co
     QTextStream out(stdout), err(stderr);
     const tw::Files files(CommandFolder(arguments));
     const QString into = target.isEmpty() ? target : QDir::current().absoluteFilePath(target);
-    return tw::ExportAllCsv(files, tw::QtDesktop::usableLocale(QLocale::system()), into, out, err);
+    return tw::ExportAllCsv(files, tw::QtDesktop::usableLocale(QLocale::system()), into, out, err,
+                            tw::ParseCommandLine(arguments).localCsv);
 }
 
 // "--import-csv FILE" imports a spreadsheet into the working folder's logs.
@@ -145,7 +146,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     NameTheProgram();
     QApplication::setDesktopFileName(QStringLiteral("tankwise"));
-    tw::SpeakChosenLanguage(arguments);
+    const QString language = tw::SpeakChosenLanguage(arguments);
     // The program ends itself (Exit, a terminating message); hiding windows does not.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -157,6 +158,7 @@ int main(int argc, char* argv[]) {
 
     tw::DesktopProgram program(launch->folder);
     program.program.st.SavingRefused = launch->savingRefused;
+    program.program.st.WindowLanguage = language;
     if (!program.view.start(launch->switches)) return 0;
     return QApplication::exec();
 }

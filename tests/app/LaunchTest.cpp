@@ -9,6 +9,8 @@
 
 #include "FakeDesktop.h"
 #include "app/CommandLine.h"
+#include "app/Program.h"
+#include "calc/ShownValue.h"
 #include "app/Language.h"
 #include "app/Launch.h"
 #include "app/WorkingFolder.h"
@@ -28,6 +30,8 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
         {"export folder is no switch", {"--export-csv", "out", "-InhibitUpdate"}, "", "-InhibitUpdate", false},
         {"language is no switch", {"--lang", "de", "-InhibitUpdate", "--lang=fr"}, "", "-InhibitUpdate", false},
         {"language without name", {"--lang", "--folder", "/t"}, "", "", true},
+        {"csv style without export", {"--csv-style", "local"}, "", "", true},
+        {"unknown csv style", {"--export-csv", "out", "--csv-style", "excel"}, "", "", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -36,6 +40,8 @@ TEST(CommandLines, TakeOutTheFolderAndKeepTheSwitchText) {
         EXPECT_EQ(line.switches, row.switches);
         EXPECT_EQ(!line.error.isEmpty(), row.refused);
     }
+    EXPECT_TRUE(ParseCommandLine({"--export-csv", "out", "--csv-style", "local"}).localCsv);
+    EXPECT_FALSE(ParseCommandLine({"--csv-style", "portable", "--export-csv", "out"}).localCsv);
     EXPECT_EQ(ChooseWorkingFolder("/opt", "/var", "/user") + ChooseWorkingFolder("", "/var", "/user") +
               ChooseWorkingFolder("", "", "/user"), "/opt/var/user");
 }
@@ -98,6 +104,32 @@ TEST_F(Launching, AFirstStartCopiesTheDefaultsAndALaterOneOnlyNewerHelp) {
     EXPECT_EQ(read("mine/Help/index.htm"), "default Help/index.htm");
     EXPECT_EQ(read("mine/Help/help.css"), "my css");
     EXPECT_TRUE(desktop.messages.empty());
+}
+
+// The first settings of a new folder carry the tax rates of the desktop's country,
+// as the program started there shows them; a later start elsewhere changes nothing.
+TEST_F(Launching, ANewFolderTakesItsCountrysTaxRatesAndAFolderInUseKeepsThem) {
+    QFile ini(QStringLiteral(TANKWISE_RESOURCES "/Data/Tankwise.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    put("defaults/Data/Tankwise.ini", ini.readAll(), 10);
+    const struct { const char* locale; double rate; } rows[] = {
+        {"de_DE", 19}, {"fr_FR", 20}, {"en_IE", 13.5}, {"en_US", 0}, {"en_GB", 5}, {"it_IT", 5}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.locale);
+        const QString name = QString("home_") + row.locale;
+        desktop.userLocale = QLocale(row.locale);
+        ASSERT_TRUE(launch({"--folder", at(name)}));
+        Files files(at(name));
+        Program p(desktop, files);
+        p.start("-InhibitUpdate");
+        EXPECT_TRUE(desktop.messages.empty());
+        EXPECT_EQ(ShownValue(p.main.text(Ctl::VRate), desktop.locale()), row.rate);
+        EXPECT_EQ(ShownValue(p.main.text(Ctl::DVRate), desktop.locale()), row.rate);
+        const QByteArray settings = read(name + "/Data/Tankwise.ini");
+        desktop.userLocale = QLocale(row.rate == 20 ? "de_DE" : "fr_FR");
+        ASSERT_TRUE(launch({"--folder", at(name)}));
+        EXPECT_EQ(read(name + "/Data/Tankwise.ini"), settings);
+    }
 }
 
 TEST_F(Launching, RefusalsTellTheUserOnceAndTouchNothing) {

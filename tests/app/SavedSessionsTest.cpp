@@ -169,6 +169,27 @@ public:
             ASSERT_NE(period, periods.end());
             EXPECT_DOUBLE_EQ(period->used, *row->used);
         }
+        // The spreadsheet form of the locale, split at its separator and read with its
+        // decimal mark and dates, holds the portable form's figures, column for column.
+        const CsvStyle style = LocalCsvStyle(locale_);
+        const QStringList local = LogCsv(p_.files, LogPathsOf(p_), LogKind::History, locale_, nullptr,
+                                         CurrentTaxRates(p_), nullptr, style).split("\r\n");
+        ASSERT_EQ(local.size(), csv.size());
+        EXPECT_TRUE(csv.back().isEmpty() && local.back().isEmpty());
+        EXPECT_TRUE(local[0].startsWith(QChar(0xFEFF)));
+        EXPECT_EQ(local[0].mid(1).split(style.separator), csv[0].split(','));
+        for (qsizetype i = 1; i < csv.size() - 1; ++i) {
+            const QStringList mine = local[i].split(style.separator), portable = csv[i].split(',');
+            ASSERT_EQ(mine.size(), portable.size()) << local[i].toStdString();
+            EXPECT_EQ(ParseDate(mine[0], locale_).value_or(QDate()), QDate::fromString(portable[0], Qt::ISODate));
+            for (qsizetype j = 1; j < mine.size(); ++j) {
+                bool ok = portable[j].isEmpty() == mine[j].isEmpty();
+                if (!portable[j].isEmpty()) {
+                    EXPECT_EQ(locale_.toDouble(mine[j], &ok), portable[j].toDouble());
+                }
+                EXPECT_TRUE(ok) << mine[j].toStdString();
+            }
+        }
         // One forecast: the field shows what the History window and the command
         // line work out, and it never orders after Fill Up By less the lead time.
         const ForecastRun run = RunForecast(p_);

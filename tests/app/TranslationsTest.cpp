@@ -17,6 +17,7 @@
 #include "FakeDesktop.h"
 #include "WorkFolder.h"
 #include "app/Program.h"
+#include "logs/ImportCsv.h"
 
 namespace tw {
 namespace {
@@ -213,6 +214,47 @@ TEST(Translations, AGermanSessionShowsGermanAndWritesTheEnglishLogs) {
     for (qsizetype i = 0; i < german.logs.size(); ++i) {
         EXPECT_FALSE(english.logs[i].isEmpty());
         EXPECT_EQ(german.logs[i], english.logs[i]) << "log " << i;
+    }
+}
+
+// A spreadsheet exported in the user's language imports again: each translated
+// header names the column its English one names.
+TEST(Translations, SpreadsheetHeadersReadBackAsTheSameColumns) {
+    for (const QString language : {"de", "fr"})
+        for (const Entry& e : ReadTs(kSources + "/translations/tankwise_" + language + ".ts")) {
+            if (e.context == QLatin1String("CsvExport")) {
+                EXPECT_EQ(FieldOfHeader(e.translation), FieldOfHeader(e.source)) << e.translation.toStdString();
+            }
+        }
+}
+
+// Each translated help page has the English page's sections and links, in the same
+// order; Help opens the page of the windows' language, the English one where that
+// page is missing.
+TEST(Translations, HelpOpensThePageOfTheWindowsLanguage) {
+    const auto anchors = [](const QString& page) {
+        QFile file(kSources + "/resources/Help/" + page);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        static const QRegularExpression anchor(QStringLiteral("(?:id|href)=\"#?[\\w-]+\""));
+        QStringList found;
+        for (auto it = anchor.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();)
+            found << it.next().captured();
+        return found;
+    };
+    const QStringList english = anchors("index.htm");
+    ASSERT_GT(english.size(), 60);
+    for (const QString language : {"de", "fr"}) {
+        SCOPED_TRACE(language.toStdString());
+        EXPECT_EQ(anchors(language + "/index.htm"), english);
+        FakeDesktop desktop;
+        WorkFolder work;
+        Program p(desktop, work.files());
+        p.st.WindowLanguage = language;
+        p.start("-InhibitUpdate");
+        p.click(WindowId::Main, int(Ctl::Help1));
+        work.remove("Help/" + language);
+        p.click(WindowId::Main, int(Ctl::Help1));
+        EXPECT_EQ(desktop.opened, QStringList({"Help/" + language + "/index.htm", "Help/index.htm"}));
     }
 }
 

@@ -87,6 +87,9 @@ TEST(SavedHistory, ExportedAsCsvFiles) {
     EXPECT_EQ(QStringList({CsvDate(QDate(987, 6, 5)), CsvDate(QDate(2026, 12, 31)), CsvDate(QDate()),
                            CsvDate(QDate(10000, 1, 2))}),
               QStringList({"0987-06-05", "2026-12-31", "", QDate(10000, 1, 2).toString(Qt::ISODate)}));
+    // Where the decimal mark is a comma, the semicolon is the separator to quote.
+    EXPECT_EQ(QStringList({CsvField("a;b", ';'), CsvField("1,5", ';'), CsvField("\"", ';'), CsvNumber(-0.001, 2, ',')}),
+              QStringList({"\"a;b\"", "1,5", "\"\"\"\"", "0,00"}));
 }
 
 // Four years of weekly dips and fortnightly deliveries, a header block every forty
