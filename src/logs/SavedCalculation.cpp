@@ -158,6 +158,7 @@ std::vector<SavedCalculation> PairCalculations(const SavedHistory& history,
                                                const ReportedUse& usedOf) {
     std::vector<SavedCalculation> calcs;
     const auto& readings = history.readings;
+    calcs.reserve(readings.size());
     for (size_t i = 1; i < readings.size(); ++i) calcs.push_back({readings[i - 1], readings[i], {}, {}});
     if (calcs.empty()) return calcs;
 

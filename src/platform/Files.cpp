@@ -42,23 +42,28 @@ QString Files::absolute(const QString& relPath) const {
 }
 
 namespace {
-// Nearly every line of the logs is plain ASCII, which reads and writes the same in
-// the logs' code page and in Latin-1, without a converter built for it.
-bool IsAscii(QStringView text) {
-    for (const QChar c : text)
-        if (c.unicode() >= 0x80) return false;
+// Nearly every line of the logs is ASCII or Latin-1 (the pound sign, accents), which
+// the logs' code page writes byte for byte as Latin-1 does: only 0x80-0x9F (the euro
+// sign, curly quotes) needs the converter.
+bool IsLatin1Alike(QStringView text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u > 0xFF || (u >= 0x80 && u < 0xA0)) return false;
+    }
     return true;
 }
 
-bool IsAscii(QByteArrayView bytes) {
-    for (const char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
+bool IsLatin1Alike(QByteArrayView bytes) {
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b < 0xA0) return false;
+    }
     return true;
 }
 }  // namespace
 
 QByteArray Files::encode(const QString& text) {
-    if (IsAscii(QStringView(text))) return text.toLatin1();
+    if (IsLatin1Alike(QStringView(text))) return text.toLatin1();
     QStringEncoder encoder("windows-1252");
     // Thousands separators such as French's narrow no-break space have no code in
     // the logs' code page; the no-break space keeps the amount readable, not "?".
@@ -68,7 +73,7 @@ QByteArray Files::encode(const QString& text) {
 }
 
 QString Files::decode(const QByteArray& bytes) {
-    if (IsAscii(QByteArrayView(bytes))) return QString::fromLatin1(bytes);
+    if (IsLatin1Alike(QByteArrayView(bytes))) return QString::fromLatin1(bytes);
     QStringDecoder decoder("windows-1252");
     return decoder.decode(bytes);
 }
@@ -144,7 +149,7 @@ void Files::forEachLine(const QString& relPath,
             line.clear();
             return;
         }
-        const QString text = IsAscii(QByteArrayView(line)) ? QString::fromLatin1(line) : QString(decoder.decode(line));
+        const QString text = IsLatin1Alike(QByteArrayView(line)) ? QString::fromLatin1(line) : QString(decoder.decode(line));
         line.clear();
         visit(text);
     };

@@ -1,5 +1,7 @@
 // The program's files: Windows-1252 with CR LF, appends that never join a line cut
 // short, reads from the end, and refused writes that leave a file as it was.
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 #include "WorkFolder.h"
@@ -25,6 +27,24 @@ TEST(Files, AppendEncodesTheLineAndEndsACutLastLineFirst) {
         folder.files().appendLine("Log/a.log", row.line);
         EXPECT_EQ(folder.bytes("Log/a.log"), row.appended);
         EXPECT_EQ(folder.files().lastLines("Log/a.log", 1), QStringList{Files::decode(Files::encode(row.line))});
+    }
+}
+
+// Lines of Latin-1 letters skip the converter: every byte and every letter of the
+// code page must still read and write as the converter has them.
+TEST(Files, EveryByteOfTheCodePageReadsAndWritesAsTheConverterHasIt) {
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n') all += char(b);
+    QStringDecoder decoder("windows-1252");
+    const QString converted = decoder.decode(all);
+    WorkFolder folder;
+    ASSERT_TRUE(folder.writeBytes("Log/all.log", "plain\r\n" + all + "\r\n\xA3" "5\r\n"));
+    EXPECT_EQ(folder.files().readLines("Log/all.log"), (QStringList{"plain", converted, QString::fromUtf8("£5")}));
+    EXPECT_EQ(Files::decode(all), converted);
+    for (const QString& text : {converted, QString::fromUtf8("£12.50 café"), converted.left(127)}) {
+        QStringEncoder encoder("windows-1252");
+        EXPECT_EQ(Files::encode(text), QByteArray(encoder.encode(text))) << text.toStdString();
     }
 }
 
