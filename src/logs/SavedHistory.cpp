@@ -108,7 +108,12 @@ SavedHistoryReader::SavedHistoryReader(const QLocale& locale)
       stamp_(QStringLiteral("^\\S+ \\d\\d:\\d\\d:\\d\\d$")) {}
 
 bool SavedHistoryReader::isOwnNonDataLine(const QString& line) const {
-    if (TrimBlanks(line).isEmpty()) return true;
+    qsizetype start = 0;
+    while (start < line.size() && line.at(start) == QLatin1Char(' ')) ++start;
+    if (start == line.size()) return true;
+    // A data line starts with its date; of the program's own lines only the creation
+    // block's time stamp does too.
+    if (line.at(start).isDigit()) return line.size() < 40 && stamp_.match(line).hasMatch();
     if (IsColumnHeader(line)) return true;
     static const QLatin1String prefixes[] = {
         QLatin1String("Tankwise "),    QLatin1String("Version "),
