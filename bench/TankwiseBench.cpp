@@ -11,12 +11,14 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QProcess>
 #include <QTableView>
 #include <QTextStream>
 
 #include "FakeDesktop.h"
 #include "WorkFolder.h"
 #include "app/Program.h"
+#include "platform/FreedMemory.h"
 #include "calc/Formats.h"
 #include "calc/TankVolume.h"
 #include "logs/LogColumns.h"
@@ -183,10 +185,34 @@ void ExportCsv(benchmark::State& state) {
 }
 BENCHMARK(ExportCsv)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// `tankwise --export-csv` as a user runs it: a process started, the logs read and
+// the three files written.
+void ExportCsvProcess(benchmark::State& state) {
+    LongLogs logs(int(state.range(0)));
+    const QString out = logs.folder.path() + "/out";
+    for (auto _ : state) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::SeparateChannels);
+        process.start(QStringLiteral(TANKWISE_PROGRAM),
+                      {"--lang", "en", "--folder", logs.folder.path(), "--export-csv", out});
+        const bool finished = process.waitForFinished(60000);
+        state.PauseTiming();
+        const QString said = QString::fromLocal8Bit(process.readAllStandardOutput());
+        const bool whole = finished && process.exitCode() == 0 &&
+                           said.contains(QString::number(state.range(0)) + " rows");
+        state.ResumeTiming();
+        if (!whole)
+            return Fail(state, "not exported: " + said.toStdString() +
+                                   QString::fromLocal8Bit(process.readAllStandardError()).toStdString());
+    }
+}
+BENCHMARK(ExportCsvProcess)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 // The History window needs a widget application; without a display it draws offscreen.
 int main(int argc, char** argv) {
+    tw::KeepFreedMemory();  // as the program's own main does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

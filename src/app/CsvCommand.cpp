@@ -54,7 +54,7 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
         if (!file.skipped.empty())
             err << "tankwise: " << files.absolute(paths.of(file.kind)) << ": " << SkippedText(file.skipped) << "\n";
         try {
-            WriteCsvFile(target, file.text);
+            WriteCsvFile(target, file.bytes);
         } catch (const FileError& e) {
             err << "tankwise: " << Words::tr("cannot write %1: %2").arg(target, QString::fromLocal8Bit(e.what()))
                 << "\n";

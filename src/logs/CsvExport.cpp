@@ -19,19 +19,21 @@ QString Header(const char* text, const CsvStyle& style) {
                                    : QString::fromLatin1(text);
 }
 
-// A CSV text written field by field into one string: an export of years of daily
-// readings writes a million fields, so numbers and dates go straight into it.
+// A CSV file written field by field straight into its UTF-8 bytes: an export of
+// years of daily readings writes a million fields, and a text built first and then
+// encoded would take three times the memory.
 class CsvLines {
 public:
-    CsvLines(const std::vector<const char*>& header, size_t rows, const CsvStyle& style) : style_(style) {
-        text_.reserve(qsizetype(rows + 1) * 72);
-        if (style_.byteOrderMark) text_ += QChar(0xFEFF);
+    CsvLines(const std::vector<const char*>& header, size_t rows, const CsvStyle& style)
+        : style_(style), separator_(QString(style.separator).toUtf8()), decimal_(QString(style.decimal).toUtf8()) {
+        bytes_.reserve(qsizetype(rows + 1) * 72);
+        if (style_.byteOrderMark) bytes_ += "\xEF\xBB\xBF";
         for (const char* name : header) field(Header(name, style_));
         end();
     }
     CsvLines& field(const QString& value) {
         separate();
-        text_ += CsvField(value, style_.separator);
+        bytes_ += CsvField(value, style_.separator).toUtf8();
         return *this;
     }
     CsvLines& number(std::optional<double> value, int decimals) {
@@ -39,34 +41,36 @@ public:
         char digits[48];
         const int count = value ? WriteFixedDigits(*value, decimals, digits) : 0;
         if (count < 0) {
-            text_ += CsvNumber(value, decimals, style_.decimal);
-            return *this;
+            bytes_ += CsvNumber(value, decimals, style_.decimal).toUtf8();
+        } else if (decimal_ == ".") {
+            bytes_.append(digits, count);
+        } else {
+            for (int i = 0; i < count; ++i) {
+                if (digits[i] == '.') bytes_ += decimal_;
+                else bytes_ += digits[i];
+            }
         }
-        const qsizetype start = text_.size();
-        text_.append(QLatin1String(digits, count));
-        if (style_.decimal != QLatin1Char('.'))
-            for (qsizetype i = start; i < text_.size(); ++i)
-                if (text_[i] == QLatin1Char('.')) text_[i] = style_.decimal;
         return *this;
     }
     CsvLines& date(std::optional<QDate> value) {
         separate();
-        text_ += CsvDate(value, style_);
+        bytes_ += CsvDate(value, style_).toUtf8();
         return *this;
     }
     void end() {
-        text_ += QLatin1String("\r\n");
+        bytes_ += "\r\n";
         first_ = true;
     }
-    QString take() { return std::move(text_); }
+    QByteArray take() { return std::move(bytes_); }
 
 private:
     void separate() {
-        if (!first_) text_ += style_.separator;
+        if (!first_) bytes_ += separator_;
         first_ = false;
     }
     const CsvStyle& style_;
-    QString text_;
+    const QByteArray separator_, decimal_;
+    QByteArray bytes_;
     bool first_ = true;
 };
 
@@ -118,7 +122,7 @@ QString CsvDate(std::optional<QDate> date, const CsvStyle& style) {
     return QString::fromLatin1(text, 10);
 }
 
-QString HistoryCsv(const std::vector<HistoryTableRow>& rows, const CsvStyle& style) {
+QByteArray HistoryCsv(const std::vector<HistoryTableRow>& rows, const CsvStyle& style) {
     CsvLines csv({QT_TRANSLATE_NOOP("CsvExport", "Date"), QT_TRANSLATE_NOOP("CsvExport", "Oil in tanks"),
                   QT_TRANSLATE_NOOP("CsvExport", "Days"), QT_TRANSLATE_NOOP("CsvExport", "Oil used"),
                   QT_TRANSLATE_NOOP("CsvExport", "Oil delivered"), QT_TRANSLATE_NOOP("CsvExport", "Use per day"),
@@ -133,7 +137,7 @@ QString HistoryCsv(const std::vector<HistoryTableRow>& rows, const CsvStyle& sty
     return csv.take();
 }
 
-QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
+QByteArray DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
                       const std::vector<SavedCalculation>& calcs, const CsvStyle& style) {
     std::unordered_map<int, QDate> periodEnd;  // by delivery log line
     for (const SavedCalculation& c : calcs)
@@ -156,7 +160,7 @@ QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
     return csv.take();
 }
 
-QString ResultsCsv(const std::vector<SavedReport>& reports, const CsvStyle& style) {
+QByteArray ResultsCsv(const std::vector<SavedReport>& reports, const CsvStyle& style) {
     CsvLines csv({QT_TRANSLATE_NOOP("CsvExport", "From"), QT_TRANSLATE_NOOP("CsvExport", "To"),
                   QT_TRANSLATE_NOOP("CsvExport", "Days"), QT_TRANSLATE_NOOP("CsvExport", "Oil used"),
                   QT_TRANSLATE_NOOP("CsvExport", "Oil left"), QT_TRANSLATE_NOOP("CsvExport", "Use per day"),
@@ -174,9 +178,19 @@ QString ResultsCsv(const std::vector<SavedReport>& reports, const CsvStyle& styl
     return csv.take();
 }
 
+QString CsvFileText(const QByteArray& bytes) {
+    // Qt's UTF-8 reader drops a byte order mark; the file written from the text needs it.
+    static const QByteArray mark("\xEF\xBB\xBF");
+    if (!bytes.startsWith(mark)) return QString::fromUtf8(bytes);
+    return QChar(0xFEFF) + QString::fromUtf8(QByteArrayView(bytes).sliced(mark.size()));
+}
+
 void WriteCsvFile(const QString& absolutePath, const QString& text) {
+    WriteCsvFile(absolutePath, text.toUtf8());
+}
+
+void WriteCsvFile(const QString& absolutePath, const QByteArray& bytes) {
     QSaveFile file(absolutePath);
-    const QByteArray bytes = text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw FileError(file.errorString().toStdString());
 }

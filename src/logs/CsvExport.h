@@ -35,15 +35,20 @@ QString CsvField(const QString& text, QChar separator = QLatin1Char(','));
 QString CsvNumber(std::optional<double> value, int decimals, QChar decimal = QLatin1Char('.'));
 QString CsvDate(std::optional<QDate> date, const CsvStyle& style = {});
 
-QString HistoryCsv(const std::vector<HistoryTableRow>& rows, const CsvStyle& style = {});
+// The files' UTF-8 bytes.
+QByteArray HistoryCsv(const std::vector<HistoryTableRow>& rows, const CsvStyle& style = {});
 // Each delivery with what an import needs to type it again: its price, charge and
 // tax rates, and the date of the reading that ends the calculation it was saved with.
-QString DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
+QByteArray DeliveriesCsv(const std::vector<SavedDelivery>& deliveries,
                       const std::vector<SavedCalculation>& calcs = {}, const CsvStyle& style = {});
-QString ResultsCsv(const std::vector<SavedReport>& reports, const CsvStyle& style = {});
+QByteArray ResultsCsv(const std::vector<SavedReport>& reports, const CsvStyle& style = {});
 
 // Writes a temporary file beside the target and renames it over the target, so a
 // failure leaves any earlier file as it was. Throws FileError with a reason.
+// A CSV file's bytes as text, its byte order mark kept as U+FEFF.
+QString CsvFileText(const QByteArray& bytes);
+
 void WriteCsvFile(const QString& absolutePath, const QString& text);
+void WriteCsvFile(const QString& absolutePath, const QByteArray& bytes);
 
 }  // namespace tw

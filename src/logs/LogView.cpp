@@ -127,7 +127,7 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
         files.forEachLine(paths.results, [&](const QString& line) { reader.addLine(line); });
         const auto reports = reader.take();
         rows = int(reports.size());
-        text = ResultsCsv(reports, style);
+        text = CsvFileText(ResultsCsv(reports, style));
     } else {
         if (kind == LogKind::History) {
             const SavedHistory history =
@@ -135,7 +135,7 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
             const auto table =
                 BuildHistoryTable(history, rates, ReportedUseFrom(files, paths.results, locale));
             rows = int(table.size());
-            text = HistoryCsv(table, style);
+            text = CsvFileText(HistoryCsv(table, style));
             if (skipped) *skipped = history.skippedHistory;
         } else {
             // Each delivery names the reading of the calculation it was saved with.
@@ -143,10 +143,9 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
                 ReadSavedHistory(files, paths.history, paths.delivery, locale);
             rows = int(history.deliveries.size());
             if (skipped) *skipped = history.skippedDelivery;
-            text = DeliveriesCsv(history.deliveries,
-                                 PairCalculations(history, rates,
-                                                  ReportedUseFrom(files, paths.results, locale)),
-                                 style);
+            text = CsvFileText(DeliveriesCsv(
+                history.deliveries, PairCalculations(history, rates, ReportedUseFrom(files, paths.results, locale)),
+                style));
         }
     }
     if (rowCount) *rowCount = rows;

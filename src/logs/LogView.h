@@ -66,7 +66,7 @@ struct LogUnreadable : FileError {
 // file and the reported use. Throws LogUnreadable.
 struct LogCsvFile {
     LogKind kind;
-    QString text;
+    QByteArray bytes;  // the file, in UTF-8
     int rows = 0;
     std::vector<int> skipped;  // the log's lines that could not be read
 };

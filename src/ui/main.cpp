@@ -13,6 +13,7 @@
 #include "platform/Version.h"
 #include "app/WorkingFolder.h"
 #include "ui/DesktopProgram.h"
+#include "platform/FreedMemory.h"
 #include "ui/QtDesktop.h"
 #include "ui/StatementPainter.h"
 #include "ui/Translations.h"
@@ -132,6 +133,7 @@ std::optional<int> AnswerOnTerminal(int argc, char* argv[], const QStringList& a
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    tw::KeepFreedMemory();
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     if (const auto code = AnswerOnTerminal(argc, argv, arguments)) return *code;

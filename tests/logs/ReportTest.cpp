@@ -48,7 +48,7 @@ TEST(Report, WholeTextOfACalculation) {
         reader.addLine(line);
     const QString row = "2013-01-01,2013-02-15,45,460,450,10.20,1168,26.00,1179.53,3.99,7,"
                         "2013-03-30,2120,952.50\r\n";
-    EXPECT_EQ(ResultsCsv(reader.take()),
+    EXPECT_EQ(QString::fromUtf8(ResultsCsv(reader.take())),
               "From,To,Days,Oil used,Oil left,Use per day,CO2,CO2 per day,Total cost,Cost per day,"
               "Prediction months,Tanks empty,Predicted oil used,Predicted cost\r\n" + row + row);
 }
