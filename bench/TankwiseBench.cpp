@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTableView>
 #include <QTextStream>
 
@@ -207,6 +209,38 @@ void ExportCsvProcess(benchmark::State& state) {
     }
 }
 BENCHMARK(ExportCsvProcess)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Start-up as a user sees it, from the process started to the main window's first
+// paint, against a program that shows the same form and nothing else, the two taken
+// in turn. Both must end on their own after painting, each iteration.
+void StartUpProcess(benchmark::State& state) {
+    tw::WorkFolder folder;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TANKWISE_QUIT_AFTER_FIRST_PAINT", "1");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    const auto run = [&](const QString& program, const QStringList& arguments, qint64* ns) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        QElapsedTimer clock;
+        clock.start();
+        process.start(program, arguments);
+        const bool ended = process.waitForFinished(30000) && process.exitCode() == 0;
+        *ns += clock.nsecsElapsed();
+        return ended;
+    };
+    qint64 program = 0, form = 0;
+    for (auto _ : state) {
+        const bool formShown = run(QStringLiteral(TANKWISE_FORM), {}, &form);
+        const bool programShown =
+            run(QStringLiteral(TANKWISE_PROGRAM), {"--lang", "en", "--folder", folder.path(), "-InhibitUpdate"}, &program);
+        if (!formShown || !programShown) return Fail(state, "a window was not shown and painted");
+    }
+    const double n = double(state.iterations());
+    state.counters["program_ms"] = double(program) / n / 1e6;
+    state.counters["form_ms"] = double(form) / n / 1e6;
+    state.counters["ratio"] = double(program) / double(form);
+}
+BENCHMARK(StartUpProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include "app/WorkingFolder.h"
 #include "ui/DesktopProgram.h"
 #include "platform/FreedMemory.h"
+#include "ui/FirstPaint.h"
 #include "ui/QtDesktop.h"
 #include "ui/StatementPainter.h"
 #include "ui/Translations.h"
@@ -162,5 +163,6 @@ int main(int argc, char* argv[]) {
     program.program.st.SavingRefused = launch->savingRefused;
     program.program.st.WindowLanguage = language;
     if (!program.view.start(launch->switches)) return 0;
+    tw::QuitAfterFirstPaintIfAsked(program.view.window(tw::WindowId::Main));
     return QApplication::exec();
 }
