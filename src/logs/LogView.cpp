@@ -167,14 +167,21 @@ std::vector<LogCsvFile> AllLogCsv(const Files& files, const LogPaths& paths, con
     SavedHistoryReader historyReader(locale);
     readEach(paths.history, [&](const QString& line) { historyReader.addHistoryLine(line); });
     readEach(paths.delivery, [&](const QString& line) { historyReader.addDeliveryLine(line); });
-    const SavedHistory history = historyReader.take();
-
+    SavedHistory history = historyReader.take();
     const auto calculations = PairCalculations(history, rates, ReportedUseOf(reports));
-    const auto table = BuildHistoryTable(history, calculations);
-    return {{LogKind::History, HistoryCsv(table, style), int(table.size()), history.skippedHistory},
-            {LogKind::Delivery, DeliveriesCsv(history.deliveries, calculations, style),
-             int(history.deliveries.size()), history.skippedDelivery},
-            {LogKind::Results, ResultsCsv(reports, style), int(reports.size()), {}}};
+
+    // Each table is let go as soon as its file is written, so the next file reuses
+    // its memory: years of readings make tens of megabytes of each.
+    std::vector<LogCsvFile> written;
+    {
+        const auto table = BuildHistoryTable(history, calculations);
+        std::vector<SavedReading>().swap(history.readings);
+        written.push_back({LogKind::History, HistoryCsv(table, style), int(table.size()), history.skippedHistory});
+    }
+    written.push_back({LogKind::Delivery, DeliveriesCsv(history.deliveries, calculations, style),
+                       int(history.deliveries.size()), history.skippedDelivery});
+    written.push_back({LogKind::Results, ResultsCsv(reports, style), int(reports.size()), {}});
+    return written;
 }
 
 }  // namespace tw
