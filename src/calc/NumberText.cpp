@@ -16,7 +16,8 @@ bool MayBeTie(const char* begin, const char* end) {
     return end - begin >= 2 && end[-2] == '5' && end[-1] == '0';
 }
 
-QString QtGeneral(double value, int precision) {
+// %g with `precision` digits from to_chars, where it rounds as Qt does.
+QString RoundedGeneral(double value, int precision) {
     char text[64], wider[64];
     const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::general, precision);
     // The significant digits two places further, with the exponent cut off.
@@ -39,14 +40,14 @@ QString GeneralDigits(double value, int precision) {
     // rounding to `precision` digits too, written as %g would.
     char shortest[40];
     const auto [end, error] = std::to_chars(shortest, shortest + sizeof shortest, value, std::chars_format::scientific);
-    if (error != std::errc() || precision > 15) return QtGeneral(value, precision);
+    if (error != std::errc() || precision > 15) return RoundedGeneral(value, precision);
     std::string digits;
     const char* c = shortest;
     const bool negative = *c == '-';
     if (negative) ++c;
     for (; c < end && *c != 'e'; ++c)
         if (*c != '.') digits += *c;
-    if (int(digits.size()) > precision || c == end) return QtGeneral(value, precision);
+    if (int(digits.size()) > precision || c == end) return RoundedGeneral(value, precision);
     int exponent = 0;
     std::from_chars(c + 1 + (c[1] == '+'), end, exponent);
 
