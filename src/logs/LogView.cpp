@@ -165,6 +165,8 @@ std::vector<LogCsvFile> AllLogCsv(const Files& files, const LogPaths& paths, con
     readEach(paths.results, [&](const QString& line) { reportReader.addLine(line); });
     const std::vector<SavedReport> reports = reportReader.take();
     SavedHistoryReader historyReader(locale);
+    const auto bytesOf = [&](const QString& path) { return files.fileExists(path) ? files.fileSize(path) : 0; };
+    historyReader.expectBytes(bytesOf(paths.history), bytesOf(paths.delivery));
     readEach(paths.history, [&](const QString& line) { historyReader.addHistoryLine(line); });
     readEach(paths.delivery, [&](const QString& line) { historyReader.addDeliveryLine(line); });
     SavedHistory history = historyReader.take();

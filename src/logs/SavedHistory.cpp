@@ -150,6 +150,13 @@ double SavedHistoryReader::volumeOf(const std::optional<BlockTank>& tank,
     return std::abs(worked - column) < 1 ? worked : column;
 }
 
+void SavedHistoryReader::expectBytes(qint64 historyBytes, qint64 deliveryBytes) {
+    // A data line takes 68 bytes in the history log and 78 in the delivery log.
+    constexpr qint64 kMost = 10'000'000;  // a damaged size never asks for more
+    history_.readings.reserve(size_t(std::clamp<qint64>(historyBytes / 68 + 1, 0, kMost)));
+    history_.deliveries.reserve(size_t(std::clamp<qint64>(deliveryBytes / 78 + 1, 0, kMost)));
+}
+
 void SavedHistoryReader::addHistoryLine(const QString& line) {
     ++historyLine_;
     if (line.startsWith(QLatin1String("Tank A: ")) || line.startsWith(QLatin1String("Tank B: "))) {
@@ -226,6 +233,8 @@ void SavedHistoryReader::addDeliveryLine(const QString& line) {
 SavedHistory ReadSavedHistory(const Files& files, const QString& historyPath,
                               const QString& deliveryPath, const QLocale& locale) {
     SavedHistoryReader reader(locale);
+    reader.expectBytes(files.fileExists(historyPath) ? files.fileSize(historyPath) : 0,
+                       files.fileExists(deliveryPath) ? files.fileSize(deliveryPath) : 0);
     if (files.fileExists(historyPath))
         files.forEachLine(historyPath, [&](const QString& line) { reader.addHistoryLine(line); });
     if (files.fileExists(deliveryPath))

@@ -61,6 +61,9 @@ class SavedHistoryReader {
 public:
     explicit SavedHistoryReader(const QLocale& locale);
 
+    // Room for the records of logs of these sizes, so that years of daily readings
+    // are not copied each time their table grows.
+    void expectBytes(qint64 historyBytes, qint64 deliveryBytes);
     void addHistoryLine(const QString& line);
     void addDeliveryLine(const QString& line);
     const SavedHistory& result() const { return history_; }
