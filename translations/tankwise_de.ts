@@ -2963,6 +2963,14 @@ und richtig funktioniert.</translation>
         <source>CSV files (*.csv *.txt);;All files (*)</source>
         <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Show &amp;all</source>
+        <translation>Alles &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Show the whole history again. Drag across the chart to zoom into a stretch of time; a right-click steps back out; Ctrl with the mouse wheel or with + and - zooms too</source>
+        <translation>Wieder den ganzen Verlauf zeigen. Über das Diagramm ziehen, um einen Zeitabschnitt zu vergrößern; ein Rechtsklick geht einen Schritt zurück; Strg mit dem Mausrad oder mit + und - vergrößert und verkleinert ebenfalls</translation>
+    </message>
 </context>
 <context>
     <name>tw::StatementDialog</name>

@@ -2964,6 +2964,14 @@ et qu’il fonctionne correctement.</translation>
         <source>CSV files (*.csv *.txt);;All files (*)</source>
         <translation>Fichiers CSV (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Show &amp;all</source>
+        <translation>Tout &amp;afficher</translation>
+    </message>
+    <message>
+        <source>Show the whole history again. Drag across the chart to zoom into a stretch of time; a right-click steps back out; Ctrl with the mouse wheel or with + and - zooms too</source>
+        <translation>Afficher de nouveau tout l&apos;historique. Faites glisser la souris sur le graphique pour agrandir une période ; un clic droit revient d&apos;un cran en arrière ; Ctrl avec la molette ou avec + et - agrandit et réduit aussi</translation>
+    </message>
 </context>
 <context>
     <name>tw::StatementDialog</name>

@@ -79,6 +79,9 @@ QPalette DarkPalette() {
     dark.setColor(QPalette::HighlightedText, Qt::white);
     dark.setColor(QPalette::ToolTipBase, window);
     dark.setColor(QPalette::ToolTipText, text);
+    // A disabled control greyed, as a dark desktop theme draws it.
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
     return dark;
 }
 

@@ -4,10 +4,20 @@
 
 namespace tw {
 
+void AxisFitter::setTop(QValueAxis* axis, double top) {
+    for (auto& [shown, was] : values_)
+        if (shown == axis && top != was) {
+            was = top;
+            fitted_ = {};
+        }
+}
+
 void AxisFitter::fit() {
     const QSizeF plot = chart_->plotArea().size();
-    if (plot == fitted_ || plot.isEmpty() || !oil_.first) return;
+    const std::pair<qreal, qreal> range{time_->min(), time_->max()};
+    if ((plot == fitted_ && range == fittedRange_) || plot.isEmpty() || !oil_.first) return;
     fitted_ = plot;
+    fittedRange_ = range;
     const QFontMetricsF metrics(time_->labelsFont());
     const int most = std::clamp(int(plot.height() / (metrics.height() * 2.2)) + 1, 2, 6);
     const ValueScale oil = RoundScale(oil_.second, most);
@@ -21,7 +31,7 @@ void AxisFitter::fit() {
         axis->setTickCount(scale.ticks);
         axis->setTitleVisible(roomy);
     }
-    const qreal min = time_->min(), max = time_->max();
+    const auto [min, max] = range;
     if (levelLabel_) {
         const qreal x = min + (metrics.horizontalAdvance(levelText_) / 2 + 8) * (max - min) / plot.width();
         levelLabel_->replace(0, x, levelY_);

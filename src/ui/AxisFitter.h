@@ -11,8 +11,8 @@
 
 namespace tw {
 
-// Keeps the axes fitted to the plot's size: as many value ticks as have room, and
-// the time labels that do not collide. Lives as long as the time axis.
+// Keeps the axes fitted to the plot's size and the time shown: as many value ticks
+// as have room, and the time labels that do not collide. Lives as long as the time axis.
 class AxisFitter : public QObject {
 public:
     AxisFitter(QChart* chart, QCategoryAxis* time, std::vector<AxisLabel> marks, QLocale locale)
@@ -23,6 +23,8 @@ public:
     // The oil axis leads: the others take its number of ticks, so the grid serves all.
     void setOilAxis(QValueAxis* axis, double top) { oil_ = {axis, top}; }
     void addValueAxis(QValueAxis* axis, double top) { values_.push_back({axis, top}); }
+    // A new top for an axis given before, for what is now shown; fit() applies it.
+    void setTop(QValueAxis* axis, double top);
     // A label inside the plot at the left, at the level `y`.
     void setLevelLabel(QScatterSeries* series, const QString& text, double y) {
         levelLabel_ = series;
@@ -42,6 +44,7 @@ private:
     QString levelText_;
     double levelY_ = 0;
     QSizeF fitted_;
+    std::pair<qreal, qreal> fittedRange_{0, 0};
 };
 
 }  // namespace tw

@@ -33,6 +33,26 @@ bool FitsShares(const std::vector<AxisLabel>& labels, qreal width, const QFontMe
                        [&](const AxisLabel& label) { return TextWidth(metrics, label.text) <= share; });
 }
 
+// The first of every `step` months from `first` to `last` ("Oct 24", or the year at 12).
+std::vector<AxisLabel> MonthLabels(const QDate& first, const QDate& last, int step, const QLocale& locale) {
+    std::vector<AxisLabel> labels;
+    QDate month(first.year(), first.month(), 1);
+    if (month < first) month = month.addMonths(1);
+    const QString format = step == 12 ? QStringLiteral("yyyy") : QStringLiteral("MMM yy");
+    for (; month <= last; month = month.addMonths(1))
+        if ((month.month() - 1) % step == 0) labels.push_back({MsOf(month), locale.toString(month, format)});
+    return labels;
+}
+
+// Every `step` days from the first of each month ("7 Oct"), none too close to the next first.
+std::vector<AxisLabel> DayLabels(const QDate& first, const QDate& last, int step, const QLocale& locale) {
+    std::vector<AxisLabel> labels;
+    for (QDate day = first; day <= last; day = day.addDays(1))
+        if ((day.day() - 1) % step == 0 && (step == 1 || day.day() - 1 + step <= day.daysInMonth()))
+            labels.push_back({MsOf(day), locale.toString(day, QStringLiteral("d MMM"))});
+    return labels;
+}
+
 }  // namespace
 
 QDate ChartDate(qreal ms) {
@@ -61,24 +81,24 @@ std::vector<AxisLabel> TimeAxisLabels(qreal min, qreal max, qreal width,
     }
 
     const QDate first = DateAt(min), last = DateAt(max);
-    for (const int step : {1, 2, 3, 4, 6, 12}) {
-        std::vector<AxisLabel> months;
-        QDate month(first.year(), first.month(), 1);
-        if (month < first) month = month.addMonths(1);
-        for (; month <= last; month = month.addMonths(1)) {
-            if ((month.month() - 1) % step != 0) continue;
-            const QString format = step == 12 ? QStringLiteral("yyyy") : QStringLiteral("MMM yy");
-            months.push_back({MsOf(month), locale.toString(month, format)});
-        }
+    // Days for a stretch of weeks (zoomed in), else months.
+    const bool weeks = first.daysTo(last) <= 92;
+    const QDate firstDay = MsOf(first) < min ? first.addDays(1) : first;
+    using Step = std::pair<int, int>;  // days, months
+    for (const auto& [days, months] :
+         std::initializer_list<Step>{{1, 0}, {2, 0}, {7, 0}, {14, 0}, {0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 6}, {0, 12}}) {
+        if (days && !weeks) continue;
+        const std::vector<AxisLabel> steps =
+            days ? DayLabels(firstDay, last, days, locale) : MonthLabels(first, last, months, locale);
         bool apart = true;
-        for (size_t i = 1; i < months.size() && apart; ++i)
-            apart = !spanOf(months[i - 1]).overlaps(spanOf(months[i]));
+        for (size_t i = 1; i < steps.size() && apart; ++i)
+            apart = !spanOf(steps[i - 1]).overlaps(spanOf(steps[i]));
         if (!apart) continue;
         std::vector<AxisLabel> all = kept;
-        for (const AxisLabel& month : months) {
-            const Span span = spanOf(month);
+        for (const AxisLabel& step : steps) {
+            const Span span = spanOf(step);
             if (std::none_of(taken.begin(), taken.end(), [&](const Span& s) { return s.overlaps(span); }))
-                all.push_back(month);
+                all.push_back(step);
         }
         if (!FitsShares(all, width, metrics)) continue;
         kept = all;

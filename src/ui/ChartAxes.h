@@ -23,8 +23,9 @@ struct AxisLabel {
 // The labels of a time axis `width` pixels long from `min` to `max`: the marks first
 // (the earlier of two that would overlap wins), then the first day of the months at
 // the finest step of 1, 2, 3, 4, 6 or 12 months whose labels ("Oct 24", or the year
-// alone at a step of 12) stand apart, leaving out those a mark covers. Each month is
-// named once; when not even the years fit, only the marks are left. Sorted by `at`.
+// alone at a step of 12) stand apart, leaving out those a mark covers; over a few
+// weeks, days ("7 Oct") every 1, 2, 7 or 14 days come first. Each month is named
+// once; when not even the years fit, only the marks are left. Sorted by `at`.
 // A label may break into lines with "<br>". The chart cuts short any label wider
 // than the axis shared among all labels, so no more are given than that allows.
 std::vector<AxisLabel> TimeAxisLabels(qreal min, qreal max, qreal width,

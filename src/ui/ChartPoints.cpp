@@ -100,6 +100,14 @@ HistoryPoints ChartPointsOf(const std::vector<HistoryTableRow>& rows, int bucket
     return p;
 }
 
+std::vector<HistoryTableRow> RowsAround(const std::vector<HistoryTableRow>& rows, qreal from, qreal to) {
+    const auto first = std::partition_point(rows.begin(), rows.end(),
+                                            [&](const HistoryTableRow& row) { return ChartMs(row.date) < from; });
+    const auto end = std::partition_point(first, rows.end(),
+                                          [&](const HistoryTableRow& row) { return ChartMs(row.date) <= to; });
+    return {first == rows.begin() ? first : first - 1, end == rows.end() ? end : end + 1};
+}
+
 QList<QPointF> DeliveryPointsOf(const std::vector<SavedDelivery>& deliveries, double y, int buckets) {
     QList<QPointF> points;
     if (deliveries.empty()) return points;

@@ -27,6 +27,11 @@ struct HistoryPoints {
 HistoryPoints ChartPointsOf(const std::vector<HistoryTableRow>& rows, int buckets = kChartBuckets,
                             int barBuckets = kChartBarBuckets);
 
+// The rows that draw the time from `from` to `to` (milliseconds, as on the axis):
+// those in it and the one on each side, so the line and the bars reach the edges.
+// The rows are in date order, as the history keeps them.
+std::vector<HistoryTableRow> RowsAround(const std::vector<HistoryTableRow>& rows, qreal from, qreal to);
+
 // One mark a slice for the deliveries, at height y.
 QList<QPointF> DeliveryPointsOf(const std::vector<SavedDelivery>& deliveries, double y,
                                 int buckets = kChartBuckets);

@@ -13,6 +13,7 @@
 #include "ui/AxisFitter.h"
 #include "ui/ChartAxes.h"
 #include "ui/ChartColours.h"
+#include "ui/ChartDetail.h"
 #include "ui/ChartPoints.h"
 
 namespace tw {
@@ -55,9 +56,10 @@ struct TimeSpan {
 
 // From the first reading or delivery to the last mark or forecast point, with a
 // little room on both sides; a single day gets a week around it.
-TimeSpan SpanOf(const LogViewContent& content, const ForecastChartSeries& forecast) {
-    QDate first = content.rows.front().date, last = first;
-    for (const HistoryTableRow& row : content.rows) {
+TimeSpan SpanOf(const std::vector<HistoryTableRow>& rows, const LogViewContent& content,
+               const ForecastChartSeries& forecast) {
+    QDate first = rows.front().date, last = first;
+    for (const HistoryTableRow& row : rows) {
         first = std::min(first, row.date);
         last = std::max(last, row.date);
     }
@@ -73,7 +75,8 @@ TimeSpan SpanOf(const LogViewContent& content, const ForecastChartSeries& foreca
 
 }  // namespace
 
-std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& content,
+std::vector<LegendEntry> FillHistoryChart(QChart* chart, const std::vector<HistoryTableRow>& rows,
+                                          const LogViewContent& content,
                                           const ForecastChartSeries& forecast, const QPalette& palette) {
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
@@ -87,9 +90,9 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
     chart->setLocalizeNumbers(true);
     chart->legend()->hide();  // the window shows a legend that wraps
     std::vector<LegendEntry> legend;
-    if (content.rows.empty()) return legend;
+    if (rows.empty()) return legend;
 
-    const TimeSpan span = SpanOf(content, forecast);
+    const TimeSpan span = SpanOf(rows, content, forecast);
     auto* time = new QCategoryAxis;
     time->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     time->setLabelsColor(colours.text);
@@ -103,7 +106,7 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
     const QString perDayTitle = Words::tr("%1 per day").arg(unit.left(1).toUpper() + unit.mid(1));
     // Each series is filled in one call before it is attached: a point appended to
     // an attached series lays the whole chart out again.
-    const HistoryPoints points = ChartPointsOf(content.rows);
+    const HistoryPoints points = ChartPointsOf(rows);
     auto* bars = new QLineSeries;
     auto* costs = new QLineSeries;
     auto* levels = new QScatterSeries;
@@ -126,10 +129,12 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
     }
     auto* fitter = new AxisFitter(chart, time, markLabels, content.locale);
 
-    QValueAxis* use = nullptr;
+    DetailSeries detail{levels};
     if (bars->count() > 0) {
-        use = ValueAxis(chart, perDayTitle, Qt::AlignLeft, colours.use, colours);
-        fitter->addValueAxis(use, topUse > 0 ? topUse * 1.08 : 1);
+        QValueAxis* use = ValueAxis(chart, perDayTitle, Qt::AlignLeft, colours.use, colours);
+        detail.bars = bars;
+        detail.use = use;
+        fitter->addValueAxis(use, AxisTop(topUse));
         auto* useArea = new QAreaSeries(bars);
         // The area does not own its line; as its child the line goes with the area.
         bars->setParent(useArea);
@@ -194,7 +199,9 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
         const QString title = symbol.isEmpty() ? Words::tr("Cost per day") : Words::tr("Cost per day (%1)").arg(symbol);
         QValueAxis* cost = ValueAxis(chart, title, Qt::AlignRight, colours.cost, colours);
         cost->setGridLineVisible(false);  // the left axis's grid serves
-        fitter->addValueAxis(cost, topCost * 1.08);
+        fitter->addValueAxis(cost, AxisTop(topCost));
+        detail.costs = costs;
+        detail.cost = cost;
         costs->setName(Words::tr("Cost per day"));
         costs->setPen(QPen(colours.cost, 2));
         costs->setPointsVisible(true);
@@ -237,6 +244,7 @@ std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& c
         legend.push_back({colour, runOut ? QStringLiteral("│") : QStringLiteral("┆"), mark.label});
     }
     fitter->fit();
+    new ChartDetail(time, fitter, rows, detail);
     return legend;
 }
 

@@ -21,9 +21,12 @@ struct LegendEntry {
 // points, and each delivery marked on the time axis; then the forecast: the
 // projected level dashed, the reserve as a band, and the order-by and run-out
 // dates as lines labelled on the time axis. The axes cover all of it; an axis with
-// nothing on it is left out. The axes' ticks and labels follow the chart's size.
-// Gives the legend, which the window shows as text that wraps.
-std::vector<LegendEntry> FillHistoryChart(QChart* chart, const LogViewContent& content,
+// nothing on it is left out. The axes' ticks and labels follow the chart's size and
+// the time shown; a zoom into a stretch draws it from `rows` in full detail (the
+// readings of `content`, kept as long as the chart). Gives the legend, which the
+// window shows as text that wraps.
+std::vector<LegendEntry> FillHistoryChart(QChart* chart, const std::vector<HistoryTableRow>& rows,
+                                          const LogViewContent& content,
                                           const ForecastChartSeries& forecast,
                                           const QPalette& palette);
 

@@ -16,6 +16,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setRows(std::vector<HistoryTableRow> rows, const QLocale& locale, const QString& unit);
+    const std::vector<HistoryTableRow>& rows() const { return rows_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -30,6 +30,7 @@
 #include "calc/ForecastChart.h"
 #include "calc/Formats.h"
 #include "ui/AccessibleNames.h"
+#include "ui/ChartZoom.h"
 #include "ui/HistoryChart.h"
 #include "ui/HistoryTableModel.h"
 #include "ui/StatementDialog.h"
@@ -75,7 +76,15 @@ LogWindow::LogWindow(Program& p, LogKind kind, QString absolutePath, Deliver del
         auto* chartLayout = new QVBoxLayout(chartColumn);
         chartLayout->setContentsMargins(0, 0, 0, 0);
         chartLayout->addWidget(chartView_, 1);
-        chartLayout->addWidget(legend_);
+        auto* showAll = new QPushButton(tr("Show &all"));
+        showAll->setToolTip(tr("Show the whole history again. Drag across the chart to zoom into a stretch of "
+                               "time; a right-click steps back out; Ctrl with the mouse wheel or with + and - "
+                               "zooms too"));
+        zoom_ = new ChartZoom(chartView_, showAll, this);
+        auto* legendRow = new QHBoxLayout;
+        legendRow->addWidget(legend_, 1);
+        legendRow->addWidget(showAll, 0, Qt::AlignTop);
+        chartLayout->addLayout(legendRow);
         split = new QSplitter(Qt::Horizontal);
         split->setChildrenCollapsible(false);
         split->addWidget(table_);
@@ -186,8 +195,10 @@ void LogWindow::reload() {
         const ForecastRun run = RunForecast(p_, content.read ? &content.rows : nullptr);
         showForecast(run);
         if (!run.status.isEmpty()) status_->setText(content.status + ". " + run.status);
-        const auto legend = FillHistoryChart(chart_, content, BuildForecastChart(run.dates, run.start, content.locale),
-                                             palette());
+        const auto zoomed = zoom_->zoomedInto();
+        const auto legend = FillHistoryChart(chart_, model_->rows(), content,
+                                             BuildForecastChart(run.dates, run.start, content.locale), palette());
+        zoom_->follow(zoomed);
         legend_->setText(LegendHtml(legend));
         chartView_->setBackgroundBrush(palette().color(QPalette::Window));
     }

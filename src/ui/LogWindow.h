@@ -20,6 +20,7 @@ class QTabWidget;
 namespace tw {
 class Program;
 class FieldNames;
+class ChartZoom;
 class HistoryTableModel;
 
 // The program's own window for one log: the file as the program wrote it, and
@@ -67,6 +68,7 @@ private:
     bool textShown_ = false;
     QChart* chart_ = nullptr;
     QChartView* chartView_ = nullptr;
+    ChartZoom* zoom_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QLabel* status_ = nullptr;
     QDoubleSpinBox* reserve_ = nullptr;

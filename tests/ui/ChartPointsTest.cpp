@@ -3,9 +3,16 @@
 // per day over all the days, and a short history keeps every period.
 #include <gtest/gtest.h>
 
+#include <QAreaSeries>
+#include <QChartView>
+#include <QLineSeries>
+#include <QTest>
 #include <algorithm>
 
+#include "ui/ChartAxes.h"
+#include "ui/ChartDetail.h"
 #include "ui/ChartPoints.h"
+#include "ui/HistoryChart.h"
 
 namespace tw {
 namespace {
@@ -65,6 +72,53 @@ TEST(ChartPoints, LongHistoriesKeepExtremesAndAverageUseShortOnesEveryPeriod) {
     EXPECT_EQ(every.levels.size(), qsizetype(shortRows.size()));
     EXPECT_EQ(every.bars.size(), 4 * qsizetype(shortRows.size() - 1));
     EXPECT_DOUBLE_EQ(every.topUse, 20);
+}
+
+// Zoomed into a month of twenty years, the chart draws every reading and period of
+// it on axes that hold them; showing all again gives back the reduced chart.
+TEST(ChartPoints, AZoomedStretchShowsEveryReadingAndTheWholeStaysReduced) {
+    const std::vector<HistoryTableRow> rows = DailyHistory(20 * 365);
+    LogViewContent content;
+    content.volumeUnit = "litres";
+    content.locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+    QChartView view(new QChart);
+    view.resize(900, 500);
+    view.show();
+    FillHistoryChart(view.chart(), rows, content, {}, QPalette());
+    QXYSeries* levels = nullptr;
+    QAreaSeries* area = nullptr;
+    for (QAbstractSeries* s : view.chart()->series()) {
+        if (s->name() == "Oil in tanks") levels = qobject_cast<QXYSeries*>(s);
+        if (s->name() == "Litres per day") area = qobject_cast<QAreaSeries*>(s);
+    }
+    ASSERT_TRUE(levels && area);
+    QXYSeries* bars = area->upperSeries();
+    const QList<QPointF> whole = levels->points(), wholeBars = bars->points();
+    ChartDetail* detail = ChartDetail::Of(view.chart());
+    auto* use = qobject_cast<QValueAxis*>(area->attachedAxes().value(1));
+    const QDate light = QDate(2000, 1, 1).addDays(531 * 7 + 1);  // inside a week at 4 a day
+    detail->show(ChartMs(light), ChartMs(light.addDays(3)));
+    QTest::qWait(20);
+    EXPECT_LT(use->max(), 10);  // the axis fits the light days shown, not the heavy ones
+
+    const qreal from = ChartMs(QDate(2010, 3, 1)), to = ChartMs(QDate(2010, 3, 31));
+    detail->show(from, to);
+    QTest::qWait(20);
+
+    QList<QPointF> month;  // and the reading on each side
+    for (const HistoryTableRow& row : rows)
+        if (row.date >= QDate(2010, 2, 28) && row.date <= QDate(2010, 4, 1)) month << QPointF(ChartMs(row.date), row.oil);
+    EXPECT_EQ(levels->points(), month);
+    EXPECT_EQ(bars->count(), 4 * (month.size() - 1));
+    auto* time = qobject_cast<QCategoryAxis*>(detail->timeAxis());
+    EXPECT_GE(use->max(), 20);
+    EXPECT_TRUE(time->categoriesLabels().contains("1 Mar")) << time->categoriesLabels().join('|').toStdString();
+
+    detail->showAll();
+    QTest::qWait(20);
+    EXPECT_EQ(levels->points(), whole);
+    EXPECT_EQ(bars->points(), wholeBars);
+    EXPECT_FALSE(time->categoriesLabels().contains("1 Mar"));
 }
 
 }  // namespace
