@@ -1,11 +1,11 @@
 #pragma once
-#include "platform/Files.h"
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <vector>
 
 #include "platform/Desktop.h"
+#include "platform/Files.h"
 #include "logs/CsvExport.h"
 #include "logs/HistoryTable.h"
 #include "logs/LogFiles.h"
@@ -57,7 +57,7 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
 
 // A log that could not be read, by its path.
 struct LogUnreadable : FileError {
-    LogUnreadable(const QString& path) : FileError("cannot read " + path.toStdString()), path(path) {}
+    explicit LogUnreadable(const QString& path) : FileError("cannot read " + path.toStdString()), path(path) {}
     QString path;
 };
 
