@@ -102,7 +102,7 @@ std::optional<double> MoneyValue(const QString& text, const QString& symbol,
 
 SavedHistoryReader::SavedHistoryReader(const QLocale& locale)
     : locale_(locale),
-      dates_(locale),
+      dates_(LineDateCheck::of(locale)),  // its tables built once a locale
       currencySymbol_(LogCurrencySymbol(locale)),
       // The creation block's time stamp: a short date, a blank and "hh:mm:ss".
       stamp_(QStringLiteral("^\\S+ \\d\\d:\\d\\d:\\d\\d$")) {}

@@ -41,11 +41,11 @@ void BackLogos(QWidget* window) {
 }
 
 template <class Form>
-std::unique_ptr<QWidget> Build() {
+std::unique_ptr<QWidget> Build(const QIcon& icon) {
     auto window = std::make_unique<QWidget>();
     Form form;
     form.setupUi(window.get());
-    window->setWindowIcon(QIcon(QStringLiteral(":/logo.png")));
+    window->setWindowIcon(icon);
     return window;
 }
 }  // namespace
@@ -56,9 +56,11 @@ ProgramView::ProgramView(Program& p, QtDesktop* desktop)
       mainTimer_(p.timer1, [this] { deliver([this] { p_.mainTimerTick(); }); }),
       updateTimer_(p.update->timer1, [this] { deliver([this] { p_.updateTimerTick(); }); }) {
     RegisterResources();
-    main_ = Build<Ui::MainWindow>();
-    about_ = Build<Ui::AboutWindow>();
-    update_ = Build<Ui::UpdateWindow>();
+    // The logo read once for the three windows: each reading is a PNG decoded.
+    const QIcon logo(QStringLiteral(":/logo.png"));
+    main_ = Build<Ui::MainWindow>(logo);
+    about_ = Build<Ui::AboutWindow>(logo);
+    update_ = Build<Ui::UpdateWindow>(logo);
     // Opens as its layout asks, within the screen, or where the user left it.
     FitToScreen(main_.get(), main_->sizeHint());
     new WindowPlace(main_.get(), QStringLiteral("Main"));
