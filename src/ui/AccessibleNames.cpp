@@ -42,8 +42,14 @@ std::vector<QPointer<QLabel>> GridLabels(const QGridLayout* grid, int index) {
     return labels;
 }
 
-std::vector<QPointer<QLabel>> LabelsOf(QWidget* window, QWidget* field) {
-    for (const QLayout* layout : window->findChildren<QLayout*>()) {
+// The window's layouts and labels, gathered once for all its fields.
+struct WindowParts {
+    QList<QLayout*> layouts;
+    QList<QLabel*> labels;
+};
+
+std::vector<QPointer<QLabel>> LabelsOf(const WindowParts& parts, QWidget* field) {
+    for (const QLayout* layout : parts.layouts) {
         const int index = layout->indexOf(field);
         if (index < 0) continue;
         if (const auto* grid = qobject_cast<const QGridLayout*>(layout)) return GridLabels(grid, index);
@@ -52,7 +58,7 @@ std::vector<QPointer<QLabel>> LabelsOf(QWidget* window, QWidget* field) {
         if (index > 0)
             if (auto* label = qobject_cast<QLabel*>(layout->itemAt(index - 1)->widget())) return {label};
     }
-    for (QLabel* label : window->findChildren<QLabel*>())
+    for (QLabel* label : parts.labels)
         if (label->buddy() == field) return {label};
     return {};
 }
@@ -72,12 +78,13 @@ bool IsField(const QWidget* widget) {
 }
 
 FieldNames::FieldNames(QWidget* window) {
+    const WindowParts parts{window->findChildren<QLayout*>(), window->findChildren<QLabel*>()};
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         // A spin box's or combo box's own line edit is part of it.
         if (!IsField(widget) || IsField(widget->parentWidget())) continue;
         // A name the window gives a field itself stands.
         const bool named = !widget->accessibleName().isEmpty();
-        fields_.push_back({widget, named ? std::vector<QPointer<QLabel>>{} : LabelsOf(window, widget)});
+        fields_.push_back({widget, named ? std::vector<QPointer<QLabel>>{} : LabelsOf(parts, widget)});
     }
     apply();
 }
