@@ -5,6 +5,7 @@
 // benchmark fails with what it found otherwise.
 #include <benchmark/benchmark.h>
 #include <algorithm>
+#include <chrono>
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTableView>
@@ -219,15 +219,20 @@ void StartUpProcess(benchmark::State& state) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("TANKWISE_QUIT_AFTER_FIRST_PAINT", "1");
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    // From the process started to the moment it says it painted, on the clock all
+    // processes share: what it does on its way out is not start-up.
     const auto run = [&](const QString& program, const QStringList& arguments, std::vector<double>* ms) {
         QProcess process;
         process.setProcessEnvironment(env);
-        QElapsedTimer clock;
-        clock.start();
+        const auto started = std::chrono::steady_clock::now().time_since_epoch();
         process.start(program, arguments);
         const bool ended = process.waitForFinished(30000) && process.exitCode() == 0;
-        ms->push_back(double(clock.nsecsElapsed()) / 1e6);
-        return ended;
+        const QString said = QString::fromLatin1(process.readAllStandardOutput());
+        const qsizetype at = said.indexOf(QLatin1String("first paint at "));
+        if (!ended || at < 0) return false;
+        const qint64 painted = said.mid(at + 15).section(QLatin1Char('\n'), 0, 0).toLongLong();
+        ms->push_back(double(painted - std::chrono::nanoseconds(started).count()) / 1e6);
+        return true;
     };
     std::vector<double> program, form;
     for (auto _ : state) {
@@ -243,7 +248,11 @@ void StartUpProcess(benchmark::State& state) {
     };
     state.counters["program_ms"] = median(program);
     state.counters["form_ms"] = median(form);
-    state.counters["ratio"] = median(program) / median(form);
+    // Each start beside the yardstick's just before it: the machine's slow spells
+    // fall on both of a pair.
+    std::vector<double> ratios;
+    for (size_t i = 0; i < program.size() && i < form.size(); ++i) ratios.push_back(program[i] / form[i]);
+    state.counters["ratio"] = median(ratios);
 }
 BENCHMARK(StartUpProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
+#include <chrono>
+#include <cstdio>
 
 namespace tw {
 
@@ -12,10 +14,24 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         // Queued, so the paint this event asks for is done first.
-        if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [] {
+                    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+                    std::printf("first paint at %lld\n",
+                                static_cast<long long>(std::chrono::nanoseconds(now).count()));
+                    std::fflush(stdout);
+                    QCoreApplication::quit();
+                },
+                Qt::QueuedConnection);
+        }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    bool painted_ = false;
 };
 }  // namespace
 
