@@ -93,9 +93,7 @@ QString StripCurrencySymbol(const QString& text, const QString& symbol) {
 }
 
 QString TaxWordOf(const QString& currencySymbol) {
-    // The Swiss franc too: Swiss bills say MWST and TVA, as German and French ones do.
-    const bool vat = currencySymbol == QStringLiteral("£") || currencySymbol == QStringLiteral("€") ||
-                     currencySymbol == QStringLiteral("CHF");
+    const bool vat = currencySymbol == QStringLiteral("£") || currencySymbol == QStringLiteral("€");
     return vat ? QStringLiteral("VAT") : QStringLiteral("Tax");
 }
 
@@ -104,6 +102,10 @@ QString ShownTaxWord(const QString& taxWord) {
     static const char* const kWords[] = {QT_TRANSLATE_NOOP("MainWindow", "VAT"),
                                          QT_TRANSLATE_NOOP("MainWindow", "Tax")};
     Q_UNUSED(kWords);
+    // Windows in German or French say "MwSt." or "TVA" whatever the currency (a Swiss
+    // or Belgian bill says so too), while the logs keep the word of the currency.
+    const QString vat = QCoreApplication::translate("MainWindow", "VAT");
+    if (vat != QLatin1String("VAT")) return vat;
     return QCoreApplication::translate("MainWindow", taxWord.toUtf8().constData());
 }
 

@@ -31,12 +31,12 @@ QString LogCurrencyText(const QString& text, const QLocale& locale);
 // The digits stay as they are; StripCurrencySymbol gives them back.
 QString WithCurrencySymbol(const QString& bare, const QLocale& locale);
 
-// "VAT" where the currency is the pound, the euro or the Swiss franc, "Tax" everywhere
-// else. The logs keep this English word; the windows show it translated ("MwSt.", "TVA").
+// "VAT" where the currency is the pound or the euro, "Tax" everywhere else. The logs
+// keep this English word; windows in German or French show "MwSt." or "TVA".
 QString TaxWordOf(const QString& currencySymbol);
 
-// The tax word as the windows and the printed statement show it, in the windows'
-// language ("MwSt." in German, "TVA" in French); never for a log.
+// The tax word as the windows and the printed statement show it: "MwSt." in German
+// and "TVA" in French for any currency, else the English word; never for a log.
 QString ShownTaxWord(const QString& taxWord);
 
 // A caption (or, with `tooltip`, a tooltip) to show on one control.

@@ -17,6 +17,7 @@
 #include "FakeDesktop.h"
 #include "WorkFolder.h"
 #include "app/Program.h"
+#include "calc/Currency.h"
 #include "logs/ImportCsv.h"
 
 namespace tw {
@@ -226,6 +227,26 @@ TEST(Translations, SpreadsheetHeadersReadBackAsTheSameColumns) {
                 EXPECT_EQ(FieldOfHeader(e.translation), FieldOfHeader(e.source)) << e.translation.toStdString();
             }
         }
+}
+
+// A Swiss household's logs keep the word "Tax" they always had, while its windows in
+// German or French say "MwSt." or "TVA" as its bills do.
+TEST(Translations, TheTaxWordIsTheWindowsLanguagesAndTheLogsKeepTheirs) {
+    int argc = 1;
+    char name[] = "core_tests";
+    char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+    EXPECT_EQ(TaxWordOf("CHF"), "Tax");
+    EXPECT_EQ(ShownTaxWord("Tax"), "Tax");
+    for (const auto& [language, word] : {std::pair{"de", "MwSt."}, std::pair{"fr", "TVA"}}) {
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QString("tankwise_") + language, TANKWISE_TRANSLATIONS));
+        QCoreApplication::installTranslator(&translator);
+        EXPECT_EQ(ShownTaxWord(TaxWordOf("CHF")), word);
+        EXPECT_EQ(ShownTaxWord(TaxWordOf(QString::fromUtf8("€"))), word);
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 // Each translated help page has the English page's sections and links, in the same
