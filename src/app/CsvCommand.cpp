@@ -44,8 +44,8 @@ int ExportAllCsv(const Files& files, const QLocale& locale, const QString& folde
     std::vector<LogCsvFile> exports;
     try {
         exports = AllLogCsv(files, paths, locale, rates, inLanguage ? LocalCsvStyle(locale) : CsvStyle());
-    } catch (const LogUnreadable& e) {
-        err << "tankwise: " << Words::tr("cannot read %1").arg(files.absolute(e.path)) << "\n";
+    } catch (const FileUnreadable& e) {
+        err << "tankwise: " << Words::tr("cannot read %1").arg(files.absolute(e.relPath)) << "\n";
         return 1;
     }
     for (const LogCsvFile& file : exports) {

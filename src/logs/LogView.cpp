@@ -154,22 +154,11 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
 
 std::vector<LogCsvFile> AllLogCsv(const Files& files, const LogPaths& paths, const QLocale& locale,
                                   const TaxRates& rates, const CsvStyle& style) {
-    const auto readEach = [&](const QString& path, const std::function<void(const QString&)>& add) {
-        try {
-            if (files.fileExists(path)) files.forEachLine(path, add);
-        } catch (const FileError&) {
-            throw LogUnreadable(path);
-        }
-    };
     SavedReportReader reportReader(locale);
-    readEach(paths.results, [&](const QString& line) { reportReader.addLine(line); });
+    if (files.fileExists(paths.results))
+        files.forEachLine(paths.results, [&](const QString& line) { reportReader.addLine(line); });
     const std::vector<SavedReport> reports = reportReader.take();
-    SavedHistoryReader historyReader(locale);
-    const auto bytesOf = [&](const QString& path) { return files.fileExists(path) ? files.fileSize(path) : 0; };
-    historyReader.expectBytes(bytesOf(paths.history), bytesOf(paths.delivery));
-    readEach(paths.history, [&](const QString& line) { historyReader.addHistoryLine(line); });
-    readEach(paths.delivery, [&](const QString& line) { historyReader.addDeliveryLine(line); });
-    SavedHistory history = historyReader.take();
+    SavedHistory history = ReadSavedHistory(files, paths.history, paths.delivery, locale);
     const auto calculations = PairCalculations(history, rates, ReportedUseOf(reports));
 
     // Each table is let go as soon as its file is written, so the next file reuses

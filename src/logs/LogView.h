@@ -55,15 +55,9 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
                int* rowCount = nullptr, const TaxRates& rates = {},
                std::vector<int>* skipped = nullptr, const CsvStyle& style = {});
 
-// A log that could not be read, by its path.
-struct LogUnreadable : FileError {
-    explicit LogUnreadable(const QString& path) : FileError("cannot read " + path.toStdString()), path(path) {}
-    QString path;
-};
-
 // The History, Deliveries and Results CSV files, from one read of each log: the
 // first two share the saved calculations, and the results log gives both its own
-// file and the reported use. Throws LogUnreadable.
+// file and the reported use. Throws FileUnreadable.
 struct LogCsvFile {
     LogKind kind;
     QByteArray bytes;  // the file, in UTF-8

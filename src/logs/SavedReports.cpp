@@ -88,21 +88,13 @@ std::vector<SavedReport> SavedReportReader::take() {
     return std::move(reports_);
 }
 
-namespace {
-using PeriodsUsedMap = std::map<std::pair<QDate, QDate>, double>;
-
-PeriodsUsedMap PeriodsUsed(const std::vector<SavedReport>& reports) {
-    PeriodsUsedMap read;
-    // The latest report of a period is the one saved.
-    for (const SavedReport& r : reports)
-        if (r.from && r.to && r.oilUsed) read[{*r.from, *r.to}] = *r.oilUsed;
-    return read;
-}
-}  // namespace
-
 std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseOf(
     const std::vector<SavedReport>& reports) {
-    auto periods = std::make_shared<const PeriodsUsedMap>(PeriodsUsed(reports));
+    using Periods = std::map<std::pair<QDate, QDate>, double>;
+    auto periods = std::make_shared<Periods>();
+    // The latest report of a period is the one saved.
+    for (const SavedReport& r : reports)
+        if (r.from && r.to && r.oilUsed) (*periods)[{*r.from, *r.to}] = *r.oilUsed;
     return [periods](const QDate& from, const QDate& to) -> std::optional<double> {
         const auto it = periods->find({from, to});
         if (it == periods->end()) return std::nullopt;
@@ -112,14 +104,12 @@ std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseOf(
 
 std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom(
     const Files& files, const QString& resultsPath, const QLocale& locale, const QDate& since) {
-    using Periods = PeriodsUsedMap;
-    auto periods = std::make_shared<std::optional<Periods>>();
-    return [&files, resultsPath, locale, since, periods](const QDate& from, const QDate& to)
-               -> std::optional<double> {
-        if (!*periods) {
-            Periods read;
+    using Lookup = std::function<std::optional<double>(const QDate&, const QDate&)>;
+    auto lookup = std::make_shared<Lookup>();
+    return [&files, resultsPath, locale, since, lookup](const QDate& from, const QDate& to) {
+        if (!*lookup) {
+            SavedReportReader reader(locale);
             try {
-                SavedReportReader reader(locale);
                 if (files.fileExists(resultsPath) && since.isValid()) {
                     // Back to the first report from before `since`, then forwards.
                     QStringList tail;
@@ -137,14 +127,12 @@ std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom
                 } else if (files.fileExists(resultsPath)) {
                     files.forEachLine(resultsPath, [&](const QString& line) { reader.addLine(line); });
                 }
-                read = PeriodsUsed(reader.take());
             } catch (const FileError&) {
+                reader = SavedReportReader(locale);  // an unreadable log tells nothing
             }
-            *periods = std::move(read);
+            *lookup = ReportedUseOf(reader.take());
         }
-        const auto it = (*periods)->find({from, to});
-        if (it == (*periods)->end()) return std::nullopt;
-        return it->second;
+        return (*lookup)(from, to);
     };
 }
 

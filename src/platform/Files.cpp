@@ -85,7 +85,7 @@ void Files::requireWrite(const QString& relPath) const {
 
 void Files::requireRead(const QString& relPath) const {
     if (access_ && !access_->mayRead(relPath))
-        throw FileError("read denied: " + relPath.toStdString());
+        throw FileUnreadable(relPath, "read denied:");
 }
 
 bool Files::dirExists(const QString& relPath) const {
@@ -139,7 +139,7 @@ void Files::forEachLine(const QString& relPath,
     requireRead(relPath);
     QFile file(absolute(relPath));
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError("cannot read " + relPath.toStdString());
+        throw FileUnreadable(relPath, "cannot read");
     // One decoder for the whole file and whole runs of bytes between line ends:
     // a long log is read at the speed of the disk, not a decoder per line.
     QStringDecoder decoder("windows-1252");
@@ -157,7 +157,7 @@ void Files::forEachLine(const QString& relPath,
     char buffer[65536];
     for (;;) {
         const qint64 got = file.read(buffer, sizeof buffer);
-        if (got < 0) throw FileError("cannot read " + relPath.toStdString());
+        if (got < 0) throw FileUnreadable(relPath, "cannot read");
         if (got == 0) break;
         const char* at = buffer;
         const char* const end = buffer + got;
@@ -186,7 +186,7 @@ void Files::forEachLineBackwards(const QString& relPath,
     requireRead(relPath);
     QFile file(absolute(relPath));
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError("cannot read " + relPath.toStdString());
+        throw FileUnreadable(relPath, "cannot read");
     // Whole lines are taken from blocks read backwards; `carry` holds the start of
     // a line whose beginning lies in the next block to read.
     qint64 pos = file.size();
@@ -197,9 +197,9 @@ void Files::forEachLineBackwards(const QString& relPath,
         QByteArray block;
         if (pos > 0) {
             const qint64 start = std::max<qint64>(0, pos - kBlock);
-            if (!file.seek(start)) throw FileError("cannot read " + relPath.toStdString());
+            if (!file.seek(start)) throw FileUnreadable(relPath, "cannot read");
             block = file.read(pos - start);
-            if (block.size() != pos - start) throw FileError("cannot read " + relPath.toStdString());
+            if (block.size() != pos - start) throw FileUnreadable(relPath, "cannot read");
             pos = start;
         }
         block += carry;

@@ -12,6 +12,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file that could not be read (refused, missing or failing), by its path in the
+// folder, so a caller reading several can say which.
+class FileUnreadable : public FileError {
+public:
+    FileUnreadable(const QString& relPath, const std::string& why)
+        : FileError(why + " " + relPath.toStdString()), relPath(relPath) {}
+    QString relPath;
+};
+
 // Decides which paths may be written or read. The real program allows everything;
 // the scenario runner denies paths to act out read-only files and folders.
 class FileAccess {
