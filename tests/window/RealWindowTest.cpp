@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
-#include "app/Language.h"
 #include "ui/DesktopProgram.h"
 #include "ui/LogWindow.h"
 #include "ui/Translations.h"
@@ -59,19 +58,34 @@ TEST(RealWindow, AFreshFolderCalculatesAndSavesTwoReadings) {
 // Started with --lang de (CTest runs it alone, in a German locale, since the
 // translation stays installed): the captions, tooltips and the captions the program
 // sets as it calculates are German; the picture is the German README's.
-TEST(RealWindowGerman, StartsInGerman) {
+// The program started in a new folder as main() starts it, in the language the
+// arguments and the desktop ask for; no `run` when it did not come up.
+struct StartedProgram {
+    explicit StartedProgram(const QStringList& languageArguments) {
+        const QStringList arguments =
+            QStringList{"--folder", home.path() + "/Tankwise"} + languageArguments + QStringList{"-InhibitUpdate"};
+        language = SpeakChosenLanguage(arguments);
+        QtDesktop startDesktop{QString()};
+        const auto launch = PrepareLaunch(startDesktop, DesktopLaunchInputs(arguments));
+        if (!launch) return;
+        run = std::make_unique<DesktopProgram>(launch->folder);
+        run->view.quit = [](int) {};
+        if (!run->view.start(launch->switches) || !QTest::qWaitForWindowExposed(main())) run.reset();
+    }
+    QWidget* main() const { return run->view.window(WindowId::Main); }
+    const FormBinder& binder() const { return run->view.binder(WindowId::Main); }
+
     QTemporaryDir home;
-    const QStringList arguments{"--folder", home.path() + "/Tankwise", "--lang", "de", "-InhibitUpdate"};
-    ASSERT_TRUE(InstallTranslations(ChooseLanguage(AskedLanguage(arguments), {"en-GB"})));
-    QtDesktop startDesktop{QString()};
-    const auto launch = PrepareLaunch(startDesktop, DesktopLaunchInputs(arguments));
-    ASSERT_TRUE(launch);
-    DesktopProgram run(launch->folder);
-    run.view.quit = [](int) {};
-    ASSERT_TRUE(run.view.start(launch->switches));
-    QWidget* main = run.view.window(WindowId::Main);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-    const FormBinder& binder = run.view.binder(WindowId::Main);
+    QString language;  // the one spoken, "en" when no translation could be installed
+    std::unique_ptr<DesktopProgram> run;
+};
+
+TEST(RealWindowGerman, StartsInGerman) {
+    StartedProgram started({"--lang", "de"});
+    ASSERT_EQ(started.language, "de");
+    ASSERT_TRUE(started.run);
+    QWidget* main = started.main();
+    const FormBinder& binder = started.binder();
     const auto button = [&](Ctl c) { return qobject_cast<QAbstractButton*>(binder.widget(int(c))); };
     EXPECT_EQ(button(Ctl::Calc)->text(), "&Berechnen");
     EXPECT_EQ(button(Ctl::Calc)->toolTip(), "Ergebnisse berechnen");
@@ -123,24 +137,16 @@ QStringList ButtonCaptions(const QWidget* window) {
 // Started with --lang fr in a French locale: the main window and the History window,
 // its table, chart and buttons, speak French; the picture is the French README's.
 TEST(RealWindowFrench, StartsInFrenchWithItsHistoryWindow) {
-    QTemporaryDir home;
-    const QStringList arguments{"--folder", home.path() + "/Tankwise", "--lang", "fr", "-InhibitUpdate"};
-    SpeakChosenLanguage(arguments);
-    QtDesktop startDesktop{QString()};
-    const auto launch = PrepareLaunch(startDesktop, DesktopLaunchInputs(arguments));
-    ASSERT_TRUE(launch);
-    DesktopProgram run(launch->folder);
-    run.view.quit = [](int) {};
-    ASSERT_TRUE(run.view.start(launch->switches));
-    QWidget* main = run.view.window(WindowId::Main);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-    const FormBinder& binder = run.view.binder(WindowId::Main);
+    StartedProgram started({"--lang", "fr"});
+    ASSERT_TRUE(started.run);
+    QWidget* main = started.main();
+    const FormBinder& binder = started.binder();
     EXPECT_EQ(qobject_cast<QAbstractButton*>(binder.widget(int(Ctl::Calc)))->text(), "&Calculer");
     SaveTwoReadings(binder, "01/03/2010", "10/04/2010");
     QTest::qWait(200);
     EXPECT_TRUE(main->grab().save(QStringLiteral(TANKWISE_SCREENSHOT_FR)));
 
-    LogWindow* history = OpenLogWindow(run, Ctl::History);
+    LogWindow* history = OpenLogWindow(*started.run, Ctl::History);
     ASSERT_TRUE(history);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(history));
     EXPECT_EQ(history->windowTitle(), "Historique Tankwise");
@@ -155,20 +161,12 @@ TEST(RealWindowFrench, StartsInFrenchWithItsHistoryWindow) {
 
 // LANG=de_DE.UTF-8 alone, no --lang: the desktop's language is the windows'.
 TEST(RealWindowDesktopGerman, SpeaksTheDesktopsLanguage) {
-    QTemporaryDir home;
-    const QStringList arguments{"--folder", home.path() + "/Tankwise", "-InhibitUpdate"};
-    SpeakChosenLanguage(arguments);
-    QtDesktop startDesktop{QString()};
-    const auto launch = PrepareLaunch(startDesktop, DesktopLaunchInputs(arguments));
-    ASSERT_TRUE(launch);
-    DesktopProgram run(launch->folder);
-    run.view.quit = [](int) {};
-    ASSERT_TRUE(run.view.start(launch->switches));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(run.view.window(WindowId::Main)));
-    const FormBinder& binder = run.view.binder(WindowId::Main);
+    StartedProgram started({});
+    ASSERT_TRUE(started.run);
+    const FormBinder& binder = started.binder();
     EXPECT_EQ(qobject_cast<QAbstractButton*>(binder.widget(int(Ctl::Calc)))->text(), "&Berechnen");
     SaveTwoReadings(binder, "01.03.2010", "10.04.2010");
-    LogWindow* history = OpenLogWindow(run, Ctl::History);
+    LogWindow* history = OpenLogWindow(*started.run, Ctl::History);
     ASSERT_TRUE(history);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(history));
     EXPECT_EQ(history->windowTitle(), "Tankwise-Verlauf");
