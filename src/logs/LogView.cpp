@@ -123,9 +123,7 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
     int rows = 0;
     QString text;
     if (kind == LogKind::Results) {
-        SavedReportReader reader(locale);
-        files.forEachLine(paths.results, [&](const QString& line) { reader.addLine(line); });
-        const auto reports = reader.take();
+        const auto reports = ReadSavedReports(files, paths.results, locale);
         rows = int(reports.size());
         text = CsvFileText(ResultsCsv(reports, style));
     } else {
@@ -154,10 +152,8 @@ QString LogCsv(const Files& files, const LogPaths& paths, LogKind kind, const QL
 
 std::vector<LogCsvFile> AllLogCsv(const Files& files, const LogPaths& paths, const QLocale& locale,
                                   const TaxRates& rates, const CsvStyle& style) {
-    SavedReportReader reportReader(locale);
-    if (files.fileExists(paths.results))
-        files.forEachLine(paths.results, [&](const QString& line) { reportReader.addLine(line); });
-    const std::vector<SavedReport> reports = reportReader.take();
+    const std::vector<SavedReport> reports =
+        files.fileExists(paths.results) ? ReadSavedReports(files, paths.results, locale) : std::vector<SavedReport>();
     SavedHistory history = ReadSavedHistory(files, paths.history, paths.delivery, locale);
     const auto calculations = PairCalculations(history, rates, ReportedUseOf(reports));
 

@@ -88,6 +88,13 @@ std::vector<SavedReport> SavedReportReader::take() {
     return std::move(reports_);
 }
 
+std::vector<SavedReport> ReadSavedReports(const Files& files, const QString& resultsPath,
+                                          const QLocale& locale) {
+    SavedReportReader reader(locale);
+    files.forEachLine(resultsPath, [&](const QString& line) { reader.addLine(line); });
+    return reader.take();
+}
+
 std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseOf(
     const std::vector<SavedReport>& reports) {
     using Periods = std::map<std::pair<QDate, QDate>, double>;
@@ -108,7 +115,7 @@ std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom
     auto lookup = std::make_shared<Lookup>();
     return [&files, resultsPath, locale, since, lookup](const QDate& from, const QDate& to) {
         if (!*lookup) {
-            SavedReportReader reader(locale);
+            std::vector<SavedReport> reports;
             try {
                 if (files.fileExists(resultsPath) && since.isValid()) {
                     // Back to the first report from before `since`, then forwards.
@@ -123,14 +130,16 @@ std::function<std::optional<double>(const QDate&, const QDate&)> ReportedUseFrom
                         }
                         return true;
                     });
+                    SavedReportReader reader(locale);
                     for (auto it = tail.crbegin(); it != tail.crend(); ++it) reader.addLine(*it);
+                    reports = reader.take();
                 } else if (files.fileExists(resultsPath)) {
-                    files.forEachLine(resultsPath, [&](const QString& line) { reader.addLine(line); });
+                    reports = ReadSavedReports(files, resultsPath, locale);
                 }
             } catch (const FileError&) {
-                reader = SavedReportReader(locale);  // an unreadable log tells nothing
+                reports.clear();  // an unreadable log tells nothing
             }
-            *lookup = ReportedUseOf(reader.take());
+            *lookup = ReportedUseOf(reports);
         }
         return (*lookup)(from, to);
     };

@@ -37,6 +37,11 @@ private:
 };
 
 class Files;
+// Every report of a results log, in the order saved; throws FileError when the log
+// cannot be read.
+std::vector<SavedReport> ReadSavedReports(const Files& files, const QString& resultsPath,
+                                          const QLocale& locale);
+
 // The oil used that the results log's report of a period gives, read from the log
 // the first time it is asked (it is needed only where the delivery and history
 // logs cannot tell which period a delivery belongs to); nothing when the log has
