@@ -37,7 +37,7 @@ TEST(Numbers, WholeTextJudgedAndReadByTheLocale) {
     const std::optional<double> no;
     const Row rows[] = {
         {"gbGrouped", "en_GB", "1,500.25", 1500.25}, {"gbShortGroup", "en_GB", "1,5", no}, {"gbLongFirstGroup", "en_GB", "1234,567", no},
-        {"gbIndianGrouping", "en_GB", "1,00,000", 100000}, {"gbInnerBlank", "en_GB", "4 2", no}, {"gbLetterO", "en_GB", " 8O", no},
+        {"gbIndianGrouping", "en_GB", "1,00,000", 100000}, {"gbShortInnerGroup", "en_GB", "1,2,345", no}, {"gbInnerBlank", "en_GB", "4 2", no}, {"gbLetterO", "en_GB", " 8O", no},
         {"deGroupedThousand", "de_DE", "1.100", 1100}, {"deGrouped", "de_DE", "12.345,6", 12345.6}, {"dePeriodShortGroup", "de_DE", "1.5", 1.5},
         {"dePeriodLongGroup", "de_DE", "1.2345", 1.2345}, {"deTwoPeriods", "de_DE", "1.2.3", no}, {"deEnglishForm", "de_DE", "1,500.25", no},
         {"frNoBreakGroup", "fr_FR", QString::fromUtf8("3\u00A0000,5"), 3000.5}, {"frPeriodPoint", "fr_FR", "1.500", 1.5},
