@@ -53,6 +53,9 @@ TEST_F(Statements, OilUsedPerSeasonIsTheTruthAndStockCarriesAcross) {
         EXPECT_NEAR(f.opening.litres + f.delivered - f.closing.litres, f.used, 0.01);
         EXPECT_NEAR(f.co2, f.used * 2.54, 1e-6);
         // One price throughout: the oil used costs that price, first in, first out.
+        // A delivery counts in the season its day falls in, never in the one beside it.
+        for (const StatementDelivery& d : f.deliveries)
+            EXPECT_TRUE(d.date >= f.from && d.date < f.to) << d.date.toString(Qt::ISODate).toStdString();
         const double charges = double(f.deliveries.size()) * GeneratedHistory::kCharge;
         EXPECT_NEAR(f.costBeforeTax, f.used * GeneratedHistory::kPrice + charges, 0.02 * double(f.parts.size()));
         EXPECT_NEAR(f.tax, f.used * GeneratedHistory::kPrice * 0.05 + charges * 0.2, 0.02 * double(f.parts.size()));
